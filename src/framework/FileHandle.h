@@ -1,0 +1,30 @@
+#pragma once
+// Files as the operating system holds them. Each backend implements these with
+// its own system calls; the Windows one uses exactly the access, sharing and
+// creation flags named here.
+#include <cstdint>
+#include <string>
+
+namespace skl {
+
+using FileHandle = std::intptr_t;
+inline constexpr FileHandle InvalidFile = -1;
+
+// Read access; others may read but not write; the file must exist.
+FileHandle OpenForReading(const std::string& path);
+// Read and write access, no sharing; created, or truncated to length 0.
+FileHandle CreateExclusive(const std::string& path);
+// True when the file exists and is read-only or held by another program:
+// opening it for writing would fail.
+bool RefusesWriting(const std::string& path);
+
+std::int64_t ReadFile(FileHandle file, void* buffer, std::int64_t count);
+std::int64_t WriteFile(FileHandle file, const void* buffer, std::int64_t count);
+std::int64_t SeekFile(FileHandle file, std::int64_t offset, int origin);
+void CloseFile(FileHandle file);
+
+// Puts `source` in the place of `target`, replacing it in one step.
+bool ReplaceFile(const std::string& source, const std::string& target);
+void DeleteFile(const std::string& path);
+
+}  // namespace skl

@@ -1,0 +1,16 @@
+#pragma once
+// Objects that can be assigned to one another. A class that cannot take a
+// source hands the job to the source, which refuses with EConvertError.
+namespace skl {
+
+class TPersistent {
+public:
+    virtual ~TPersistent() = default;
+    virtual const char* ClassName() const = 0;
+    virtual void Assign(TPersistent& source);
+
+protected:
+    virtual void AssignTo(TPersistent& target);
+};
+
+}  // namespace skl

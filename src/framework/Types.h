@@ -1,0 +1,32 @@
+#pragma once
+// Small value types shared by the framework and the program.
+#include <cstdint>
+
+namespace skl {
+
+struct TRect {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+struct TPoint {
+    int X = 0, Y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// 0x00BBGGRR; the special values below are not colours.
+using TColor = std::uint32_t;
+inline constexpr TColor clNone = 0x1FFFFFFF;
+inline constexpr TColor clDefault = 0x20000000;
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clWhite = 0xFFFFFF;
+
+// A colour table entry as bitmaps hold it.
+struct TRGBQuad {
+    std::uint8_t Blue = 0, Green = 0, Red = 0, Reserved = 0;
+    friend bool operator==(const TRGBQuad&, const TRGBQuad&) = default;
+};
+
+}  // namespace skl

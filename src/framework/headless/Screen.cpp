@@ -1,0 +1,12 @@
+#include "framework/headless/Screen.h"
+
+namespace skl {
+
+namespace {
+int screenBits = 32;
+}
+
+int ScreenBitsPerPixel() { return screenBits; }
+void SetScreenBitsPerPixel(int bits) { screenBits = bits; }
+
+}  // namespace skl

@@ -1,0 +1,82 @@
+#include "framework/FileHandle.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "framework/win32/WideText.h"
+
+namespace skl {
+
+namespace {
+
+HANDLE AsHandle(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
+
+FileHandle FromHandle(HANDLE handle) {
+    return handle == INVALID_HANDLE_VALUE ? InvalidFile : reinterpret_cast<FileHandle>(handle);
+}
+
+}  // namespace
+
+FileHandle OpenForReading(const std::string& path) {
+    return FromHandle(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+FileHandle CreateExclusive(const std::string& path) {
+    return FromHandle(CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool RefusesWriting(const std::string& path) {
+    HANDLE probe = CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        return false;
+    }
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
+std::int64_t ReadFile(FileHandle file, void* buffer, std::int64_t count) {
+    auto* bytes = static_cast<char*>(buffer);
+    std::int64_t done = 0;
+    while (done < count) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::int64_t>(count - done, 1 << 30));
+        DWORD got = 0;
+        if (!::ReadFile(AsHandle(file), bytes + done, chunk, &got, nullptr) || got == 0) break;
+        done += got;
+    }
+    return done;
+}
+
+std::int64_t WriteFile(FileHandle file, const void* buffer, std::int64_t count) {
+    const auto* bytes = static_cast<const char*>(buffer);
+    std::int64_t done = 0;
+    while (done < count) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::int64_t>(count - done, 1 << 30));
+        DWORD put = 0;
+        if (!::WriteFile(AsHandle(file), bytes + done, chunk, &put, nullptr) || put == 0) break;
+        done += put;
+    }
+    return done;
+}
+
+std::int64_t SeekFile(FileHandle file, std::int64_t offset, int origin) {
+    LARGE_INTEGER distance{}, position{};
+    distance.QuadPart = offset;
+    if (!SetFilePointerEx(AsHandle(file), distance, &position, static_cast<DWORD>(origin))) return -1;
+    return position.QuadPart;
+}
+
+void CloseFile(FileHandle file) { CloseHandle(AsHandle(file)); }
+
+bool ReplaceFile(const std::string& source, const std::string& target) {
+    return MoveFileExW(Wide(source).c_str(), Wide(target).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+void DeleteFile(const std::string& path) { DeleteFileW(Wide(path).c_str()); }
+
+}  // namespace skl

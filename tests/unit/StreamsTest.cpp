@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "framework/Exceptions.h"
+#include "framework/Streams.h"
+#include "TempFolder.h"
+
+using namespace skl;
+
+TEST(MemoryStream, ReadsBackWhatWasWrittenAndStopsAtTheEnd) {
+    TMemoryStream stream;
+    stream.WriteBuffer("abcdef", 6);
+    EXPECT_EQ(stream.Size(), 6);
+    stream.SetPosition(4);
+    char out[4] = {};
+    EXPECT_EQ(stream.Read(out, 4), 2);
+    EXPECT_EQ(std::string(out, 2), "ef");
+    stream.SetPosition(5);
+    EXPECT_THROW(stream.ReadBuffer(out, 2), EReadError);
+}
+
+TEST(FileStream, OpeningAMissingFileNamesThePath) {
+    TempFolder folder;
+    const std::string path = folder.Path("missing.jpg");
+    try {
+        TFileStream stream(path, TFileMode::OpenReadShareDenyWrite);
+        FAIL() << "no exception";
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.Message(), "Cannot open file " + path);
+    }
+}
+
+TEST(FileStream, CreateTruncatesALargerFile) {
+    TempFolder folder;
+    const std::string path = folder.Path("out.bin");
+    folder.Write("out.bin", std::string(1000, 'x'));
+    {
+        TFileStream stream(path, TFileMode::Create);
+        stream.WriteBuffer("new", 3);
+    }
+    EXPECT_EQ(folder.Read("out.bin"), "new");
+}
+
+TEST(ReplacingFileStream, LeavesTheOldFileWhenNotCommitted) {
+    TempFolder folder;
+    folder.Write("wall.bmp", "old contents");
+    {
+        TReplacingFileStream stream(folder.Path("wall.bmp"));
+        stream.WriteBuffer("half", 4);
+    }
+    EXPECT_EQ(folder.Read("wall.bmp"), "old contents");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"wall.bmp"});
+}
+
+TEST(ReplacingFileStream, CommitReplacesTheFileWhole) {
+    TempFolder folder;
+    folder.Write("wall.bmp", std::string(500, 'o'));
+    TReplacingFileStream stream(folder.Path("wall.bmp"));
+    stream.WriteBuffer("new", 3);
+    stream.Commit();
+    EXPECT_EQ(folder.Read("wall.bmp"), "new");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"wall.bmp"});
+}
+
+TEST(ReplacingFileStream, RefusesAReadOnlyFileAndLeavesIt) {
+    TempFolder folder;
+    folder.Write("wall.bmp", "kept");
+    folder.MakeReadOnly("wall.bmp");
+    const std::string path = folder.Path("wall.bmp");
+    try {
+        TReplacingFileStream stream(path);
+        FAIL() << "no exception";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.Message(), "Cannot create file " + path);
+    }
+    EXPECT_EQ(folder.Read("wall.bmp"), "kept");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"wall.bmp"});
+}
+
+TEST(ReportText, AddsAFullStopOnlyAfterCharactersAboveIt) {
+    EXPECT_EQ(ReportText("Stream read error"), "Stream read error.");
+    EXPECT_EQ(ReportText("Done."), "Done.");
+    EXPECT_EQ(ReportText("Wow!"), "Wow!");
+    EXPECT_EQ(ReportText("trailing "), "trailing ");
+    EXPECT_EQ(ReportText("path/"), "path/.");
+    EXPECT_EQ(ReportText("\xd0\xb9"), "\xd0\xb9.");
+    EXPECT_EQ(ReportText(""), "");
+}
