@@ -18,13 +18,13 @@ FileHandle CreateExclusive(const std::string& path);
 // opening it for writing would fail.
 bool RefusesWriting(const std::string& path);
 
-std::int64_t ReadFile(FileHandle file, void* buffer, std::int64_t count);
-std::int64_t WriteFile(FileHandle file, const void* buffer, std::int64_t count);
-std::int64_t SeekFile(FileHandle file, std::int64_t offset, int origin);
-void CloseFile(FileHandle file);
+std::int64_t FileRead(FileHandle file, void* buffer, std::int64_t count);
+std::int64_t FileWrite(FileHandle file, const void* buffer, std::int64_t count);
+std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin);
+void FileClose(FileHandle file);
 
 // Puts `source` in the place of `target`, replacing it in one step.
-bool ReplaceFile(const std::string& source, const std::string& target);
-void DeleteFile(const std::string& path);
+bool MoveFileOver(const std::string& source, const std::string& target);
+void RemoveFile(const std::string& path);
 
 }  // namespace skl

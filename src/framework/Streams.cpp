@@ -97,18 +97,18 @@ TFileStream::TFileStream(const std::string& openPath, TFileMode mode, const std:
 TFileStream::~TFileStream() { Close(); }
 
 void TFileStream::Close() {
-    if (handle_ != InvalidFile) CloseFile(handle_);
+    if (handle_ != InvalidFile) FileClose(handle_);
     handle_ = InvalidFile;
 }
 
-std::int64_t TFileStream::Read(void* buffer, std::int64_t count) { return ReadFile(handle_, buffer, count); }
+std::int64_t TFileStream::Read(void* buffer, std::int64_t count) { return FileRead(handle_, buffer, count); }
 
 std::int64_t TFileStream::Write(const void* buffer, std::int64_t count) {
-    return WriteFile(handle_, buffer, count);
+    return FileWrite(handle_, buffer, count);
 }
 
 std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {
-    return SeekFile(handle_, offset, static_cast<int>(origin));
+    return FileSeek(handle_, offset, static_cast<int>(origin));
 }
 
 // ---- TReplacingFileStream ----
@@ -128,14 +128,14 @@ TReplacingFileStream::TReplacingFileStream(const std::string& path)
 TReplacingFileStream::~TReplacingFileStream() {
     if (committed_) return;
     Close();
-    DeleteFile(FileName());
+    RemoveFile(FileName());
 }
 
 void TReplacingFileStream::Commit() {
     Close();
     committed_ = true;
-    if (ReplaceFile(FileName(), target_)) return;
-    DeleteFile(FileName());
+    if (MoveFileOver(FileName(), target_)) return;
+    RemoveFile(FileName());
     throw EFCreateError(Format(SFCreateError, target_.c_str()));
 }
 

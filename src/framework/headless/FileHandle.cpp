@@ -33,7 +33,7 @@ FileHandle CreateExclusive(const std::string& path) {
     return fd < 0 ? InvalidFile : fd;
 }
 
-std::int64_t ReadFile(FileHandle file, void* buffer, std::int64_t count) {
+std::int64_t FileRead(FileHandle file, void* buffer, std::int64_t count) {
     auto* bytes = static_cast<char*>(buffer);
     std::int64_t done = 0;
     while (done < count) {
@@ -44,7 +44,7 @@ std::int64_t ReadFile(FileHandle file, void* buffer, std::int64_t count) {
     return done;
 }
 
-std::int64_t WriteFile(FileHandle file, const void* buffer, std::int64_t count) {
+std::int64_t FileWrite(FileHandle file, const void* buffer, std::int64_t count) {
     const auto* bytes = static_cast<const char*>(buffer);
     std::int64_t done = 0;
     while (done < count) {
@@ -55,17 +55,17 @@ std::int64_t WriteFile(FileHandle file, const void* buffer, std::int64_t count) 
     return done;
 }
 
-std::int64_t SeekFile(FileHandle file, std::int64_t offset, int origin) {
+std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {
     static constexpr int whence[] = {SEEK_SET, SEEK_CUR, SEEK_END};
     return ::lseek(static_cast<int>(file), offset, whence[origin]);
 }
 
-void CloseFile(FileHandle file) { ::close(static_cast<int>(file)); }
+void FileClose(FileHandle file) { ::close(static_cast<int>(file)); }
 
-bool ReplaceFile(const std::string& source, const std::string& target) {
+bool MoveFileOver(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
-void DeleteFile(const std::string& path) { ::unlink(path.c_str()); }
+void RemoveFile(const std::string& path) { ::unlink(path.c_str()); }
 
 }  // namespace skl

@@ -16,6 +16,13 @@ FileHandle FromHandle(HANDLE handle) {
     return handle == INVALID_HANDLE_VALUE ? InvalidFile : reinterpret_cast<FileHandle>(handle);
 }
 
+// Windows refuses to write a read-only file; say so here as well, since Wine
+// running as the superuser would let the write through.
+bool IsReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 }  // namespace
 
 FileHandle OpenForReading(const std::string& path) {
@@ -24,11 +31,13 @@ FileHandle OpenForReading(const std::string& path) {
 }
 
 FileHandle CreateExclusive(const std::string& path) {
+    if (IsReadOnly(path)) return InvalidFile;
     return FromHandle(CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 bool RefusesWriting(const std::string& path) {
+    if (IsReadOnly(path)) return true;
     HANDLE probe = CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (probe != INVALID_HANDLE_VALUE) {
@@ -39,7 +48,7 @@ bool RefusesWriting(const std::string& path) {
     return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
 }
 
-std::int64_t ReadFile(FileHandle file, void* buffer, std::int64_t count) {
+std::int64_t FileRead(FileHandle file, void* buffer, std::int64_t count) {
     auto* bytes = static_cast<char*>(buffer);
     std::int64_t done = 0;
     while (done < count) {
@@ -51,7 +60,7 @@ std::int64_t ReadFile(FileHandle file, void* buffer, std::int64_t count) {
     return done;
 }
 
-std::int64_t WriteFile(FileHandle file, const void* buffer, std::int64_t count) {
+std::int64_t FileWrite(FileHandle file, const void* buffer, std::int64_t count) {
     const auto* bytes = static_cast<const char*>(buffer);
     std::int64_t done = 0;
     while (done < count) {
@@ -63,20 +72,20 @@ std::int64_t WriteFile(FileHandle file, const void* buffer, std::int64_t count) 
     return done;
 }
 
-std::int64_t SeekFile(FileHandle file, std::int64_t offset, int origin) {
+std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {
     LARGE_INTEGER distance{}, position{};
     distance.QuadPart = offset;
     if (!SetFilePointerEx(AsHandle(file), distance, &position, static_cast<DWORD>(origin))) return -1;
     return position.QuadPart;
 }
 
-void CloseFile(FileHandle file) { CloseHandle(AsHandle(file)); }
+void FileClose(FileHandle file) { CloseHandle(AsHandle(file)); }
 
-bool ReplaceFile(const std::string& source, const std::string& target) {
+bool MoveFileOver(const std::string& source, const std::string& target) {
     return MoveFileExW(Wide(source).c_str(), Wide(target).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-void DeleteFile(const std::string& path) { DeleteFileW(Wide(path).c_str()); }
+void RemoveFile(const std::string& path) { DeleteFileW(Wide(path).c_str()); }
 
 }  // namespace skl
