@@ -1,0 +1,48 @@
+#pragma once
+// The controls of the main window's two pages, with their names, places and
+// design-time texts. The form owns them; the handlers reach them by name.
+#include "framework/ComboBox.h"
+#include "framework/PageControl.h"
+#include "framework/SpinEdit.h"
+#include "framework/StandardControls.h"
+
+namespace skl {
+
+struct TMainLayout {
+    explicit TMainLayout(TWinControl& form);
+
+    TPageControl& PageControl1;
+
+    // Options page
+    TTabSheet& TabSheet1;
+    TCheckBox& CheckBox1;  // start with Windows
+    TCheckBox& CheckBox2;  // random order
+    TLabel& Label2;        // text before the interval
+    TSpinEdit& SpinEdit1;  // interval in minutes
+    TLabel& Label3;        // minutes unit
+    TButton& Button1;      // "?"
+    TCheckBox& CheckBox3;  // Active Desktop mode
+    TLabel& Label4;        // "LANGUAGE"
+    TComboBox& ComboBox1;  // language choice
+    TLabel& Label12;       // first-run note, line 1
+    TLabel& Label13;       // first-run note, line 2
+    TLabel& Label11;       // where to put pictures
+    TButton& Button3;      // refresh the picture list
+    TBitBtn& BitBtn3;      // OK
+    TBitBtn& BitBtn2;      // Cancel
+
+    // About page
+    TTabSheet& TabSheet2;
+    TLabel& Label10;  // "Skelvora"
+    TLabel& Label1;   // description
+    TLabel& Label5;   // version line
+    TLabel& Label9;   // place and year
+    TLabel& Label6;   // "Status: freeware"
+    TLabel& Label7;   // e-mail address, clickable
+    TLabel& Label8;   // web address, clickable
+    TButton& Button2;  // licence
+    TLabel& Label14;  // supported systems
+    TBitBtn& BitBtn1;  // OK
+};
+
+}  // namespace skl
