@@ -8,7 +8,7 @@ namespace skl {
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident,
                                  const std::string& fallback) const {
-    return ReadProfileString(fileName_, section, ident, fallback);
+    return ReadProfileEntry(fileName_, section, ident, fallback);
 }
 
 std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& ident,
@@ -21,7 +21,7 @@ std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string
 // A read-only file is refused here as on Windows, also where the system
 // would let the superuser write it.
 void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) const {
-    if (RefusesWriting(fileName_) || !WriteProfileString(fileName_, section, ident, value))
+    if (RefusesWriting(fileName_) || !WriteProfileEntry(fileName_, section, ident, value))
         throw EIniFileException(Format(SIniFileWriteError, fileName_.c_str()));
 }
 

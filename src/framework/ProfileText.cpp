@@ -35,17 +35,16 @@ struct ParsedLine {
     std::string_view value;
 };
 
-// "[name]" heads a section (a missing "]" ends the name at the line's end);
-// "name=value" is a key; ";" starts a comment.
+// "[name]" heads a section and "name=value" is a key; other lines (blank
+// ones, notes) are neither.
 ParsedLine Parse(std::string_view content) {
     const std::string_view line = Trim(content);
     if (line.empty()) return {LineKind::Blank, {}, {}};
-    if (line.front() == '[') {
-        const auto close = line.rfind(']');
-        return {LineKind::Section, Trim(line.substr(1, close == std::string_view::npos ? close : close - 1)), {}};
-    }
+    const auto close = line.rfind(']');
+    if (line.front() == '[' && close != std::string_view::npos)
+        return {LineKind::Section, Trim(line.substr(1, close - 1)), {}};
     const auto equals = line.find('=');
-    if (line.front() == ';' || equals == std::string_view::npos) return {};
+    if (equals == std::string_view::npos) return {};
     return {LineKind::Key, Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
 }
 
@@ -54,6 +53,7 @@ struct Place {
     bool sectionFound = false;
     bool keyFound = false;
     std::size_t keyBegin = 0, keyEnd = 0;  // the key line without its line break
+    std::string_view keyName;              // as the file spells it
     std::string_view value;
     std::size_t sectionEnd = 0;            // end of the section's last non-blank line
     bool sectionEndHasBreak = false;
@@ -76,6 +76,7 @@ Place Locate(std::string_view text, std::string_view section, std::string_view k
             place.keyFound = true;
             place.keyBegin = begin;
             place.keyEnd = content.ends_with('\r') ? end - 1 : end;
+            place.keyName = line.name;
             place.value = line.value;
             return place;
         }
@@ -120,8 +121,8 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
                              std::string_view value) {
     section = Trim(section);
     key = Trim(key);
-    const std::string keyLine = std::string(key) + "=" + std::string(value);
     const Place place = Locate(text, section, key);
+    const std::string keyLine = std::string(place.keyFound ? place.keyName : key) + "=" + std::string(value);
     std::string result(text);
     if (place.keyFound) return result.replace(place.keyBegin, place.keyEnd - place.keyBegin, keyLine);
     if (place.sectionFound) {

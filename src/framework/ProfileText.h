@@ -26,7 +26,7 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
 std::string ProfileDefault(std::string_view value);
 
 // `text` with `key` in `section` set to `value`. An existing key line is
-// replaced, a missing key is added at the end of its section, a missing
+// replaced (keeping the key's spelling), a missing key is added at the end of its section, a missing
 // section at the end of the text; every other line stays as it was.
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value);

@@ -30,12 +30,18 @@ TEST(ProfileTextReading, TheFirstSectionAndTheFirstKeyOfANameCount) {
     EXPECT_EQ(FindProfileValue(text, "A", "only"), std::nullopt);
 }
 
-TEST(ProfileTextReading, CommentsLinesWithoutEqualsAndKeysBeforeAnySectionAreNoKeys) {
-    const std::string text = "k=0\n[s]\n;k=1\nk\nv = a=b\n[t] ; note\nx=9";
+TEST(ProfileTextReading, LinesWithoutEqualsAndKeysBeforeAnySectionAreNoKeys) {
+    const std::string text = "k=0\n[s]\n; k\nk\nv = a=b\n[t] ; note\nx=9\n[u\ny=8";
     EXPECT_EQ(FindProfileValue(text, "s", "k"), std::nullopt);
-    EXPECT_EQ(FindProfileValue(text, "s", ";k"), std::nullopt);
     EXPECT_EQ(FindProfileValue(text, "s", "v"), "a=b");
     EXPECT_EQ(FindProfileValue(text, "t", "x"), "9");
+    EXPECT_EQ(FindProfileValue(text, "t", "y"), "8");
+    EXPECT_EQ(FindProfileValue(text, "u", "y"), std::nullopt);
+}
+
+TEST(ProfileTextReading, ASemicolonIsPartOfTheKeyName) {
+    EXPECT_EQ(FindProfileValue("[s]\n;a=1\n", "s", ";a"), "1");
+    EXPECT_EQ(FindProfileValue("[s]\n;a=1\n", "s", "a"), std::nullopt);
 }
 
 TEST(ProfileTextReading, ValuesAreCutAt2047Characters) {
@@ -60,8 +66,8 @@ TEST(ProfileTextWriting, AnEmptyTextGetsTheSectionAndTheKey) {
 TEST(ProfileTextWriting, AnExistingKeyLineIsReplacedAndNothingElse) {
     const std::string text = "; mine\r\n[options]\r\n  imagen = 3 \r\nInterval=10\r\n\r\n[Other]\r\nImageN=1\r\n";
     EXPECT_EQ(WithProfileValue(text, "Options", "ImageN", "4"),
-              "; mine\r\n[options]\r\nImageN=4\r\nInterval=10\r\n\r\n[Other]\r\nImageN=1\r\n");
-    EXPECT_EQ(WithProfileValue("[s]\nk=1\nk=2", "S", "K", "x"), "[s]\nK=x\nk=2");
+              "; mine\r\n[options]\r\nimagen=4\r\nInterval=10\r\n\r\n[Other]\r\nImageN=1\r\n");
+    EXPECT_EQ(WithProfileValue("[s]\nk=1\nk=2", "S", "K", "x"), "[s]\nk=x\nk=2");
 }
 
 TEST(ProfileTextWriting, AMissingKeyGoesAfterTheLastLineOfItsSection) {

@@ -16,7 +16,7 @@ std::string Decoded(const std::string& bytes) {
 
 }  // namespace
 
-std::string ReadProfileString(const std::string& path, const std::string& section, const std::string& key,
+std::string ReadProfileEntry(const std::string& path, const std::string& section, const std::string& key,
                               const std::string& fallback) {
     const auto bytes = ReadFileBytes(path);
     std::optional<std::string> value;
@@ -24,7 +24,7 @@ std::string ReadProfileString(const std::string& path, const std::string& sectio
     return value ? *value : ProfileDefault(fallback);
 }
 
-bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+bool WriteProfileEntry(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value) {
     const std::string bytes = ReadFileBytes(path).value_or("");
     const std::string text = WithProfileValue(Decoded(bytes), section, key, value);

@@ -21,7 +21,7 @@ std::optional<std::string> Utf8FileText(const std::string& path) {
 
 }  // namespace
 
-std::string ReadProfileString(const std::string& path, const std::string& section, const std::string& key,
+std::string ReadProfileEntry(const std::string& path, const std::string& section, const std::string& key,
                               const std::string& fallback) {
     if (const auto text = Utf8FileText(path))
         return FindProfileValue(*text, section, key).value_or(ProfileDefault(fallback));
@@ -31,7 +31,7 @@ std::string ReadProfileString(const std::string& path, const std::string& sectio
     return Narrow(std::wstring(buffer, length));
 }
 
-bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+bool WriteProfileEntry(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value) {
     if (const auto text = Utf8FileText(path))
         return ReplaceFileBytes(path, std::string(Utf8Mark) + WithProfileValue(*text, section, key, value));
