@@ -11,8 +11,7 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
     return ReadProfileEntry(fileName_, section, ident, fallback);
 }
 
-std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& ident,
-                                   std::int32_t fallback) const {
+std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& ident, std::int32_t fallback) const {
     std::string text = ReadString(section, ident, "");
     if (text.size() > 2 && (text.starts_with("0x") || text.starts_with("0X"))) text.replace(0, 2, "$");
     return StrToIntDef(text, fallback);

@@ -10,10 +10,10 @@ namespace skl {
 // The value (at most 2047 characters), or `fallback` when the file, the
 // section or the key is missing.
 std::string ReadProfileEntry(const std::string& path, const std::string& section, const std::string& key,
-                              const std::string& fallback);
+                             const std::string& fallback);
 
 // Creates the file, section and key as needed; false when the system refuses.
 bool WriteProfileEntry(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value);
+                       const std::string& value);
 
 }  // namespace skl

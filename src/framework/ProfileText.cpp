@@ -55,7 +55,7 @@ struct Place {
     std::size_t keyBegin = 0, keyEnd = 0;  // the key line without its line break
     std::string_view keyName;              // as the file spells it
     std::string_view value;
-    std::size_t sectionEnd = 0;            // end of the section's last non-blank line
+    std::size_t sectionEnd = 0;  // end of the section's last non-blank line
     bool sectionEndHasBreak = false;
 };
 

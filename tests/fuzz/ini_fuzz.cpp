@@ -3,6 +3,7 @@
 // back, and a write changes no other key.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <string>
 
@@ -18,13 +19,15 @@ constexpr std::string_view Blanks = " \t\r";
 bool SameName(std::string_view a, std::string_view b) {
     auto trim = [](std::string_view s) {
         const auto first = s.find_first_not_of(Blanks);
-        return first == std::string_view::npos ? std::string_view{} : s.substr(first, s.find_last_not_of(Blanks) - first + 1);
+        return first == std::string_view::npos ? std::string_view{}
+                                               : s.substr(first, s.find_last_not_of(Blanks) - first + 1);
     };
     a = trim(a);
     b = trim(b);
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
     return true;
 }
 

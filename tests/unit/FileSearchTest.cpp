@@ -58,8 +58,8 @@ protected:
 TEST_F(FileSearchTest, FolderSearchReportsDotEntriesFoldersAndFiles) {
     ASSERT_TRUE(SetCurrentDir(folder_.Path()));
     const auto entries = Enumerate("*", faDirectory);
-    EXPECT_EQ(Names(entries), (std::vector<std::string>{".", "..", "B.JPG", "a.jpg", "c.jpeg", "d.txt", "r.jpg", "x",
-                                                        "y.jpg"}));
+    EXPECT_EQ(Names(entries),
+              (std::vector<std::string>{".", "..", "B.JPG", "a.jpg", "c.jpeg", "d.txt", "r.jpg", "x", "y.jpg"}));
     for (const char* name : {".", "..", "x", "y.jpg"}) EXPECT_TRUE(entries.at(name) & faDirectory) << name;
     for (const char* name : {"a.jpg", "d.txt"}) EXPECT_FALSE(entries.at(name) & faDirectory) << name;
 }

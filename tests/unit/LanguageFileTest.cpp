@@ -71,10 +71,10 @@ TEST(LanguageFile, MissingKeysKeepTheirBuiltInTexts) {
 }
 
 TEST(LanguageFile, TheTableHoldsEachKeyOnceInItsOrder) {
-    EXPECT_EQ(TableKeys(), (std::vector<std::string>{"Tab1", "Tab2", "Hint", "Menu1", "Menu2", "Menu3", "Label1",
-                                                     "Label2", "Label3", "Label4", "Label5", "Label6", "Label7",
-                                                     "Label8", "Label9", "Label10", "Mes", "Lic", "LicB", "Button",
-                                                     "Refresh"}));
+    EXPECT_EQ(TableKeys(),
+              (std::vector<std::string>{"Tab1",   "Tab2",    "Hint",   "Menu1",  "Menu2",  "Menu3",  "Label1",
+                                        "Label2", "Label3",  "Label4", "Label5", "Label6", "Label7", "Label8",
+                                        "Label9", "Label10", "Mes",    "Lic",    "LicB",   "Button", "Refresh"}));
 }
 
 TEST(ShippedLanguageFiles, UkraineEqualsTheBuiltInTexts) {

@@ -17,7 +17,7 @@ std::string Decoded(const std::string& bytes) {
 }  // namespace
 
 std::string ReadProfileEntry(const std::string& path, const std::string& section, const std::string& key,
-                              const std::string& fallback) {
+                             const std::string& fallback) {
     const auto bytes = ReadFileBytes(path);
     std::optional<std::string> value;
     if (bytes) value = FindProfileValue(Decoded(*bytes), section, key);
@@ -25,7 +25,7 @@ std::string ReadProfileEntry(const std::string& path, const std::string& section
 }
 
 bool WriteProfileEntry(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value) {
+                       const std::string& value) {
     const std::string bytes = ReadFileBytes(path).value_or("");
     const std::string text = WithProfileValue(Decoded(bytes), section, key, value);
     return ReplaceFileBytes(path, HasUtf8Mark(bytes) ? std::string(Utf8Mark) + text : Utf8ToAnsi(text));

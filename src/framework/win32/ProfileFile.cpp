@@ -22,7 +22,7 @@ std::optional<std::string> Utf8FileText(const std::string& path) {
 }  // namespace
 
 std::string ReadProfileEntry(const std::string& path, const std::string& section, const std::string& key,
-                              const std::string& fallback) {
+                             const std::string& fallback) {
     if (const auto text = Utf8FileText(path))
         return FindProfileValue(*text, section, key).value_or(ProfileDefault(fallback));
     wchar_t buffer[MaxProfileValueLength + 1] = {};
@@ -32,7 +32,7 @@ std::string ReadProfileEntry(const std::string& path, const std::string& section
 }
 
 bool WriteProfileEntry(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value) {
+                       const std::string& value) {
     if (const auto text = Utf8FileText(path))
         return ReplaceFileBytes(path, std::string(Utf8Mark) + WithProfileValue(*text, section, key, value));
     return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),

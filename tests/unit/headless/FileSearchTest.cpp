@@ -47,7 +47,8 @@ TEST_F(HeadlessFileSearch, DotNamesAreHiddenAndLeftOutOfAFolderSearch) {
 }
 
 TEST_F(HeadlessFileSearch, WildcardsMatchCharactersWithoutRegardToCase) {
-    EXPECT_EQ(Enumerate(folder_.Path("?.JPG"), 0), (std::vector<std::string>{"A.jpg", "B.JPG", "b.jpg", "c.jpg", "Ґ.jpg"}));
+    EXPECT_EQ(Enumerate(folder_.Path("?.JPG"), 0),
+              (std::vector<std::string>{"A.jpg", "B.JPG", "b.jpg", "c.jpg", "Ґ.jpg"}));
     EXPECT_EQ(Enumerate(folder_.Path("*.*"), faAnyFile), Enumerate(folder_.Path("*"), faAnyFile));
     EXPECT_EQ(Enumerate(folder_.Path("*e*t"), 0), std::vector<std::string>{"noext"});
     EXPECT_EQ(Enumerate(folder_.Path("b*"), 0), (std::vector<std::string>{"B.JPG", "b.jpg"}));

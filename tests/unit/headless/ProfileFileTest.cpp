@@ -12,8 +12,7 @@ using namespace skl;
 
 TEST(HeadlessProfileFile, AWriteLeavesEveryOtherLineByteForByte) {
     TempFolder folder;
-    const std::string before =
-        "; my settings\n[Options]\n  ImageN = 3 \n\n[Other]\n\tx = 1\n; the end";
+    const std::string before = "; my settings\n[Options]\n  ImageN = 3 \n\n[Other]\n\tx = 1\n; the end";
     folder.Write("Skelvora.ini", before);
     const TIniFile ini(folder.Path("Skelvora.ini"));
     ini.WriteInteger("Options", "imagen", 4);
@@ -33,8 +32,7 @@ TEST(HeadlessProfileFile, FilesWithoutTheMarkAreInWindows1251) {
     EXPECT_EQ(ini.ReadString("Options", "Lng", ""), "Україна");
     ini.WriteString("Options", "Lng", "Ґанок €");
     ini.WriteString("Options", "Other", "日本");
-    EXPECT_EQ(folder.Read("Skelvora.ini"),
-              "[Options]\r\nLng=\xA5\xE0\xED\xEE\xEA \x88\r\nx=\x98\xFF\r\nOther=??\r\n");
+    EXPECT_EQ(folder.Read("Skelvora.ini"), "[Options]\r\nLng=\xA5\xE0\xED\xEE\xEA \x88\r\nx=\x98\xFF\r\nOther=??\r\n");
 }
 
 TEST(HeadlessProfileFile, TheCodePageRoundTripsEveryByte) {
@@ -48,8 +46,7 @@ TEST(HeadlessProfileFile, TheCodePageRoundTripsEveryByte) {
 TEST(HeadlessProfileFile, ALanguageFileInWindows1251GivesTheBuiltInTexts) {
     TempFolder folder;
     std::string file = "[Language]\r\n";
-    for (const TLanguageText& text : BuiltInTexts)
-        file += std::string(text.Key) + "=" + Utf8ToAnsi(text.Text) + "\r\n";
+    for (const TLanguageText& text : BuiltInTexts) file += std::string(text.Key) + "=" + Utf8ToAnsi(text.Text) + "\r\n";
     folder.Write("Ukraine.lng", file);
     std::size_t index = 0;
     ApplyLanguageFile(TIniFile(folder.Path("Ukraine.lng")), [&](std::string_view key, const std::string& text) {
