@@ -1,10 +1,10 @@
 #include "framework/SpinEdit.h"
 
-#include "framework/Convert.h"
+#include "framework/IntegerText.h"
 
 namespace skl {
 
-int TSpinEdit::Value() const { return TryStrToInt(text_).value_or(MinValue); }
+int TSpinEdit::Value() const { return StrToIntDef(text_, MinValue); }
 
 void TSpinEdit::SetValue(int value) { text_ = std::to_string(Clamped(value)); }
 

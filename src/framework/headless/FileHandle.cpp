@@ -1,5 +1,6 @@
 // POSIX files with the Windows rules the program relies on: a file without
-// any write permission bit counts as read-only, also for the superuser.
+// any write permission bit counts as read-only, also for the superuser, and
+// "\" in a path separates folders.
 #include "framework/FileHandle.h"
 
 #include <fcntl.h>
@@ -8,10 +9,12 @@
 
 #include <cstdio>
 
+#include "framework/headless/PosixPath.h"
+
 namespace skl {
 
 FileHandle OpenForReading(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(PosixPath(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return InvalidFile;
     struct stat info {};
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
@@ -23,13 +26,13 @@ FileHandle OpenForReading(const std::string& path) {
 
 bool RefusesWriting(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return false;
+    if (::stat(PosixPath(path).c_str(), &info) != 0) return false;
     return S_ISDIR(info.st_mode) || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 FileHandle CreateExclusive(const std::string& path) {
     if (RefusesWriting(path)) return InvalidFile;
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = ::open(PosixPath(path).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return fd < 0 ? InvalidFile : fd;
 }
 
@@ -63,9 +66,9 @@ std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {
 void FileClose(FileHandle file) { ::close(static_cast<int>(file)); }
 
 bool MoveFileOver(const std::string& source, const std::string& target) {
-    return std::rename(source.c_str(), target.c_str()) == 0;
+    return std::rename(PosixPath(source).c_str(), PosixPath(target).c_str()) == 0;
 }
 
-void RemoveFile(const std::string& path) { ::unlink(path.c_str()); }
+void RemoveFile(const std::string& path) { ::unlink(PosixPath(path).c_str()); }
 
 }  // namespace skl

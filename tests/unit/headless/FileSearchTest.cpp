@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../TempFolder.h"
+#include "framework/FileSearch.h"
+#include "framework/Folders.h"
+#include "framework/headless/ProgramFolder.h"
+
+using namespace skl;
+
+namespace {
+
+std::vector<std::string> Enumerate(const std::string& pattern, int attr) {
+    std::vector<std::string> names;
+    TSearchRec rec;
+    for (int result = FindFirst(pattern, attr, rec); result == 0; result = FindNext(rec)) names.push_back(rec.Name);
+    return names;
+}
+
+class HeadlessFileSearch : public ::testing::Test {
+protected:
+    HeadlessFileSearch() {
+        for (const char* name : {"b.jpg", "A.jpg", "B.JPG", "c.jpg", ".hidden.jpg", "Ґ.jpg", "noext"})
+            folder_.Write(name, "x");
+        for (const char* name : {"x", ".git", "Y"}) std::filesystem::create_directory(folder_.Path(name));
+    }
+    TempFolder folder_;
+};
+
+}  // namespace
+
+TEST_F(HeadlessFileSearch, DotEntriesFirstThenNamesInNtfsOrder) {
+    EXPECT_EQ(Enumerate(folder_.Path("*"), faAnyFile),
+              (std::vector<std::string>{".", "..", ".git", ".hidden.jpg", "A.jpg", "B.JPG", "b.jpg", "c.jpg", "noext",
+                                        "x", "Y", "Ґ.jpg"}));
+}
+
+TEST_F(HeadlessFileSearch, DotNamesAreHiddenAndLeftOutOfAFolderSearch) {
+    EXPECT_EQ(Enumerate(folder_.Path("*"), faDirectory),
+              (std::vector<std::string>{".", "..", "A.jpg", "B.JPG", "b.jpg", "c.jpg", "noext", "x", "Y", "Ґ.jpg"}));
+    TSearchRec rec;
+    ASSERT_EQ(FindFirst(folder_.Path(".hidden.jpg"), faAnyFile, rec), 0);
+    EXPECT_EQ(rec.Attr, faHidden | faArchive);
+    ASSERT_EQ(FindFirst(folder_.Path(".git"), faAnyFile, rec), 0);
+    EXPECT_EQ(rec.Attr, faHidden | faDirectory);
+}
+
+TEST_F(HeadlessFileSearch, WildcardsMatchCharactersWithoutRegardToCase) {
+    EXPECT_EQ(Enumerate(folder_.Path("?.JPG"), 0),
+              (std::vector<std::string>{"A.jpg", "B.JPG", "b.jpg", "c.jpg", "Ґ.jpg"}));
+    EXPECT_EQ(Enumerate(folder_.Path("*.*"), faAnyFile), Enumerate(folder_.Path("*"), faAnyFile));
+    EXPECT_EQ(Enumerate(folder_.Path("*e*t"), 0), std::vector<std::string>{"noext"});
+    EXPECT_EQ(Enumerate(folder_.Path("b*"), 0), (std::vector<std::string>{"B.JPG", "b.jpg"}));
+}
+
+TEST_F(HeadlessFileSearch, ErrorCodesAsTheSystemGivesThem) {
+    TSearchRec rec;
+    EXPECT_EQ(FindFirst(folder_.Path("*.gif"), faAnyFile, rec), 2);
+    EXPECT_EQ(FindFirst(folder_.Path("none") + "\\*.jpg", faAnyFile, rec), 3);
+    EXPECT_EQ(FindFirst(folder_.Path(".hidden.jpg"), 0, rec), 18);
+    ASSERT_EQ(FindFirst(folder_.Path("c.jpg"), 0, rec), 0);
+    EXPECT_EQ(FindNext(rec), 18);
+}
+
+TEST_F(HeadlessFileSearch, TheCatalogueOrderOfTheImagesFolder) {
+    TempFolder program;
+    std::filesystem::create_directories(program.Path("Images/x/y"));
+    program.Write("Images/a.jpg", "a");
+    program.Write("Images/B.JPG", "b");
+    program.Write("Images/x/c.jpg", "c");
+    program.Write("Images/x/y/d.jpg", "d");
+    SetProgramFolder(program.Path());
+    const std::string images = ProgramFolder() + "Images";
+    const std::string saved = GetCurrentDir();
+
+    ASSERT_TRUE(SetCurrentDir(images));
+    std::vector<std::string> folders, pictures;
+    TSearchRec rec;
+    for (int r = FindFirst("*", faDirectory, rec); r == 0; r = FindNext(rec))
+        if (rec.Attr & faDirectory) folders.push_back(rec.Name);
+    for (int r = FindFirst("*.jpg", faAnyFile, rec); r == 0; r = FindNext(rec)) pictures.push_back(rec.Name);
+    for (const std::string& sub : folders) {
+        if (sub == "." || sub == ".." || !SetCurrentDir(images + "\\" + sub)) continue;
+        for (int r = FindFirst("*.jpg", faAnyFile, rec); r == 0; r = FindNext(rec))
+            pictures.push_back(sub + "\\" + rec.Name);
+    }
+    SetCurrentDir(saved);
+    SetProgramFolder("");
+
+    EXPECT_EQ(folders, (std::vector<std::string>{".", "..", "x"}));
+    EXPECT_EQ(pictures, (std::vector<std::string>{"a.jpg", "B.JPG", "x\\c.jpg"}));
+}
+
+TEST(HeadlessProgramFolder, IsSettableAndEndsWithASeparator) {
+    const std::string own = ProgramFolder();
+    EXPECT_TRUE(own.ends_with('/'));
+    SetProgramFolder("/srv/skelvora");
+    EXPECT_EQ(ProgramFolder(), "/srv/skelvora/");
+    EXPECT_EQ(ProgramFolder() + "Images\\x\\c.jpg", "/srv/skelvora/Images\\x\\c.jpg");
+    SetProgramFolder("C:\\Skelvora\\");
+    EXPECT_EQ(ProgramFolder(), "C:\\Skelvora\\");
+    SetProgramFolder("");
+    EXPECT_EQ(ProgramFolder(), own);
+}
