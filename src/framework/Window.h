@@ -19,7 +19,10 @@ inline constexpr int UseDefault = INT32_MIN;
 
 // What the system needs to make a window.
 struct TCreateParams {
-    std::string WindowClass;  // registered on first use
+    // Registered on first use. A class of the system's own ("BUTTON",
+    // "EDIT", ...) is used as it is: its own procedure sees the creation
+    // messages, the handler every message after them.
+    std::string WindowClass;
     std::string Caption;
     std::uint32_t Style = 0;
     std::uint32_t ExStyle = 0;
@@ -67,6 +70,7 @@ private:
     friend struct TWindowBackend;
     TWindowHandle handle_ = 0;
     TWndMethod handler_;
+    std::uintptr_t systemProcedure_ = 0;  // the default handling of a system class
 };
 
 // Windows by handle, this program's or another's on the same desktop.

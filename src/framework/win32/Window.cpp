@@ -50,9 +50,34 @@ struct TWindowBackend {
         window.handle_ = 0;
     }
 
-    static void RegisterClassOnce(const std::wstring& name) {
+    static bool IsSystemClass(const std::wstring& name) {
+        WNDCLASSEXW info{};
+        info.cbSize = sizeof info;
+        return GetClassInfoExW(nullptr, name.c_str(), &info) != 0;
+    }
+
+    // A window of a system class gets its messages here from now on.
+    static void Subclass(TWindow& window, HWND hwnd) {
+        window.handle_ = FromHwnd(hwnd);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&window));
+        window.systemProcedure_ = static_cast<std::uintptr_t>(
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
+    }
+
+    static LRESULT Default(const TWindow& window, const TMessage& message) {
+        HWND hwnd = ToHwnd(window.handle_);
+        if (window.systemProcedure_)
+            return CallWindowProcW(reinterpret_cast<WNDPROC>(window.systemProcedure_), hwnd, message.Msg,
+                                   message.WParam, message.LParam);
+        return DefWindowProcW(hwnd, message.Msg, message.WParam, message.LParam);
+    }
+
+    // True for a class of the system's own; any other class is registered
+    // on first use.
+    static bool PrepareClass(const std::wstring& name) {
         static std::set<std::wstring> registered;
-        if (registered.contains(name)) return;
+        if (registered.contains(name)) return false;
+        if (IsSystemClass(name)) return true;
         HINSTANCE instance = GetModuleHandleW(nullptr);
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
@@ -65,30 +90,31 @@ struct TWindowBackend {
         if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
             throw EOutOfResources(SWindowCreateError);
         registered.insert(name);
+        return false;
     }
 };
 
 void TWindow::Create(const TCreateParams& params) {
     const std::wstring windowClass = Wide(params.WindowClass);
-    TWindowBackend::RegisterClassOnce(windowClass);
+    const bool systemClass = TWindowBackend::PrepareClass(windowClass);
     HWND hwnd = CreateWindowExW(params.ExStyle, windowClass.c_str(), Wide(params.Caption).c_str(), params.Style,
                                 params.X, params.Y, params.Width, params.Height, ToHwnd(params.Parent), nullptr,
-                                GetModuleHandleW(nullptr), this);
+                                GetModuleHandleW(nullptr), systemClass ? nullptr : this);
     if (!hwnd) throw EOutOfResources(SWindowCreateError);
+    if (systemClass) TWindowBackend::Subclass(*this, hwnd);
 }
 
 TWindow::~TWindow() {
     if (!handle_) return;
     // The owner is going: its handler hears nothing of the destruction.
     HWND hwnd = ToHwnd(handle_);
+    if (systemProcedure_) SetWindowLongPtrW(hwnd, GWLP_WNDPROC, static_cast<LONG_PTR>(systemProcedure_));
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     handle_ = 0;
     DestroyWindow(hwnd);
 }
 
-void TWindow::DefaultHandler(TMessage& message) {
-    message.Result = DefWindowProcW(ToHwnd(handle_), message.Msg, message.WParam, message.LParam);
-}
+void TWindow::DefaultHandler(TMessage& message) { message.Result = TWindowBackend::Default(*this, message); }
 
 void TWindow::SetText(const std::string& text) { SetWindowTextW(ToHwnd(handle_), Wide(text).c_str()); }
 
