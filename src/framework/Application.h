@@ -27,8 +27,9 @@ public:
     const std::string& Title() const { return title_; }
     void SetTitle(std::string title) { title_ = std::move(title); }
 
-    // Makes a form that the application owns and runs its creation hook. The
-    // first form made becomes the main form.
+    // Makes a form that the application owns and runs its creation hook (a
+    // failure there is reported; the form stays). The first form made becomes
+    // the main form. A failure in the form's constructor goes to the caller.
     template <class T>
     T& CreateForm() {
         auto form = std::make_unique<T>(nullptr);

@@ -13,7 +13,8 @@ public:
 
     const char* ClassName() const override { return "TForm"; }
 
-    // Called by the application once the form and its components are made.
+    // Runs the creation hook; TApplication::CreateForm calls it once the form
+    // and its components are made.
     void AfterConstruction();
     // The main form ends the application; any other form is hidden.
     void Close();

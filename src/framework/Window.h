@@ -1,9 +1,9 @@
 #pragma once
-// A system window owned by an object: made with the object, destroyed with it.
-// Its messages go to the owner's handler, which leaves those it does not
-// handle to DefaultHandler. A failure escaping the handler is
-// shown by the application's failure report and never travels through the
-// system's frames; the window goes on working.
+// A system window owned by an object and destroyed with it. Its messages go
+// to the owner's handler, which leaves those it does not handle to
+// DefaultHandler. A failure escaping the handler is shown by the
+// application's failure report and never travels through the system's
+// frames; the window goes on working.
 #include <cstdint>
 #include <functional>
 #include <string>
