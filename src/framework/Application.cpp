@@ -30,8 +30,12 @@ TApplication& Application() {
 }
 
 void TApplication::AddForm(std::unique_ptr<TForm> form) {
-    if (!mainForm_) mainForm_ = form.get();
+    TForm& added = *form;
     forms_.push_back(std::move(form));
+    if (mainForm_) return;
+    // From here on the main window exists, hidden until Run shows it.
+    added.HandleNeeded();
+    mainForm_ = &added;
 }
 
 void TApplication::Run() {

@@ -29,7 +29,8 @@ public:
 
     // Makes a form that the application owns and runs its creation hook (a
     // failure there is reported; the form stays). The first form made becomes
-    // the main form. A failure in the form's constructor goes to the caller.
+    // the main form, and its window is made at once. A failure in the form's
+    // constructor or in making that window goes to the caller.
     template <class T>
     T& CreateForm() {
         auto form = std::make_unique<T>(nullptr);

@@ -63,7 +63,8 @@ void AdvanceClock(unsigned milliseconds) {
     for (auto& [key, timer] : desktop.Timers) {
         if (timer.Due > desktop.Clock) continue;
         while (timer.Due <= desktop.Clock) timer.Due += std::max(timer.Period, 1u);
-        const auto& [window, id] = key;
+        const TWindowHandle window = key.first;
+        const unsigned id = key.second;
         const bool waiting = std::any_of(desktop.Queue.begin(), desktop.Queue.end(), [&](const TQueuedMessage& queued) {
             return queued.Window == window && queued.Message.Msg == wm::Timer && queued.Message.WParam == id;
         });

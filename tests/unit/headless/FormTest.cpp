@@ -51,17 +51,21 @@ protected:
 
 TEST_F(Forms, TheWindowClassNameIsTheFormsClassName) {
     auto& form = application.CreateForm<TTestForm>();
-    EXPECT_EQ(FindTopLevelWindow("TTestForm"), form.Handle());
+    const TWindowHandle window = form.Handle();
+    EXPECT_EQ(FindTopLevelWindow("TTestForm"), window);
     EXPECT_EQ(FindTopLevelWindow("TOtherForm"), 0u);
     EXPECT_EQ(WindowState(form.Handle())->Caption, "Test");
 }
 
-TEST_F(Forms, TheCreationHookRunsOnceTheFormIsMadeAndTheFirstFormIsTheMainForm) {
+TEST_F(Forms, TheCreationHookRunsAndTheFirstFormBecomesTheMainFormWithAHiddenWindow) {
     auto& first = application.CreateForm<TTestForm>();
     auto& second = application.CreateForm<TOtherForm>();
     EXPECT_TRUE(first.Created);
     EXPECT_EQ(application.MainForm(), &first);
     EXPECT_NE(application.MainForm(), &second);
+    EXPECT_TRUE(first.HandleAllocated());
+    EXPECT_FALSE(WindowVisible(first.Handle()));
+    EXPECT_FALSE(second.HandleAllocated());
 }
 
 TEST_F(Forms, AFailureInTheCreationHookEndsItIsReportedAndTheProgramGoesOn) {
