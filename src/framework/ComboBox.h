@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Control.h"
+#include "framework/WinControl.h"
 
 namespace skl {
 

@@ -1,13 +1,22 @@
 #include "framework/Control.h"
 
-#include <algorithm>
+#include "framework/WinControl.h"
 
 namespace skl {
 
+TControl::~TControl() { SetParent(nullptr); }
+
 void TControl::SetParent(TWinControl* parent) {
-    if (parent_) std::erase(parent_->controls_, this);
+    if (parent_) parent_->RemoveControl(*this);
     parent_ = parent;
-    if (parent_) parent_->controls_.push_back(this);
+    if (parent_) parent_->InsertControl(*this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
 }
 
 void TControl::Click() {
@@ -16,12 +25,6 @@ void TControl::Click() {
 
 void TControl::MouseMove(TShiftState shift, int x, int y) {
     if (OnMouseMove) OnMouseMove(*this, shift, x, y);
-}
-
-TWinControl& TWinControl::TopLevel() const {
-    const TWinControl* top = this;
-    while (top->Parent()) top = top->Parent();
-    return const_cast<TWinControl&>(*top);
 }
 
 }  // namespace skl

@@ -1,8 +1,7 @@
 #pragma once
-// Controls as state: position, text, visibility, font and the click event.
-// A backend may give them windows; the program's handlers see only this.
+// Controls as state: parent, place, text, visibility, font and the mouse
+// events. A windowed control (TWinControl) mirrors this state on its window.
 #include <string>
-#include <vector>
 
 #include "framework/Component.h"
 #include "framework/Events.h"
@@ -28,19 +27,25 @@ class TWinControl;
 class TControl : public TComponent {
 public:
     using TComponent::TComponent;
+    ~TControl() override;
     const char* ClassName() const override { return "TControl"; }
 
     TWinControl* Parent() const { return parent_; }
     void SetParent(TWinControl* parent);
 
-    void SetBounds(int left, int top, int width, int height) { bounds_ = {left, top, left + width, top + height}; }
-    const TRect& BoundsRect() const { return bounds_; }
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    virtual void SetBounds(int left, int top, int width, int height);
 
     const std::string& Caption() const { return caption_; }
     virtual void SetCaption(const std::string& caption) { caption_ = caption; }
 
     bool Visible() const { return visible_; }
-    void SetVisible(bool visible) { visible_ = visible; }
+    virtual void SetVisible(bool visible) { visible_ = visible; }
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
 
@@ -54,31 +59,10 @@ public:
 
 private:
     TWinControl* parent_ = nullptr;
-    TRect bounds_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::string caption_;
     bool visible_ = true;
     bool enabled_ = true;
-};
-
-// A control that can hold others and take the keyboard focus.
-class TWinControl : public TControl {
-public:
-    using TControl::TControl;
-    const char* ClassName() const override { return "TWinControl"; }
-
-    const std::vector<TControl*>& Controls() const { return controls_; }
-    // Gives this control the keyboard focus within its top-level window.
-    void SetFocus() { TopLevel().activeControl_ = this; }
-    bool Focused() const { return TopLevel().activeControl_ == this; }
-    // The focused control within this top-level window.
-    TWinControl* ActiveControl() const { return activeControl_; }
-
-private:
-    friend class TControl;
-    TWinControl& TopLevel() const;
-
-    std::vector<TControl*> controls_;
-    TWinControl* activeControl_ = nullptr;
 };
 
 }  // namespace skl

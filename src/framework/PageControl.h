@@ -2,7 +2,7 @@
 // Pages with tabs, one page shown at a time.
 #include <vector>
 
-#include "framework/Control.h"
+#include "framework/WinControl.h"
 
 namespace skl {
 

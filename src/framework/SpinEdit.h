@@ -4,7 +4,7 @@
 // minimum when the text is not an integer.
 #include <string>
 
-#include "framework/Control.h"
+#include "framework/WinControl.h"
 
 namespace skl {
 

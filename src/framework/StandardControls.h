@@ -1,6 +1,6 @@
 #pragma once
 // Labels, buttons and check boxes.
-#include "framework/Control.h"
+#include "framework/WinControl.h"
 
 namespace skl {
 

@@ -1,40 +1,71 @@
 #include <gtest/gtest.h>
 
+#include "FreshDesktop.h"
+#include "framework/Application.h"
+#include "framework/Exceptions.h"
 #include "framework/Timer.h"
-#include "framework/headless/WindowTimers.h"
 
 using namespace skl;
 
-TEST(Timer, TicksEveryIntervalWhileEnabledWithAHandler) {
-    TTimer timer(nullptr);
+namespace {
+
+class TimerTest : public FreshDesktop {
+protected:
+    // Moves the clock on and lets the message loop deliver what came due.
+    void Pass(unsigned milliseconds) {
+        headless::AdvanceClock(milliseconds);
+        application.ProcessMessages();
+    }
+    std::optional<unsigned> ArmedPeriod() {
+        for (const auto& window : headless::Windows())
+            if (auto period = headless::TimerPeriod(window.Handle, 1)) return period;
+        return std::nullopt;
+    }
+
+    TApplication application;
+    TTimer timer{nullptr};
     int ticks = 0;
+};
+
+}  // namespace
+
+TEST_F(TimerTest, TicksEveryIntervalWhileEnabledWithAHandler) {
     timer.SetInterval(300000);
     EXPECT_FALSE(timer.Running()) << "no handler, no system timer";
     timer.SetOnTimer([&](TComponent&) { ++ticks; });
-    AdvanceTimers(299999);
+    Pass(299999);
     EXPECT_EQ(ticks, 0);
-    AdvanceTimers(1);
+    Pass(1);
     EXPECT_EQ(ticks, 1);
-    AdvanceTimers(600000);
-    EXPECT_EQ(ticks, 3);
+    Pass(300000);
+    EXPECT_EQ(ticks, 2);
     timer.SetEnabled(false);
-    AdvanceTimers(600000);
-    EXPECT_EQ(ticks, 3);
+    Pass(600000);
+    EXPECT_EQ(ticks, 2);
 }
 
-TEST(Timer, IntervalZeroMeansNoTicks) {
-    TTimer timer(nullptr);
-    int ticks = 0;
+TEST_F(TimerTest, IntervalZeroMeansNoTicks) {
     timer.SetOnTimer([&](TComponent&) { ++ticks; });
     timer.SetInterval(0);
     EXPECT_FALSE(timer.Running());
-    AdvanceTimers(100000);
-    EXPECT_EQ(ticks, 0);
+    EXPECT_EQ(ArmedPeriod(), std::nullopt);
 }
 
-TEST(Timer, PeriodsBeyondTheSystemLimitAreArmedAtTheLimit) {
-    TTimer timer(nullptr);
+TEST_F(TimerTest, PeriodsBeyondTheSystemLimitAreArmedAtTheLimit) {
     timer.SetOnTimer([](TComponent&) {});
     timer.SetInterval(0xFFFFFFF0u);
-    EXPECT_EQ(LastArmedInterval(), MaxTimerInterval);
+    EXPECT_EQ(ArmedPeriod(), MaxTimerInterval);
+}
+
+TEST_F(TimerTest, AFailingTickIsReportedAndTheTimerGoesOn) {
+    timer.SetInterval(1000);
+    timer.SetOnTimer([&](TComponent&) {
+        ++ticks;
+        throw EReadError(SReadError);
+    });
+    Pass(1000);
+    Pass(1000);
+    EXPECT_EQ(ticks, 2);
+    ASSERT_EQ(headless::MessageBoxesShown().size(), 2u);
+    EXPECT_EQ(headless::MessageBoxesShown()[0].Text, "Stream read error.");
 }
