@@ -1,6 +1,7 @@
 // jpg2bmp IN.jpg OUT.bmp: converts a JPEG file to a BMP file through the same
 // steps as a wallpaper change.
 #include <cstdio>
+#include <exception>
 #include <memory>
 
 #include "framework/Bitmap.h"
@@ -18,8 +19,8 @@ int main(int argc, char** argv) {
         bitmap.Assign(*picture);
         bitmap.SaveToFile(argv[2]);
         picture.reset();
-    } catch (const skl::Exception& error) {
-        std::fprintf(stderr, "%s\n", error.Message().c_str());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
     return 0;
