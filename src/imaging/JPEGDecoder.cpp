@@ -57,9 +57,6 @@ TJPEGDecoder::TJPEGDecoder(const std::uint8_t* data, std::size_t size) {
     RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_read_header(info, TRUE); });
 }
 
-// A zeroed instance that creation never reached has no memory to give back.
-TJPEGDecoder::~TJPEGDecoder() { jpeg_destroy_decompress(&info_); }
-
 void TJPEGDecoder::SetParameters(const TJPEGOptions& options) {
     info_.scale_num = 1;
     info_.scale_denom = 1u << static_cast<int>(options.Scale);

@@ -15,7 +15,6 @@ class TJPEGDecoder {
 public:
     // Creates the instance and reads the header; EJPEG when that fails.
     TJPEGDecoder(const std::uint8_t* data, std::size_t size);
-    ~TJPEGDecoder();
     TJPEGDecoder(const TJPEGDecoder&) = delete;
     TJPEGDecoder& operator=(const TJPEGDecoder&) = delete;
 
@@ -31,9 +30,16 @@ private:
     bool FourComponents() const { return info_.out_color_space == JCS_CMYK; }
     void InstallPalette(TBitmap& bitmap) const;
 
+    // Destroyed also when the constructor fails after creating it. A zeroed
+    // instance that creation never reached has nothing to give back.
+    struct Instance : jpeg_decompress_struct {
+        Instance() : jpeg_decompress_struct{} {}
+        ~Instance() { jpeg_destroy_decompress(this); }
+    };
+
     TJPEGErrorManager errors_{};
     TJPEGSource source_{};
-    jpeg_decompress_struct info_{};
+    Instance info_;
 };
 
 }  // namespace skl
