@@ -1,5 +1,7 @@
 #include "imaging/JPEGImage.h"
 
+#include <algorithm>
+
 #include "imaging/JPEGDecoder.h"
 
 namespace skl {
@@ -36,7 +38,10 @@ void TJPEGImage::SetOptions(const TJPEGOptions& options) {
     Changed();
 }
 
-void TJPEGImage::LoadFromStream(TStream& stream) { ReadStream(stream, stream.Size() - stream.Position()); }
+void TJPEGImage::LoadFromStream(TStream& stream) {
+    const std::int64_t position = stream.Position();
+    ReadStream(stream, std::max<std::int64_t>(stream.Size() - position, 0));
+}
 
 void TJPEGImage::ReadStream(TStream& stream, std::int64_t count) {
     data_ = MakeShared<TJPEGData>();

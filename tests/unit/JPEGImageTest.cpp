@@ -311,3 +311,13 @@ TEST(JPEGFailures, SurfaceTooLargeForTheSystemIsOutOfResources) {
     EXPECT_EQ(picture.Width(), 60000);
     EXPECT_EQ(FailureOf<EOutOfResources>([&] { picture.Bitmap(); }), "Out of system resources");
 }
+
+TEST(JPEGFailures, StreamPositionedPastItsEndLoadsNothing) {
+    TMemoryStream stream;
+    stream.WriteBuffer("\xFF\xD8", 2);
+    stream.SetPosition(10);
+    TJPEGImage picture;
+    picture.LoadFromStream(stream);
+    EXPECT_TRUE(picture.Empty());
+    EXPECT_EQ(FailureOf<EJPEG>([&] { picture.Bitmap(); }), "JPEG error #41");
+}
