@@ -12,7 +12,7 @@ namespace {
 using namespace skl;
 
 // Larger pictures only take time and memory; their code paths are the same.
-constexpr std::int64_t MaxPixels = 4 << 20;
+constexpr std::int64_t MaxPixels = 1 << 20;
 
 // The last byte lies after the end-of-image marker in a real file, where the
 // decoder never looks; here it picks the options of a second decode.
