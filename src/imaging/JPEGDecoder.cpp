@@ -1,0 +1,113 @@
+#include "imaging/JPEGDecoder.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace skl {
+
+namespace {
+
+constexpr int QuantizedColors = 236;
+constexpr JDIMENSION RowsPerCall = 16;
+
+// Where decoded rows go: the picture's top row, and the distance from one
+// picture row to the next (negative, the rows lying bottom-up).
+struct RowTarget {
+    std::uint8_t* Top;
+    std::ptrdiff_t Step;
+    JSAMPROW Samples;  // one row of four-component samples, or null
+};
+
+void ReadRows(j_decompress_ptr info, void* context) {
+    const RowTarget& target = *static_cast<RowTarget*>(context);
+    JSAMPROW rows[RowsPerCall];
+    while (info->output_scanline < info->output_height) {
+        const JDIMENSION first = info->output_scanline;
+        const JDIMENSION count = std::min(RowsPerCall, info->output_height - first);
+        for (JDIMENSION i = 0; i < count; ++i) rows[i] = target.Top + (first + i) * target.Step;
+        jpeg_read_scanlines(info, rows, count);
+    }
+}
+
+// Four-component files store ink amounts, with Adobe's writers inverted
+// (255 = no ink). Each colour is what its ink and the black ink leave.
+void ReadInkRows(j_decompress_ptr info, void* context) {
+    const RowTarget& target = *static_cast<RowTarget*>(context);
+    const bool inverted = info->saw_Adobe_marker;
+    while (info->output_scanline < info->output_height) {
+        std::uint8_t* out = target.Top + info->output_scanline * target.Step;
+        JSAMPROW in = target.Samples;
+        jpeg_read_scanlines(info, &in, 1);
+        for (JDIMENSION x = 0; x < info->output_width; ++x, in += 4, out += 3) {
+            const unsigned k = inverted ? in[3] : 255 - in[3];
+            for (int c = 0; c < 3; ++c) {
+                const unsigned ink = inverted ? in[2 - c] : 255 - in[2 - c];
+                out[c] = static_cast<std::uint8_t>((ink * k + 127) / 255);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+TJPEGDecoder::TJPEGDecoder(const std::uint8_t* data, std::size_t size) {
+    InstallErrorManager(info_, errors_);
+    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_create_decompress(info); });
+    AttachSource(info_, source_, data, size);
+    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_read_header(info, TRUE); });
+}
+
+void TJPEGDecoder::SetParameters(const TJPEGOptions& options) {
+    info_.scale_num = 1;
+    info_.scale_denom = 1u << static_cast<int>(options.Scale);
+    // Colour comes in the bitmap's own sample order; for a colour space the
+    // library cannot turn into that, it refuses at the start of decoding.
+    if (options.Grayscale)
+        info_.out_color_space = JCS_GRAYSCALE;
+    else if (info_.out_color_space != JCS_GRAYSCALE && !FourComponents())
+        info_.out_color_space = JCS_EXT_BGR;
+    // Four-component output is turned into 24-bit pixels here, not quantized.
+    if (!FourComponents() &&
+        (info_.out_color_space == JCS_GRAYSCALE || options.PixelFormat == TJPEGPixelFormat::Bits8)) {
+        info_.quantize_colors = TRUE;
+        info_.desired_number_of_colors = QuantizedColors;
+    }
+    const bool fast = options.Performance == TJPEGPerformance::BestSpeed;
+    info_.dct_method = fast ? JDCT_IFAST : JDCT_FLOAT;
+    if (fast) {
+        info_.two_pass_quantize = FALSE;
+        info_.dither_mode = JDITHER_ORDERED;
+    }
+    info_.do_block_smoothing = options.Smoothing;
+}
+
+void TJPEGDecoder::CalculateOutputDimensions() {
+    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_calc_output_dimensions(info); });
+}
+
+void TJPEGDecoder::DecodeInto(TBitmap& bitmap) {
+    bitmap.SetPixelFormat(QuantizedOutput() ? TPixelFormat::pf8bit : TPixelFormat::pf24bit);
+    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_start_decompress(info); });
+    bitmap.SetSize(static_cast<int>(info_.output_width), static_cast<int>(info_.output_height));
+    if (QuantizedOutput()) InstallPalette(bitmap);
+
+    std::vector<JSAMPLE> samples(FourComponents() ? info_.output_width * 4 : 0);
+    RowTarget target{bitmap.ScanLine(0), -static_cast<std::ptrdiff_t>(bitmap.Pitch()), samples.data()};
+    RunGuarded(info_, FourComponents() ? ReadInkRows : ReadRows, &target);
+    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_finish_decompress(info); });
+}
+
+void TJPEGDecoder::InstallPalette(TBitmap& bitmap) const {
+    const int count = info_.actual_number_of_colors;
+    const bool gray = info_.out_color_components == 1;
+    std::vector<TRGBQuad> palette(count);
+    for (int i = 0; i < count; ++i) {
+        const JSAMPLE blue = info_.colormap[0][i];
+        palette[i].Blue = blue;
+        palette[i].Green = gray ? blue : info_.colormap[1][i];
+        palette[i].Red = gray ? blue : info_.colormap[2][i];
+    }
+    bitmap.SetColors(palette.data(), count);
+}
+
+}  // namespace skl

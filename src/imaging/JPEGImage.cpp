@@ -1,0 +1,102 @@
+#include "imaging/JPEGImage.h"
+
+#include <algorithm>
+
+#include "imaging/JPEGDecoder.h"
+
+namespace skl {
+
+namespace {
+
+constexpr const char* SChangeJPEGSize = "Cannot change the size of a JPEG image";
+
+}  // namespace
+
+TJPEGImage::TJPEGImage() : data_(MakeShared<TJPEGData>()), options_(JPEGDefaults()) {}
+
+TJPEGImage::Dimensions TJPEGImage::Size() {
+    if (bitmap_) return {bitmap_->Width(), bitmap_->Height()};
+    if (options_.Scale == TJPEGScale::FullSize || data_->Size() == 0) return {data_->Width, data_->Height};
+    TJPEGDecoder decoder(data_->Bytes(), data_->Size());
+    decoder.SetParameters(options_);
+    decoder.CalculateOutputDimensions();
+    return {static_cast<int>(decoder.Info().output_width), static_cast<int>(decoder.Info().output_height)};
+}
+
+int TJPEGImage::Width() { return Size().Width; }
+int TJPEGImage::Height() { return Size().Height; }
+
+void TJPEGImage::SetWidth(int) { throw EInvalidGraphicOperation(SChangeJPEGSize); }
+void TJPEGImage::SetHeight(int) { throw EInvalidGraphicOperation(SChangeJPEGSize); }
+
+bool TJPEGImage::Empty() { return data_->Size() == 0 && !bitmap_; }
+
+void TJPEGImage::SetOptions(const TJPEGOptions& options) {
+    if (options == options_) return;
+    options_ = options;
+    bitmap_.reset();
+    Changed();
+}
+
+void TJPEGImage::LoadFromStream(TStream& stream) {
+    const std::int64_t position = stream.Position();
+    ReadStream(stream, std::max<std::int64_t>(stream.Size() - position, 0));
+}
+
+void TJPEGImage::ReadStream(TStream& stream, std::int64_t count) {
+    data_ = MakeShared<TJPEGData>();
+    bitmap_.reset();
+    data_->Load(stream, count);
+    Changed();
+}
+
+void TJPEGImage::SaveToStream(TStream& stream) { stream.WriteBuffer(data_->Bytes(), data_->Size()); }
+
+void TJPEGImage::ReadData(TStream& stream) {
+    std::uint8_t count[4];
+    stream.ReadBuffer(count, sizeof count);
+    ReadStream(stream, count[0] | count[1] << 8 | count[2] << 16 | std::int64_t{count[3]} << 24);
+}
+
+void TJPEGImage::WriteData(TStream& stream) {
+    const std::size_t size = data_->Size();
+    const std::uint8_t count[4] = {static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
+                                   static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)};
+    stream.WriteBuffer(count, sizeof count);
+    SaveToStream(stream);
+}
+
+// A failed decode keeps no bitmap, so asking again fails again rather than
+// handing out an empty picture.
+TBitmap& TJPEGImage::Bitmap() {
+    if (!bitmap_) {
+        auto bitmap = std::make_unique<TBitmap>();
+        TJPEGDecoder decoder(data_->Bytes(), data_->Size());
+        decoder.SetParameters(options_);
+        decoder.DecodeInto(*bitmap);
+        bitmap_ = std::move(bitmap);
+        if (bitmap_->PixelFormat() == TPixelFormat::pf8bit) Changed();
+    }
+    return *bitmap_;
+}
+
+void TJPEGImage::Assign(TPersistent& source) {
+    auto* picture = dynamic_cast<TJPEGImage*>(&source);
+    if (!picture) return TGraphic::Assign(source);
+    data_ = picture->data_;
+    options_ = picture->options_;
+    bitmap_.reset();
+    if (picture->bitmap_) {
+        bitmap_ = std::make_unique<TBitmap>();
+        bitmap_->Assign(*picture->bitmap_);
+    }
+    Changed();
+}
+
+void TJPEGImage::AssignTo(TPersistent& target) {
+    auto* bitmap = dynamic_cast<TBitmap*>(&target);
+    if (!bitmap) return TGraphic::AssignTo(target);
+    bitmap->Assign(Bitmap());
+}
+
+}  // namespace skl

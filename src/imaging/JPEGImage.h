@@ -1,0 +1,65 @@
+#pragma once
+// A JPEG picture. Loading keeps the file's bytes and reads only the header;
+// the pixels are decoded when first needed, into a bitmap that a TBitmap
+// shares when the picture is assigned to it.
+#include <memory>
+
+#include "framework/Bitmap.h"
+#include "framework/Exceptions.h"
+#include "imaging/JPEGData.h"
+#include "imaging/JPEGDefaults.h"
+
+namespace skl {
+
+// A fatal error of the JPEG library: "JPEG error #%d" with its message code.
+class EJPEG : public EInvalidGraphic {
+public:
+    using EInvalidGraphic::EInvalidGraphic;
+};
+
+class TJPEGImage : public TGraphic {
+public:
+    TJPEGImage();
+    const char* ClassName() const override { return "TJPEGImage"; }
+
+    int Width() override;
+    int Height() override;
+    // Refused: EInvalidGraphicOperation.
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
+    bool Empty() override;
+
+    void LoadFromStream(TStream& stream) override;
+    // Writes the held bytes unchanged.
+    void SaveToStream(TStream& stream) override;
+    // From another JPEG picture: shares its bytes.
+    void Assign(TPersistent& source) override;
+
+    // The stored form: a 32-bit little-endian count, then the JPEG file.
+    void ReadData(TStream& stream);
+    void WriteData(TStream& stream);
+
+    const TJPEGOptions& Options() const { return options_; }
+    void SetOptions(const TJPEGOptions& options);
+    bool Grayscale() const { return data_->Grayscale; }
+
+    // The decoded picture; decodes on first need.
+    TBitmap& Bitmap();
+
+protected:
+    // To a TBitmap: the bitmap shares the decoded image.
+    void AssignTo(TPersistent& target) override;
+
+private:
+    void ReadStream(TStream& stream, std::int64_t count);
+    struct Dimensions {
+        int Width = 0, Height = 0;
+    };
+    Dimensions Size();
+
+    TSharedRef<TJPEGData> data_;
+    std::unique_ptr<TBitmap> bitmap_;
+    TJPEGOptions options_;
+};
+
+}  // namespace skl

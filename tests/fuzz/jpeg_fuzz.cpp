@@ -1,0 +1,52 @@
+// libFuzzer target: any bytes, loaded as a JPEG picture and decoded into a
+// bitmap, must end in a picture or in one of the framework's failures.
+#include <cstddef>
+#include <cstdint>
+
+#include "framework/Bitmap.h"
+#include "framework/Exceptions.h"
+#include "imaging/JPEGImage.h"
+
+namespace {
+
+using namespace skl;
+
+// Larger pictures only take time and memory; their code paths are the same.
+constexpr std::int64_t MaxPixels = 1 << 20;
+
+// The last byte lies after the end-of-image marker in a real file, where the
+// decoder never looks; here it picks the options of a second decode.
+TJPEGOptions OptionsFrom(std::uint8_t bits) {
+    TJPEGOptions options;
+    options.Grayscale = bits & 1;
+    options.PixelFormat = bits & 2 ? TJPEGPixelFormat::Bits8 : TJPEGPixelFormat::Bits24;
+    options.Scale = static_cast<TJPEGScale>(bits >> 2 & 3);
+    options.Performance = bits & 16 ? TJPEGPerformance::BestSpeed : TJPEGPerformance::BestQuality;
+    options.Smoothing = !(bits & 32);
+    return options;
+}
+
+void Decode(TJPEGImage& picture) {
+    if (std::int64_t{picture.Width()} * picture.Height() > MaxPixels) return;
+    TBitmap bitmap;
+    bitmap.Assign(picture);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    TMemoryStream stream;
+    stream.WriteBuffer(data, static_cast<std::int64_t>(size));
+    stream.SetPosition(0);
+    TJPEGImage picture;
+    try {
+        picture.LoadFromStream(stream);
+        Decode(picture);
+        if (size > 0) {
+            picture.SetOptions(OptionsFrom(data[size - 1]));
+            Decode(picture);
+        }
+    } catch (const Exception&) {
+    }
+    return 0;
+}
