@@ -38,10 +38,16 @@ void TApplication::AddForm(std::unique_ptr<TForm> form) {
     mainForm_ = &added;
 }
 
+void TApplication::ShowInformation(const std::string& text) {
+    ShowMessageBox(text, title_, TMessageBoxIcon::Information);
+    if (mainForm_) mainForm_->Activate();
+}
+
 void TApplication::Run() {
     if (!mainForm_) return;
     try {
         mainForm_->Show();
+        mainForm_->Activate();
     } catch (...) {
         HandleException();
     }

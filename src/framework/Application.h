@@ -58,6 +58,10 @@ public:
     void ShowException(const std::string& message);
     // A modal system message box with an OK button.
     void ShowMessageBox(const std::string& text, const std::string& caption, TMessageBoxIcon icon);
+    // The program's information box: the text, the title as caption, an OK
+    // button. Closing it gives the focus back to the main form, which is
+    // activated again.
+    void ShowInformation(const std::string& text);
 
 private:
     void AddForm(std::unique_ptr<TForm> form);

@@ -34,7 +34,6 @@ SKL_EXCEPTION(EInvalidGraphic, Exception);
 SKL_EXCEPTION(EInvalidGraphicOperation, Exception);
 SKL_EXCEPTION(EOutOfResources, Exception);
 
-#undef SKL_EXCEPTION
 
 // Message texts of the framework's failures.
 inline constexpr const char* SFCreateError = "Cannot create file %s";

@@ -25,6 +25,22 @@ void TForm::Close() {
         Hide();
 }
 
+void TForm::Activate() {
+    if (OnActivate) OnActivate(*this);
+}
+
+void TForm::Minimize() {
+    minimized_ = true;
+    if (HandleAllocated()) Window()->Show(TShowCommand::Minimize);
+}
+
+void TForm::Restore() {
+    minimized_ = false;
+    TControl::SetVisible(true);
+    HandleNeeded();
+    Window()->Show(TShowCommand::Restore);
+}
+
 void TForm::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.Style = ws::OverlappedWindow | ws::ClipChildren;

@@ -19,12 +19,26 @@ public:
     // The main form ends the application; any other form is hidden.
     void Close();
 
+    // The form has become the program's focused window after none or another
+    // of the program's windows had the focus: when the application first
+    // shows it, and when one of the program's information boxes closes.
+    void Activate();
+    // Minimised, the form keeps its taskbar button; hidden, it has none.
+    void Minimize();
+    // Back from minimised or hidden, with its taskbar button.
+    void Restore();
+    bool Minimized() const { return minimized_; }
+
     TNotifyEvent OnCreate;
+    TNotifyEvent OnActivate;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
     virtual void DoCreate();
+
+private:
+    bool minimized_ = false;
 };
 
 }  // namespace skl
