@@ -1,11 +1,186 @@
 #include "app/FormSkelvora1.h"
 
+#include "assets/Assets.h"
+#include "framework/Application.h"
+#include "framework/Folders.h"
+#include "framework/ProgramFolder.h"
+#include "framework/Screen.h"
+#include "framework/Shell.h"
+#include "ui/AboutTexts.h"
+
 namespace skl {
 
-TFormSkelvora1::TFormSkelvora1(TComponent* owner) : TForm(owner) {
+namespace {
+
+using namespace std::placeholders;
+
+TMenuItem& MenuItem(TPopupMenu& menu, const char* name, std::span<const std::uint8_t> picture) {
+    TMenuItem& item = menu.Add({});
+    item.SetName(name);
+    TMemoryStream bytes;
+    bytes.WriteBuffer(picture.data(), static_cast<std::int64_t>(picture.size()));
+    bytes.SetPosition(0);
+    item.Bitmap().LoadFromStream(bytes);
+    return item;
+}
+
+}  // namespace
+
+// The stored form: the components with their design-time settings, in the
+// order they are loaded; the icon is shown once loading has finished.
+TFormSkelvora1::TFormSkelvora1(TComponent* owner)
+    : TForm(owner),
+      Layout(*this),
+      PopupMenu1(Make<TPopupMenu>()),
+      About1(MenuItem(PopupMenu1, "About1", assets::MenuAbout())),
+      Options1(MenuItem(PopupMenu1, "Options1", assets::MenuOptions())),
+      Exit1(MenuItem(PopupMenu1, "Exit1", assets::MenuExit())),
+      TrayIcon1(Make<TTrayIcon>()),
+      Timer1(Make<TTimer>()) {
     SetName("FormSkelvora1");
     SetCaption("Skelvora");
     SetBounds(UseDefault, UseDefault, 399, 341);
+    PopupMenu1.SetName("PopupMenu1");
+    TrayIcon1.SetName("TrayIcon1");
+    Timer1.SetName("Timer1");
+
+    TIcon icon;
+    icon.LoadFromMemory(assets::TrayIcon().data(), assets::TrayIcon().size());
+    TrayIcon1.SetHint("Змінювач обоїв на робочому столі");
+    TrayIcon1.SetIcon(icon);
+    TrayIcon1.SetInterval(0);
+    TrayIcon1.SetPopupMenu(&PopupMenu1);
+    TrayIcon1.OnClick = std::bind(&TFormSkelvora1::TrayIcon1Click, this, _1, _2, _3, _4, _5);
+    // No tick before the settings have given the interval.
+    Timer1.SetInterval(0);
+    Timer1.SetOnTimer(std::bind(&TFormSkelvora1::Timer1Timer, this, _1));
+
+    About1.OnClick = std::bind(&TFormSkelvora1::About1Click, this, _1);
+    Options1.OnClick = std::bind(&TFormSkelvora1::Options1Click, this, _1);
+    Exit1.OnClick = std::bind(&TFormSkelvora1::Exit1Click, this, _1);
+    Layout.BitBtn3.OnClick = std::bind(&TFormSkelvora1::BitBtn3Click, this, _1);
+    Layout.BitBtn2.OnClick = std::bind(&TFormSkelvora1::BitBtn2Click, this, _1);
+    Layout.BitBtn1.OnClick = std::bind(&TFormSkelvora1::BitBtn1Click, this, _1);
+    Layout.Button1.OnClick = std::bind(&TFormSkelvora1::Button1Click, this, _1);
+    Layout.Button2.OnClick = std::bind(&TFormSkelvora1::Button2Click, this, _1);
+    Layout.Button3.OnClick = std::bind(&TFormSkelvora1::Button3Click, this, _1);
+    Layout.ComboBox1.OnChange = std::bind(&TFormSkelvora1::ComboBox1Change, this, _1);
+    Layout.Label7.OnClick = std::bind(&TFormSkelvora1::Label7Click, this, _1);
+    Layout.Label8.OnClick = std::bind(&TFormSkelvora1::Label8Click, this, _1);
+    Layout.Label7.OnMouseMove = Layout.Label8.OnMouseMove =
+        std::bind(&TFormSkelvora1::LinkMouseMove, this, _1, _2, _3, _4);
+    Layout.TabSheet2.OnMouseMove = std::bind(&TFormSkelvora1::TabSheet2MouseMove, this, _1, _2, _3, _4);
+    Layout.Image1.OnClick = std::bind(&TFormSkelvora1::Image1Click, this, _1);
+    OnCreate = std::bind(&TFormSkelvora1::FormCreate, this, _1);
+    OnActivate = std::bind(&TFormSkelvora1::FormActivate, this, _1);
+
+    TrayIcon1.Loaded();
+}
+
+// Each step completes before the next; a failure ends the steps here and is
+// reported, and the program runs on with what was set up.
+void TFormSkelvora1::FormCreate(TComponent&) {
+    Version = " 1.23";
+    Path = ProgramFolder();
+    ReadRegistry();
+    Find_Jpg();
+    ReadSettings();
+    Layout.SpinEdit1.SetValue(Interval);
+    Timer1.SetInterval(TimerPeriod(Interval));
+    SetCurrentDir(Path);
+    ListLanguages();
+    Ini = std::make_unique<TIniFile>(Path + Lng + ".lng");
+    Ini_Lng();
+    SelectLanguage();
+    const std::string counter = "(" + std::to_string(CurrentPicture) + "/" + std::to_string(PictureCount) + ")";
+    SetCaption("Skelvora - " + counter);
+    TrayIcon1.SetHint(Caption());
+}
+
+void TFormSkelvora1::FormActivate(TComponent&) {
+    if (DirectoryExists(Path + "Images")) {
+        HideToTray();
+        return;
+    }
+    // The first run: the options page tells where the pictures go.
+    Layout.PageControl1.SetActivePageIndex(0);
+    Layout.TabSheet2.TabVisible = false;
+    CreateDir(Path + "Images");
+}
+
+void TFormSkelvora1::HideToTray() {
+    Minimize();
+    Hide();
+}
+
+void TFormSkelvora1::RestoreWindow() { Restore(); }
+
+void TFormSkelvora1::About1Click(TComponent&) {
+    RestoreWindow();
+    Layout.PageControl1.SetActivePageIndex(1);
+    Layout.TabSheet2.TabVisible = true;
+    Layout.TabSheet1.TabVisible = false;
+    Layout.BitBtn1.SetFocus();
+}
+
+void TFormSkelvora1::Options1Click(TComponent&) {
+    RestoreWindow();
+    Layout.PageControl1.SetActivePageIndex(0);
+    Layout.TabSheet1.TabVisible = true;
+    Layout.TabSheet2.TabVisible = false;
+    Layout.SpinEdit1.SetValue(IntervalShown);
+    Layout.CheckBox2.SetChecked(RandomOrderShown == 1);
+    Layout.CheckBox3.SetChecked(ActiveDesktopShown == 1);
+    Layout.CheckBox1.SetChecked(Autostart == 1);
+    Layout.BitBtn3.SetFocus();
+}
+
+void TFormSkelvora1::Exit1Click(TComponent&) {
+    WritePictureNumber();
+    Close();
+}
+
+void TFormSkelvora1::BitBtn3Click(TComponent&) { SaveOptions(); }
+
+void TFormSkelvora1::BitBtn2Click(TComponent&) { HideToTray(); }
+
+void TFormSkelvora1::BitBtn1Click(TComponent&) { HideToTray(); }
+
+void TFormSkelvora1::Button1Click(TComponent&) {
+    Application().ShowInformation(Mes);
+    Layout.BitBtn3.SetFocus();
+}
+
+void TFormSkelvora1::Button2Click(TComponent&) {
+    Application().ShowInformation(Lic);
+    Layout.BitBtn1.SetFocus();
+}
+
+void TFormSkelvora1::Label7Click(TComponent&) { ShellOpen(Handle(), SMailLink, TShowWindow::Hide); }
+
+void TFormSkelvora1::Label8Click(TComponent&) { ShellOpen(Handle(), SWebAddress, TShowWindow::ShowMaximized); }
+
+void TFormSkelvora1::LinkMouseMove(TComponent& sender, TShiftState, int, int) {
+    static_cast<TControl&>(sender).Font.Color = clBlue;
+    SetScreenCursor(TCursor::HandPoint);
+}
+
+void TFormSkelvora1::TabSheet2MouseMove(TComponent&, TShiftState, int, int) {
+    Layout.Label7.Font.Color = clWindowText;
+    Layout.Label8.Font.Color = clWindowText;
+    SetScreenCursor(TCursor::Default);
+}
+
+void TFormSkelvora1::Image1Click(TComponent&) { StartScreenSaver(); }
+
+std::string TFormSkelvora1::PictureText() const {
+    return PictureList[CurrentPicture] + " (" + std::to_string(CurrentPicture) + "/" + std::to_string(PictureCount) +
+           ")";
+}
+
+void TFormSkelvora1::ShowPicture() {
+    SetCaption("Skelvora - " + PictureText());
+    TrayIcon1.SetHint(PictureText());
 }
 
 }  // namespace skl

@@ -1,7 +1,23 @@
 #pragma once
-// The program's one window. Its window class name is how a second start finds
-// the first.
+// The program's one window and all of its state: the settings in effect, the
+// picture catalogue, the language texts, and the handlers of its controls,
+// its timer and its notification-area icon.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/NumberedList.h"
+#include "app/RandomPicture.h"
+#include "framework/Bitmap.h"
+#include "framework/FileSearch.h"
 #include "framework/Form.h"
+#include "framework/IniFile.h"
+#include "framework/Menus.h"
+#include "framework/Registry.h"
+#include "framework/Timer.h"
+#include "imaging/JPEGImage.h"
+#include "ui/MainLayout.h"
+#include "ui/TrayIcon.h"
 
 namespace skl {
 
@@ -10,8 +26,104 @@ public:
     static constexpr const char* WindowClassName = "TFormSkelvora1";
 
     explicit TFormSkelvora1(TComponent* owner);
-
     const char* ClassName() const override { return WindowClassName; }
+
+    // Handlers
+    void FormCreate(TComponent& sender);
+    void FormActivate(TComponent& sender);
+    void Timer1Timer(TComponent& sender);
+    void TrayIcon1Click(TComponent& sender, TMouseButton button, TShiftState shift, int x, int y);
+    void About1Click(TComponent& sender);
+    void Options1Click(TComponent& sender);
+    void Exit1Click(TComponent& sender);
+    void BitBtn3Click(TComponent& sender);
+    void BitBtn2Click(TComponent& sender);
+    void BitBtn1Click(TComponent& sender);
+    void Button1Click(TComponent& sender);
+    void Button2Click(TComponent& sender);
+    void Button3Click(TComponent& sender);
+    void ComboBox1Change(TComponent& sender);
+    void Label7Click(TComponent& sender);
+    void Label8Click(TComponent& sender);
+    void LinkMouseMove(TComponent& sender, TShiftState shift, int x, int y);
+    void TabSheet2MouseMove(TComponent& sender, TShiftState shift, int x, int y);
+    void Image1Click(TComponent& sender);
+
+    // The picture scan, the language file's texts, the wallpaper change.
+    void Find_Jpg();
+    void Ini_Lng();
+    void Change();
+
+    void HideToTray();
+    void RestoreWindow();
+
+    // Components
+    TMainLayout Layout;
+    TPopupMenu& PopupMenu1;
+    TMenuItem& About1;
+    TMenuItem& Options1;
+    TMenuItem& Exit1;
+    TTrayIcon& TrayIcon1;
+    TTimer& Timer1;
+
+    // State
+    std::unique_ptr<TIniFile> Ini;       // the settings or language file opened last
+    std::unique_ptr<TRegistry> Reg;      // the current user's hive
+    std::string Path;                    // program folder, with its separator
+    std::string RunValue;                // autostart value found at start-up
+    std::string WallpaperValue;          // desktop wallpaper value found at start-up
+    std::string Lng;                     // language in use
+    std::string Mes;                     // help text
+    std::string Lic;                     // disclaimer text
+    std::string Refresh;                 // first part of the refresh message
+    std::string Version;                 // " 1.23"
+    std::unique_ptr<TBitmap> Bitmap;     // picture objects of one change
+    std::unique_ptr<TJPEGImage> JPEGImage;
+    TSearchRec SearchRec;                // the picture scan's enumeration
+    TSearchRec SearchRec2;               // the language listing's enumeration
+    TNumberedList PictureList;           // paths relative to the Images folder
+    TNumberedList LanguageList;
+    TNumberedList FolderList;            // folders of Images, "." and ".." included
+    std::int32_t CurrentPicture = 0;     // next to show, or last shown at random
+    std::int32_t FolderCount = 0;
+    std::int32_t PictureCount = 0;       // N
+    std::int32_t RandomOrder = 0;
+    std::int32_t RandomOrderShown = 0;
+    std::int32_t Interval = 0;           // minutes, as read at start-up
+    std::int32_t IntervalShown = 0;
+    std::int32_t LanguageCounter = 0;
+    std::int32_t SelectionPass = 0;
+    std::int32_t SelectionPosition = 0;
+    std::int32_t ActiveDesktop = 0;
+    std::int32_t ActiveDesktopShown = 0;
+    std::int32_t SavedPicture = 0;
+    std::int32_t FolderCounter = 0;
+    std::int32_t Autostart = 0;
+
+private:
+    void ReadRegistry();
+    void ReadSettings();
+    void ListLanguages();
+    void SelectLanguage();
+    void ListPictures(const std::string& folderPrefix);
+    void WriteWallpaperFile();
+    void ApplyWallpaper();
+    void ShowPicture();
+    void SaveOptions();
+    void SaveAutostart();
+    void WritePictureNumber();
+    TIniFile& OpenSettings();
+    std::string PictureText() const;
+
+    TRandomPicture random_;
 };
+
+// The timer period for an interval in minutes: none for 0 or less, and never
+// more than the system's timers take.
+std::uint32_t TimerPeriod(std::int32_t minutes);
+
+// The Active Desktop object of the last change in that mode, released when
+// the program ends.
+void ReleaseActiveDesktop();
 
 }  // namespace skl

@@ -53,6 +53,7 @@ TMainLayout::TMainLayout(TWinControl& form)
       Label6(Place<TLabel>(form, TabSheet2, "Label6", 8, 120, 94, 13, "Status: freeware")),
       Label7(Place<TLabel>(form, TabSheet2, "Label7", 8, 136, 107, 13, SAuthorMail)),
       Label8(Place<TLabel>(form, TabSheet2, "Label8", 8, 152, 131, 13, SWebAddress)),
+      Image1(Place<TControl>(form, TabSheet2, "Image1", 192, 112, 96, 75)),
       Button2(Place<TButton>(form, TabSheet2, "Button2", 24, 171, 75, 25)),
       Label14(Place<TLabel>(form, TabSheet2, "Label14", 95, 208, 179, 13, "Windows 9x, Me, NT, 2000, XP")),
       BitBtn1(Place<TBitBtn>(form, TabSheet2, "BitBtn1", 147, 232, 75, 25, "OK")) {

@@ -40,6 +40,7 @@ struct TMainLayout {
     TLabel& Label6;   // "Status: freeware"
     TLabel& Label7;   // e-mail address, clickable
     TLabel& Label8;   // web address, clickable
+    TControl& Image1;  // picture, clickable
     TButton& Button2;  // licence
     TLabel& Label14;  // supported systems
     TBitBtn& BitBtn1;  // OK

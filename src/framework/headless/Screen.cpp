@@ -10,3 +10,14 @@ int ScreenBitsPerPixel() { return screenBits; }
 void SetScreenBitsPerPixel(int bits) { screenBits = bits; }
 
 }  // namespace skl
+
+namespace skl {
+
+namespace {
+TCursor cursor = TCursor::Default;
+}
+
+TCursor ScreenCursor() { return cursor; }
+void SetScreenCursor(TCursor shape) { cursor = shape; }
+
+}  // namespace skl

@@ -12,3 +12,18 @@ int ScreenBitsPerPixel() {
 }
 
 }  // namespace skl
+
+namespace skl {
+
+namespace {
+TCursor cursor = TCursor::Default;
+}
+
+TCursor ScreenCursor() { return cursor; }
+
+void SetScreenCursor(TCursor shape) {
+    cursor = shape;
+    SetCursor(LoadCursorW(nullptr, shape == TCursor::HandPoint ? IDC_HAND : IDC_ARROW));
+}
+
+}  // namespace skl

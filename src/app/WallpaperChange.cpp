@@ -1,0 +1,62 @@
+// One change of the desktop wallpaper: pick the picture, write it as the
+// wallpaper file, have the shell reload it, show it, move on.
+#include "app/FormSkelvora1.h"
+#include "framework/Clock.h"
+#include "framework/Shell.h"
+
+namespace skl {
+
+namespace {
+
+// Held from the last change in Active Desktop mode until the program ends.
+TActiveDesktop activeDesktop;
+
+}  // namespace
+
+void ReleaseActiveDesktop() { activeDesktop = TActiveDesktop(); }
+
+void TFormSkelvora1::Timer1Timer(TComponent&) { Change(); }
+
+void TFormSkelvora1::TrayIcon1Click(TComponent&, TMouseButton, TShiftState, int, int) { Change(); }
+
+void TFormSkelvora1::Change() {
+    if (RandomOrder == 1) {
+        random_.Randomize(UniversalTimeOfDay());
+        CurrentPicture = static_cast<std::int32_t>(random_.Draw(PictureCount)) + 1;
+    }
+    if (CurrentPicture > PictureCount) CurrentPicture = 1;
+    WriteWallpaperFile();
+    ApplyWallpaper();
+    ShowPicture();
+    if (RandomOrder != 0) return;
+    ++CurrentPicture;
+    WritePictureNumber();
+}
+
+void TFormSkelvora1::WriteWallpaperFile() {
+    struct FreeAtEnd {
+        TFormSkelvora1& form;
+        ~FreeAtEnd() {
+            form.Bitmap.reset();
+            form.JPEGImage.reset();
+        }
+    } freeAtEnd{*this};
+    Bitmap = std::make_unique<TBitmap>();
+    JPEGImage = std::make_unique<TJPEGImage>();
+    JPEGImage->LoadFromFile(Path + "Images\\" + PictureList[CurrentPicture]);
+    Bitmap->Assign(*JPEGImage);
+    Bitmap->SaveToFile(Path + "Skelvora.bmp");
+}
+
+// The shell is named the file the desktop's Wallpaper value holds, so that
+// it reloads exactly that file.
+void TFormSkelvora1::ApplyWallpaper() {
+    if (ActiveDesktop != 1) {
+        ReloadDesktopWallpaper(Path + "SKELVORA.BMP");
+        return;
+    }
+    activeDesktop = TActiveDesktop::Create();
+    activeDesktop.ApplyChanges(15);  // save, regenerate, refresh, force
+}
+
+}  // namespace skl

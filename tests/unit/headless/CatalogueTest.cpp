@@ -1,0 +1,55 @@
+#include "ProgramFixture.h"
+
+using namespace skl;
+
+using Catalogue = ProgramFixture;
+
+TEST_F(Catalogue, ListsPicturesOfImagesThenOfEachSubfolderOneLevelDeep) {
+    AddPicture("a.jpg");
+    AddPicture("B.JPG");
+    AddPicture("notes.txt");
+    AddPicture("x/c.jpg");
+    AddPicture("x/y/d.jpg");
+    TFormSkelvora1& window = Start();
+    EXPECT_EQ(window.PictureCount, 3);
+    EXPECT_EQ(window.PictureList[1], "a.jpg");
+    EXPECT_EQ(window.PictureList[2], "B.JPG");
+    EXPECT_EQ(window.PictureList[3], "x\\c.jpg");
+    EXPECT_EQ(window.FolderCount, 3) << ". .. and x";
+    EXPECT_EQ(window.FolderList[3], "x");
+}
+
+TEST_F(Catalogue, RefreshKeepsTheNumberWhenItStillFitsAndReportsTheCount) {
+    for (int i = 1; i <= 9; ++i) AddPicture("p" + std::to_string(i) + ".jpg");
+    WriteSettings("[Options]\nImageN=7\n");
+    TFormSkelvora1& window = Start();
+    window.Layout.Button3.Click();
+    EXPECT_EQ(window.CurrentPicture, 7);
+    EXPECT_EQ(window.Caption(), "Skelvora - p7.jpg (7/9)");
+    EXPECT_EQ(window.TrayIcon1.Hint(), "p7.jpg (7/9)");
+    EXPECT_EQ(Reports().back(), "Список файлів обновлено! Всього файлів - 9");
+    EXPECT_EQ(window.Layout.ActiveControl(), &window.Layout.BitBtn3);
+
+    for (int i = 6; i <= 9; ++i) std::filesystem::remove(Folder() + "Images/p" + std::to_string(i) + ".jpg");
+    window.Layout.Button3.Click();
+    EXPECT_EQ(window.CurrentPicture, 1);
+    EXPECT_EQ(window.PictureList[6], "p6.jpg") << "slots above N keep the earlier scan";
+}
+
+TEST_F(Catalogue, RefreshOfAnEmptyFolderShowsZero) {
+    AddPicture("a.jpg");
+    TFormSkelvora1& window = Start();
+    std::filesystem::remove(Folder() + "Images/a.jpg");
+    window.Layout.Button3.Click();
+    EXPECT_EQ(Reports().back(), "Список файлів обновлено! Всього файлів - 0");
+    EXPECT_EQ(window.Caption(), "Skelvora - a.jpg (1/0)");
+}
+
+TEST_F(Catalogue, GrowsBeyondTheOldTableSizes) {
+    for (int i = 0; i < 10005; ++i) std::filesystem::create_directories(Folder() + "Images/f" + std::to_string(i));
+    AddPicture("f10004/last.jpg");
+    TFormSkelvora1& window = Start();
+    EXPECT_EQ(window.FolderCount, 10007);
+    EXPECT_EQ(window.PictureCount, 1);
+    EXPECT_EQ(window.PictureList[1], "f10004\\last.jpg");
+}

@@ -1,0 +1,61 @@
+#include "ProgramFixture.h"
+
+using namespace skl;
+
+namespace {
+
+class Languages : public ProgramFixture {
+protected:
+    Languages() { MakeImages(); }
+};
+
+}  // namespace
+
+TEST_F(Languages, WithoutLanguageFilesTheChoiceShowsUkraineAndTheBuiltInTexts) {
+    TFormSkelvora1& window = Start();
+    EXPECT_EQ(window.Layout.ComboBox1.Items(), std::vector<std::string>{"Ukraine"});
+    EXPECT_EQ(window.Layout.ComboBox1.Text(), "Ukraine");
+    EXPECT_EQ(window.Exit1.Caption(), "Вихід");
+    EXPECT_EQ(window.Layout.Label5.Caption(), "Версія 1.23");
+    EXPECT_EQ(window.Layout.Button3.Caption(), "Обновити список файлів");
+    EXPECT_EQ(window.Refresh, "Список файлів обновлено! Всього файлів -");
+}
+
+TEST_F(Languages, AChosenLanguageFileGivesItsTextsAndMissingKeysKeepTheBuiltInOnes) {
+    AddFile("English.lng", "[Language]\nLabel2=Version\nMenu1=About\nTab1=Options\n");
+    WriteSettings("[Options]\nLng=English\n");
+    TFormSkelvora1& window = Start();
+    EXPECT_EQ(window.Layout.ComboBox1.Items(), (std::vector<std::string>{"English", "Ukraine"}));
+    EXPECT_EQ(window.Layout.ComboBox1.Text(), "English");
+    EXPECT_EQ(window.Layout.Label5.Caption(), "Version 1.23");
+    EXPECT_EQ(window.About1.Caption(), "About");
+    EXPECT_EQ(window.Layout.TabSheet1.Caption(), "Options");
+    EXPECT_EQ(window.Exit1.Caption(), "Вихід");
+}
+
+TEST_F(Languages, AFileNamedUkraineAddsASecondEntry) {
+    AddFile("Ukraine.lng", "[Language]\n");
+    TFormSkelvora1& window = Start();
+    EXPECT_EQ(window.Layout.ComboBox1.Items(), (std::vector<std::string>{"Ukraine", "Ukraine"}));
+    EXPECT_EQ(window.Layout.ComboBox1.Text(), "Ukraine");
+}
+
+TEST_F(Languages, ALanguageWithoutAFileLeavesTheChoiceEmptyAndTheBuiltInTexts) {
+    WriteSettings("[Options]\nLng=Klingon\n");
+    TFormSkelvora1& window = Start();
+    EXPECT_EQ(window.Layout.ComboBox1.ItemIndex(), -1);
+    EXPECT_EQ(window.Layout.ComboBox1.Text(), "");
+    EXPECT_EQ(window.Options1.Caption(), "Опції");
+}
+
+TEST_F(Languages, ChoosingALanguageAppliesItAtOnceAndCancelKeepsTheTextsUnsaved) {
+    AddFile("English.lng", "[Language]\nMenu3=Exit\nHint=Wallpaper changer\n");
+    TFormSkelvora1& window = Start();
+    window.Options1.Click();
+    window.Layout.ComboBox1.Choose(0);
+    EXPECT_EQ(window.Exit1.Caption(), "Exit");
+    EXPECT_EQ(window.TrayIcon1.Hint(), "Wallpaper changer");
+    window.Layout.BitBtn2.Click();
+    EXPECT_FALSE(std::filesystem::exists(Folder() + "Skelvora.ini"));
+    EXPECT_EQ(window.Exit1.Caption(), "Exit");
+}

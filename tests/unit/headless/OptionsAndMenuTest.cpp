@@ -1,0 +1,125 @@
+#include "ProgramFixture.h"
+
+using namespace skl;
+
+namespace {
+
+constexpr const char* RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class OptionsAndMenu : public ProgramFixture {
+protected:
+    OptionsAndMenu() {
+        AddPicture("a.jpg");
+        AddPicture("b.jpg");
+    }
+    bool Shown() { return headless::WindowState(form->Handle())->Visible; }
+};
+
+}  // namespace
+
+TEST_F(OptionsAndMenu, OkSavesEveryOptionAndTheTimerTakesTheNewInterval) {
+    TFormSkelvora1& window = Start();
+    window.Options1.Click();
+    EXPECT_TRUE(Shown());
+    window.Layout.SpinEdit1.SetValue(10);
+    window.Layout.CheckBox2.SetChecked(true);
+    window.Layout.CheckBox3.SetChecked(true);
+    window.Layout.CheckBox1.SetChecked(true);
+    window.Layout.BitBtn3.Click();
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(window.Timer1.Interval(), 600000u);
+    EXPECT_EQ(Settings(), "[Options]\nInterval=10\nRandomize=1\nLng=Ukraine\nActiveDesktop=1\n");
+    EXPECT_EQ(RegistryString(RunKey, "Skelvora"), Folder() + "Skelvora.exe");
+    EXPECT_EQ(window.Interval, 5) << "the interval read at start-up stays";
+
+    window.Options1.Click();
+    EXPECT_EQ(window.Layout.SpinEdit1.Value(), 10);
+    EXPECT_EQ(window.Layout.ActiveControl(), &window.Layout.BitBtn3);
+}
+
+TEST_F(OptionsAndMenu, CancelSavesNothingAndTheNextOptionsShowTheValuesInEffect) {
+    TFormSkelvora1& window = Start();
+    window.Options1.Click();
+    window.Layout.SpinEdit1.SetValue(30);
+    window.Layout.CheckBox2.SetChecked(true);
+    window.Layout.BitBtn2.Click();
+    EXPECT_FALSE(Shown());
+    EXPECT_FALSE(std::filesystem::exists(Folder() + "Skelvora.ini"));
+    window.Options1.Click();
+    EXPECT_EQ(window.Layout.SpinEdit1.Value(), 5);
+    EXPECT_FALSE(window.Layout.CheckBox2.Checked());
+}
+
+TEST_F(OptionsAndMenu, LettersInTheIntervalSaveOneMinute) {
+    TFormSkelvora1& window = Start();
+    window.Options1.Click();
+    window.Layout.SpinEdit1.SetText("abc");
+    window.Layout.BitBtn3.Click();
+    EXPECT_EQ(window.Timer1.Interval(), 60000u);
+    EXPECT_NE(Settings().find("Interval=1\n"), std::string::npos);
+}
+
+TEST_F(OptionsAndMenu, UntickingAutostartRemovesTheValueAndAgainIsHarmless) {
+    PutRegistryValue(RunKey, "Skelvora", {TRegDataType::String, "x"});
+    TFormSkelvora1& window = Start();
+    window.Options1.Click();
+    window.Layout.CheckBox1.SetChecked(false);
+    window.Layout.BitBtn3.Click();
+    EXPECT_EQ(RegistryString(RunKey, "Skelvora"), "<none>");
+    window.Options1.Click();
+    window.Layout.BitBtn3.Click();
+    EXPECT_TRUE(Reports().empty());
+    EXPECT_EQ(window.Autostart, 0);
+}
+
+TEST_F(OptionsAndMenu, AboutShowsItsPageOnlyAndItsOkHides) {
+    TFormSkelvora1& window = Start();
+    window.About1.Click();
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(window.Layout.PageControl1.ActivePageIndex(), 1);
+    EXPECT_TRUE(window.Layout.TabSheet2.TabVisible);
+    EXPECT_FALSE(window.Layout.TabSheet1.TabVisible);
+    EXPECT_EQ(window.Layout.ActiveControl(), &window.Layout.BitBtn1);
+    window.Layout.BitBtn1.Click();
+    EXPECT_FALSE(Shown());
+}
+
+TEST_F(OptionsAndMenu, ExitSavesThePictureNumberAndEndsTheProgram) {
+    TFormSkelvora1& window = Start();
+    window.Change();
+    window.Exit1.Click();
+    EXPECT_TRUE(application.Terminated());
+    EXPECT_EQ(Settings(), "[Options]\nImageN=2\n");
+}
+
+TEST_F(OptionsAndMenu, HelpAndLicenceBoxesShowTheirTextsAndHideTheWindowAfterwards) {
+    TFormSkelvora1& window = Start();
+    window.Options1.Click();
+    window.Layout.Button1.Click();
+    EXPECT_FALSE(Shown()) << "closing the box activates the window, which hides it";
+    window.About1.Click();
+    window.Layout.Button2.Click();
+    const auto boxes = headless::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].Text, "Якщо малюнки не змінюються, то включіть цю опцію, інакше краще її виключити.");
+    EXPECT_EQ(boxes[0].Caption, "Skelvora");
+    EXPECT_EQ(boxes[0].Icon, TMessageBoxIcon::Information);
+    EXPECT_EQ(boxes[1].Text,
+              "Автор не несе ніякої відповідальності за будь-які пошкодження, викликані цією програмою.");
+}
+
+TEST_F(OptionsAndMenu, LinksOpenWithTheShellAndLightUpUnderTheMouse) {
+    TFormSkelvora1& window = Start();
+    window.Layout.Label7.Click();
+    window.Layout.Label8.Click();
+    EXPECT_EQ(headless::ShellLog().OpenedLinks,
+              (std::vector<std::string>{"mailto:skelvora@example.org|hide", "https://skelvora.example.org/|maximized"}));
+    window.Layout.Label8.MouseMove(0, 1, 1);
+    EXPECT_EQ(window.Layout.Label8.Font.Color, clBlue);
+    EXPECT_EQ(ScreenCursor(), TCursor::HandPoint);
+    window.Layout.TabSheet2.MouseMove(0, 1, 1);
+    EXPECT_EQ(window.Layout.Label8.Font.Color, clWindowText);
+    EXPECT_EQ(ScreenCursor(), TCursor::Default);
+    window.Layout.Image1.Click();
+    EXPECT_EQ(headless::ShellLog().ScreenSaverStarts, 1);
+}

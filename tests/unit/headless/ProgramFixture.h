@@ -1,0 +1,69 @@
+#pragma once
+// The program on the headless backend: a program folder of its own with an
+// Images tree, an empty registry and shell, and the main window made as the
+// program entry makes it.
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "../Samples.h"
+#include "../TempFolder.h"
+#include "FreshDesktop.h"
+#include "app/FormSkelvora1.h"
+#include "framework/Application.h"
+#include "framework/headless/Clock.h"
+#include "framework/headless/ProgramFolder.h"
+#include "framework/headless/Registry.h"
+#include "framework/headless/Shell.h"
+#include "framework/headless/ShellNotify.h"
+
+class ProgramFixture : public FreshDesktop {
+protected:
+    ProgramFixture() {
+        skl::ClearRegistry();
+        skl::headless::ResetShell();
+        skl::headless::ClearShellCalls();
+        skl::headless::ResetNotificationArea();
+        skl::SetProgramFolder(folder.Path());
+        application.SetTitle("Skelvora");
+    }
+    ~ProgramFixture() override {
+        skl::ReleaseActiveDesktop();
+        skl::SetProgramFolder("");
+    }
+
+    // The program folder with a trailing separator, as the program builds paths.
+    std::string Folder() const { return folder.Path() + "/"; }
+
+    void AddPicture(const std::string& relative, const std::string& sample = "colour-3x2.jpg") {
+        const auto target = std::filesystem::path(folder.Path()) / "Images" / relative;
+        std::filesystem::create_directories(target.parent_path());
+        std::filesystem::copy_file(SamplePath(sample), target, std::filesystem::copy_options::overwrite_existing);
+    }
+    void AddFile(const std::string& relative, const std::string& bytes) {
+        const auto target = std::filesystem::path(folder.Path()) / relative;
+        std::filesystem::create_directories(target.parent_path());
+        std::ofstream(target, std::ios::binary) << bytes;
+    }
+    void MakeImages() { std::filesystem::create_directories(std::filesystem::path(folder.Path()) / "Images"); }
+    void WriteSettings(const std::string& text) { AddFile("Skelvora.ini", text); }
+    std::string Settings() const { return folder.Read("Skelvora.ini"); }
+
+    skl::TFormSkelvora1& Start() {
+        form = &application.CreateForm<skl::TFormSkelvora1>();
+        return *form;
+    }
+    std::string RegistryString(const std::string& key, const std::string& name) {
+        auto value = skl::GetRegistryValue(key, name);
+        return value ? value->Data : "<none>";
+    }
+    std::vector<std::string> Reports() const {
+        std::vector<std::string> texts;
+        for (const auto& box : skl::headless::MessageBoxesShown()) texts.push_back(box.Text);
+        return texts;
+    }
+
+    TempFolder folder;
+    skl::TApplication application;
+    skl::TFormSkelvora1* form = nullptr;
+};

@@ -1,0 +1,139 @@
+#include "ProgramFixture.h"
+
+using namespace skl;
+
+namespace {
+
+class WallpaperChange : public ProgramFixture {
+protected:
+    // Three pictures: a.jpg, b.jpg and x\c.jpg, the last one 4 x 1.
+    TFormSkelvora1& StartWithThreePictures(const std::string& settings = "") {
+        AddPicture("a.jpg");
+        AddPicture("b.jpg");
+        AddPicture("x/c.jpg", "colour-4x1.jpg");
+        if (!settings.empty()) WriteSettings(settings);
+        return Start();
+    }
+    std::string Wallpaper() const { return folder.Read("Skelvora.bmp"); }
+};
+
+}  // namespace
+
+TEST_F(WallpaperChange, WritesTheWallpaperFileShowsThePictureAndMovesOn) {
+    TFormSkelvora1& window = StartWithThreePictures("[Options]\nImageN=3\n");
+    window.Change();
+    EXPECT_EQ(Wallpaper().size(), 66u) << "a 4 x 1 picture in 24 bits";
+    EXPECT_EQ(Wallpaper().substr(0, 2), "BM");
+    EXPECT_EQ(window.Caption(), "Skelvora - x\\c.jpg (3/3)");
+    EXPECT_EQ(window.TrayIcon1.Hint(), "x\\c.jpg (3/3)");
+    EXPECT_EQ(headless::ShellLog().WallpaperReloads, std::vector<std::string>{Folder() + "SKELVORA.BMP"});
+    EXPECT_EQ(window.CurrentPicture, 4);
+    EXPECT_NE(Settings().find("ImageN=4"), std::string::npos) << Settings();
+
+    window.Change();
+    EXPECT_EQ(window.Caption(), "Skelvora - a.jpg (1/3)") << "the next change wraps";
+    EXPECT_NE(Settings().find("ImageN=2"), std::string::npos) << Settings();
+    EXPECT_EQ(Wallpaper().size(), 78u);
+}
+
+TEST_F(WallpaperChange, TheTimerAndALeftClickOnTheIconEachChangeOnce) {
+    TFormSkelvora1& window = StartWithThreePictures("[Options]\nInterval=1\n");
+    headless::AdvanceClock(60000);
+    application.ProcessMessages();
+    EXPECT_EQ(window.CurrentPicture, 2);
+    window.TrayIcon1.OnClick(window.TrayIcon1, TMouseButton::mbLeft, ssLeft, 0, 0);
+    EXPECT_EQ(window.CurrentPicture, 3);
+    EXPECT_EQ(headless::ShellLog().WallpaperReloads.size(), 2u);
+}
+
+TEST_F(WallpaperChange, RandomOrderWithOnePictureShowsItAndWritesNothing) {
+    AddPicture("only.jpg");
+    WriteSettings("[Options]\nRandomize=1\n");
+    TFormSkelvora1& window = Start();
+    const std::string before = Settings();
+    headless::SetUniversalTimeOfDay({10, 20, 30, 400});
+    window.Change();
+    window.Change();
+    EXPECT_EQ(window.Caption(), "Skelvora - only.jpg (1/1)");
+    EXPECT_EQ(Settings(), before);
+}
+
+TEST_F(WallpaperChange, RandomOrderDrawsFromTheClock) {
+    TFormSkelvora1& window = StartWithThreePictures("[Options]\nRandomize=1\n");
+    headless::SetUniversalTimeOfDay({12, 34, 56, 789});  // draw for 3 gives 1, so picture 2
+    window.Change();
+    EXPECT_EQ(window.CurrentPicture, 2);
+    EXPECT_EQ(window.Caption(), "Skelvora - b.jpg (2/3)");
+}
+
+TEST_F(WallpaperChange, ARandomValueOtherThanOneNeverDrawsNorAdvances) {
+    TFormSkelvora1& window = StartWithThreePictures("[Options]\nRandomize=2\nImageN=2\n");
+    window.Change();
+    window.Change();
+    EXPECT_EQ(window.CurrentPicture, 2);
+    EXPECT_EQ(window.Caption(), "Skelvora - b.jpg (2/3)");
+}
+
+TEST_F(WallpaperChange, ACorruptPictureIsReportedEachTimeAndTheRotationStaysOnIt) {
+    AddFile("Images/bad.jpg", "this is not a picture");
+    AddPicture("good.jpg");
+    TFormSkelvora1& window = Start();
+    window.Change();
+    window.Change();
+    EXPECT_EQ(Reports(), (std::vector<std::string>{"JPEG error #52.", "JPEG error #52."}));
+    EXPECT_EQ(window.CurrentPicture, 1);
+    EXPECT_EQ(window.Caption(), "Skelvora - (1/2)");
+    EXPECT_FALSE(std::filesystem::exists(Folder() + "Skelvora.bmp"));
+    EXPECT_TRUE(headless::ShellLog().WallpaperReloads.empty());
+    EXPECT_EQ(window.Bitmap, nullptr) << "the picture objects are freed also on failure";
+}
+
+TEST_F(WallpaperChange, AnEmptyCatalogueFailsToOpenSlotOne) {
+    MakeImages();
+    TFormSkelvora1& window = Start();
+    window.Change();
+    ASSERT_EQ(Reports().size(), 1u);
+    EXPECT_EQ(Reports()[0], "Cannot open file " + Folder() + "Images\\.");
+}
+
+TEST_F(WallpaperChange, AWallpaperFileThatCannotBeWrittenIsNotReloaded) {
+    TFormSkelvora1& window = StartWithThreePictures();
+    AddFile("Skelvora.bmp", "old");
+    folder.MakeReadOnly("Skelvora.bmp");
+    window.Change();
+    EXPECT_EQ(Reports(), std::vector<std::string>{"Cannot create file " + Folder() + "Skelvora.bmp."});
+    EXPECT_EQ(Wallpaper(), "old");
+    EXPECT_TRUE(headless::ShellLog().WallpaperReloads.empty());
+    EXPECT_EQ(window.CurrentPicture, 1);
+}
+
+TEST_F(WallpaperChange, ActiveDesktopModeAppliesWithAllFourFlagsAndKeepsTheObject) {
+    TFormSkelvora1& window = StartWithThreePictures("[Options]\nActiveDesktop=1\n");
+    window.Change();
+    window.Change();
+    EXPECT_EQ(headless::ShellLog().ActiveDesktopApplies, (std::vector<unsigned>{15, 15}));
+    EXPECT_EQ(headless::ShellLog().ActiveDesktopsAlive, 1) << "each change releases the one before";
+    EXPECT_TRUE(headless::ShellLog().WallpaperReloads.empty());
+    ReleaseActiveDesktop();
+    EXPECT_EQ(headless::ShellLog().ActiveDesktopsAlive, 0);
+}
+
+TEST_F(WallpaperChange, AMissingActiveDesktopIsReportedAfterTheFileWasWritten) {
+    TFormSkelvora1& window = StartWithThreePictures("[Options]\nActiveDesktop=1\n");
+    headless::ShellLog().ActiveDesktopMissing = true;
+    window.Change();
+    EXPECT_EQ(Reports(), std::vector<std::string>{"Class not registered."});
+    EXPECT_EQ(Wallpaper().size(), 78u);
+    EXPECT_EQ(window.Caption(), "Skelvora - (1/3)");
+    EXPECT_EQ(window.CurrentPicture, 1);
+}
+
+TEST_F(WallpaperChange, AFailedSettingsWriteIsReportedAfterTheCaptionChanged) {
+    TFormSkelvora1& window = StartWithThreePictures();
+    AddFile("Skelvora.ini", "[Options]\n");
+    folder.MakeReadOnly("Skelvora.ini");
+    window.Change();
+    EXPECT_EQ(Reports(), std::vector<std::string>{"Unable to write to " + Folder() + "Skelvora.ini."});
+    EXPECT_EQ(window.Caption(), "Skelvora - a.jpg (1/3)");
+    EXPECT_EQ(window.CurrentPicture, 2);
+}
