@@ -167,6 +167,9 @@ bool Decode(const TMemoryStream& codes, PixelWriter& out, const ProgressReport& 
     bool tableFull = false;
     bool started = false;
     const std::uint32_t pixelMask = (1u << colorBits) - 1;
+    // Roots are the codes below the clear code that the colour table can
+    // show: a frame may use a smaller code size than its table's depth.
+    const std::uint32_t lastRoot = std::min(pixelMask, clearCode - 1);
     const auto tables = std::make_unique<Tables>();
     std::uint16_t* const prefix = tables->prefix;
     std::uint16_t* const suffix = tables->suffix;
@@ -198,7 +201,7 @@ bool Decode(const TMemoryStream& codes, PixelWriter& out, const ProgressReport& 
                 current = oldCode;
                 stack[depth++] = static_cast<std::uint16_t>(firstChar);
             }
-            while (current > pixelMask) {
+            while (current > lastRoot) {
                 if (depth > StackLimit) {
                     if (!tolerate) throw EInvalidGraphicOperation(SGIFDataCorrupt);
                     damaged = true;

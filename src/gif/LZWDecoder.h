@@ -12,8 +12,9 @@ namespace skl {
 // Decodes `codes` (the minimum code size byte, then the data sub-blocks) into
 // `pixels`: a zero-filled buffer of `height` rows, bottom-up, each
 // ((width x depth + 31) / 32) x 4 bytes, at `depth` 1, 4 or 8 bits per pixel;
-// an interlaced frame's rows come in their four-pass order. Codes at or below
-// (1 << colorBits) - 1 are pixels. Reports progress to `progress` when given.
+// an interlaced frame's rows come in their four-pass order. Pixel values are
+// kept to the colour table's range, (1 << colorBits) - 1. Reports progress to
+// `progress` when given.
 // Returns true when the data proved damaged: with `tolerate` the pixels
 // decoded so far stay and the rest stay 0; without it damage raises
 // EInvalidGraphicOperation.

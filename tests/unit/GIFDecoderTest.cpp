@@ -222,6 +222,12 @@ TEST(GIFDecoder, ThePixelMaskComesFromTheColourTable) {
     EXPECT_EQ(Decode(OneFrameGif(frame, 4)).pixels, frame.pixels);
 }
 
+TEST(GIFDecoder, TheCodeSizeMayBeSmallerThanTheTableNeeds) {
+    // A 16-colour frame under a 256-colour global table, coded with code size 4.
+    const Frame frame = PatternFrame(41, 13, 16, 11, 4);
+    EXPECT_EQ(Decode(OneFrameGif(frame, 8)).pixels, frame.pixels);
+}
+
 TEST(GIFDecoder, ACodeAfterAClearIsAPixelWhateverItsValue) {
     // Code size 2: clear 4, end 5. Clear, end writes one pixel of 5 & 3 and decoding goes on.
     BitWriter codes;
