@@ -80,6 +80,24 @@ public:
 
     bool Done() const { return y_ >= height_; }
 
+    // Writes the low bytes of the stack's entries, the top one first; at 8
+    // bits per pixel row by row in one go.
+    void PutStack(const std::uint16_t* stack, int depth) {
+        if (depth_ != 8) {
+            while (depth > 0) Put(stack[--depth] & 0xFF);
+            return;
+        }
+        while (depth > 0 && y_ < height_) {
+            const int count = std::min(depth, width_ - x_);
+            std::uint8_t* out = row_ + x_;
+            const std::uint16_t* in = stack + depth - 1;
+            for (int i = 0; i < count; ++i) out[i] = static_cast<std::uint8_t>(in[-i]);
+            depth -= count;
+            x_ += count;
+            if (x_ == width_) NextRow();
+        }
+    }
+
     void Put(std::uint32_t value) {
         if (y_ >= height_) return;
         switch (depth_) {
@@ -93,14 +111,16 @@ public:
                 else row_[x_ >> 3] = static_cast<std::uint8_t>(value << 7);
                 break;
         }
-        if (++x_ == width_) {
-            x_ = 0;
-            y_ = interlaced_ ? NextInterlacedRow(y_, pass_, height_) : y_ + 1;
-            SelectRow();
-        }
+        if (++x_ == width_) NextRow();
     }
 
 private:
+    void NextRow() {
+        x_ = 0;
+        y_ = interlaced_ ? NextInterlacedRow(y_, pass_, height_) : y_ + 1;
+        SelectRow();
+    }
+
     void SelectRow() {
         if (y_ < height_) row_ = pixels_ + (height_ - 1 - y_) * stride_;
     }
@@ -213,7 +233,7 @@ bool Decode(const TMemoryStream& codes, PixelWriter& out, const ProgressReport& 
             if (damaged) break;
             firstChar = current & pixelMask;
             stack[depth++] = static_cast<std::uint16_t>(firstChar);
-            while (depth > 0) out.Put(stack[--depth] & 0xFF);
+            out.PutStack(stack, depth);
             if (!tableFull) {
                 prefix[nextFree] = static_cast<std::uint16_t>(oldCode);
                 suffix[nextFree] = static_cast<std::uint16_t>(firstChar);
