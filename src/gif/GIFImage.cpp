@@ -71,7 +71,7 @@ void TGIFImage::WriteData(TStream& stream) {
     stream.WriteBuffer(data.Memory(), data.Length());
 }
 
-int TGIFImage::AddFrame(TGraphic& source) {
+int TGIFImage::AddFrame(TPersistent& source) {
     // In the list first, so that the picture's new size takes it in.
     frames_.push_back(std::make_unique<TGIFFrame>(this));
     try {

@@ -37,7 +37,7 @@ public:
     TGIFFrame& FrameAt(int index) { return *frames_.at(index); }
     // Appends a frame copied from a GIF picture or frame and makes it the
     // active frame; returns its index.
-    int AddFrame(TGraphic& source);
+    int AddFrame(TPersistent& source);
 
     // The logical screen; 0 while the picture is empty.
     int LogicalWidth();
