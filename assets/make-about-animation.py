@@ -199,7 +199,8 @@ def lzw(pixels, min_code_size=8):
             out.put(clear, state["width"])
             start()
         prefix = bytes([pixel])
-    emit(state["table"][prefix])
+    if prefix:
+        emit(state["table"][prefix])
     out.put(end, state["width"])
     return out.flush()
 
