@@ -70,6 +70,7 @@ std::uint8_t GIFReader::ReadByte() {
 
 void GIFReader::ReadBytes(void* buffer, std::size_t count) {
     if (size_ - position_ < count) throw EReadError(SReadError);
+    if (count == 0) return;
     std::memcpy(buffer, data_ + position_, count);
     position_ += count;
 }
