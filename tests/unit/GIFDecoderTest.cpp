@@ -57,11 +57,6 @@ std::uint32_t Dword(const std::string& bytes, std::size_t at) {
     return value;
 }
 
-struct StrictDecoding {
-    StrictDecoding() { TolerateDamage = false; }
-    ~StrictDecoding() { TolerateDamage = true; }
-};
-
 }  // namespace
 
 TEST(GIFFrameBitmap, DepthFollowsTheColourTable) {

@@ -320,12 +320,11 @@ TEST(GIFRead, AnImageWithoutAnySubBlockIsDamaged) {
 }
 
 TEST(GIFRead, WithoutToleranceCutShortDataFails) {
-    TolerateDamage = false;
+    StrictDecoding strict;
     GifBuilder gif;
     gif.Screen(4, 2, 2).Image(PatternFrame(4, 2, 4, 1, 2));
     const std::string bytes = gif.Bytes();
     EXPECT_EQ(MessageOf<EInvalidGraphicOperation>(bytes.substr(0, bytes.size() - 3)), "Stream read error");
-    TolerateDamage = true;
 }
 
 TEST(GIFComments, BeforeAnImageTheyBelongToTheFrame) {
