@@ -157,108 +157,149 @@ private:
     std::size_t size_;
 };
 
-struct Tables {
-    std::uint16_t prefix[TableSize];
-    std::uint16_t suffix[TableSize];
-    std::uint16_t stack[StackLimit + 2];
-};
+// The table-driven decoder of one run: the string table as prefix and
+// suffix arrays, and a stack on which a string's pixels are gathered last
+// first.
+class Decoder {
+public:
+    Decoder(const TMemoryStream& codes, PixelWriter& out, const ProgressReport& report, int colorBits, bool tolerate)
+        : codes_(codes), out_(out), report_(report), reader_(codes.Memory(), codes.Length(), 1),
+          pixelMask_((1u << colorBits) - 1), tolerate_(tolerate) {}
 
-bool Decode(const TMemoryStream& codes, PixelWriter& out, const ProgressReport& report, int colorBits,
-            bool tolerate) {
-    bool damaged = false;
-    if (codes.Length() < 1) throw EReadError(SReadError);
-    int codeSize = codes.Memory()[0];
-    if (codeSize < 2 || codeSize > 9) {
-        if (!tolerate) throw EInvalidGraphicOperation(SCodeSizeRange);
-        damaged = true;
-        codeSize = std::clamp(codeSize, 2, 9);
-    }
-    CodeReader reader(codes.Memory(), codes.Length(), 1);
-    const int initialWidth = codeSize + 1;
-    int width = initialWidth;
-    reader.SetWidth(width);
-    const std::uint32_t clearCode = 1u << codeSize;
-    const std::uint32_t endCode = clearCode + 1;
-    const std::uint32_t firstFree = clearCode + 2;
-    std::uint32_t nextFree = firstFree;
-    std::uint32_t limit = 1u << width;
-    std::uint32_t oldCode = 0;
-    std::uint32_t firstChar = 0;
-    bool tableFull = false;
-    bool started = false;
-    const std::uint32_t pixelMask = (1u << colorBits) - 1;
-    // Roots are the codes below the clear code that the colour table can
-    // show: a frame may use a smaller code size than its table's depth.
-    const std::uint32_t lastRoot = std::min(pixelMask, clearCode - 1);
-    const auto tables = std::make_unique<Tables>();
-    std::uint16_t* const prefix = tables->prefix;
-    std::uint16_t* const suffix = tables->suffix;
-    std::uint16_t* const stack = tables->stack;
-
-    std::uint32_t code = reader.Next();
-    while (code != endCode && code != EndOfData && !out.Done()) {
-        // The first code of the data is taken as one that follows a clear
-        // code: it is a pixel and adds no string to the table.
-        if (code == clearCode || !started) {
-            if (code == clearCode) {
-                width = initialWidth;
-                limit = 1u << width;
-                reader.SetWidth(width);
-                nextFree = firstFree;
-                code = reader.Next();
-                oldCode = code;
-                if (code == EndOfData) break;
-            }
-            started = true;
-            oldCode = code;
-            firstChar = code & pixelMask;
-            out.Put(firstChar);
-            tableFull = false;
-        } else {
-            std::uint32_t current = code;
-            int depth = 0;
-            if (current >= nextFree) {
-                current = oldCode;
-                stack[depth++] = static_cast<std::uint16_t>(firstChar);
-            }
-            while (current > lastRoot) {
-                if (depth > StackLimit) {
-                    if (!tolerate) throw EInvalidGraphicOperation(SGIFDataCorrupt);
-                    damaged = true;
-                    break;
+    // Decodes to the end code, the end of the data or the last row; true
+    // when the data proved damaged.
+    bool Run() {
+        SetCodeSize();
+        std::uint32_t code = reader_.Next();
+        bool started = false;
+        while (code != endCode_ && code != EndOfData && !out_.Done()) {
+            // The first code of the data is taken as one that follows a
+            // clear code: a pixel that adds no string to the table.
+            if (code == clearCode_ || !started) {
+                if (code == clearCode_) {
+                    Clear();
+                    code = reader_.Next();
+                    if (code == EndOfData) break;
                 }
-                stack[depth++] = suffix[current];
-                current = prefix[current];
+                started = true;
+                PutFirst(code);
+            } else {
+                if (!PutString(code)) break;
+                AddString();
+                oldCode_ = code;
             }
-            if (damaged) break;
-            firstChar = current & pixelMask;
-            stack[depth++] = static_cast<std::uint16_t>(firstChar);
-            out.PutStack(stack, depth);
-            if (!tableFull) {
-                prefix[nextFree] = static_cast<std::uint16_t>(oldCode);
-                suffix[nextFree] = static_cast<std::uint16_t>(firstChar);
-                if (++nextFree >= limit) {
-                    if (width < MaxCodeWidth) {
-                        ++width;
-                        limit <<= 1;
-                        reader.SetWidth(width);
-                    } else {
-                        tableFull = true;
-                    }
-                }
-            }
-            oldCode = code;
+            code = reader_.Next();
+            report_.Running(reader_.Position());
         }
-        code = reader.Next();
-        report.Running(reader.Position());
+        // Data that ends before the last row keeps the rows decoded so far.
+        if (code == EndOfData && !out_.Done()) Damage(SReadError);
+        return damaged_;
     }
-    // Data that ends before the last row keeps the rows decoded so far.
-    if (code == EndOfData && !out.Done()) {
-        if (!tolerate) throw EInvalidGraphicOperation(SReadError);
-        damaged = true;
+
+private:
+    void SetCodeSize() {
+        if (codes_.Length() < 1) throw EReadError(SReadError);
+        int codeSize = codes_.Memory()[0];
+        if (codeSize < 2 || codeSize > 9) {
+            Damage(SCodeSizeRange);
+            codeSize = std::clamp(codeSize, 2, 9);
+        }
+        initialWidth_ = codeSize + 1;
+        clearCode_ = 1u << codeSize;
+        endCode_ = clearCode_ + 1;
+        firstFree_ = clearCode_ + 2;
+        // Roots are the codes below the clear code that the colour table
+        // can show: a frame may use a smaller code size than its table's depth.
+        lastRoot_ = std::min(pixelMask_, clearCode_ - 1);
+        Clear();
     }
-    return damaged;
-}
+
+    void Clear() {
+        width_ = initialWidth_;
+        limit_ = 1u << width_;
+        reader_.SetWidth(width_);
+        nextFree_ = firstFree_;
+    }
+
+    void PutFirst(std::uint32_t code) {
+        oldCode_ = code;
+        firstChar_ = code & pixelMask_;
+        out_.Put(firstChar_);
+        tableFull_ = false;
+    }
+
+    // Writes the string of the code; a code not yet in the table is the
+    // previous string and its first pixel. False when the data is corrupt.
+    bool PutString(std::uint32_t code) {
+        if (damaged_) return false;  // a damaged code size decodes no strings
+        std::uint16_t* const stack = tables_->stack;
+        std::uint32_t current = code;
+        int depth = 0;
+        if (current >= nextFree_) {
+            current = oldCode_;
+            stack[depth++] = static_cast<std::uint16_t>(firstChar_);
+        }
+        while (current > lastRoot_) {
+            if (depth > StackLimit) {
+                Damage(SGIFDataCorrupt);
+                return false;
+            }
+            stack[depth++] = tables_->suffix[current];
+            current = tables_->prefix[current];
+        }
+        firstChar_ = current & pixelMask_;
+        stack[depth++] = static_cast<std::uint16_t>(firstChar_);
+        out_.PutStack(stack, depth);
+        return true;
+    }
+
+    // The previous string and the first pixel of this one make a new
+    // string; a full table stays full until the next clear code.
+    void AddString() {
+        if (tableFull_) return;
+        tables_->prefix[nextFree_] = static_cast<std::uint16_t>(oldCode_);
+        tables_->suffix[nextFree_] = static_cast<std::uint16_t>(firstChar_);
+        if (++nextFree_ < limit_) return;
+        if (width_ < MaxCodeWidth) {
+            ++width_;
+            limit_ <<= 1;
+            reader_.SetWidth(width_);
+        } else {
+            tableFull_ = true;
+        }
+    }
+
+    void Damage(const char* message) {
+        if (!tolerate_) throw EInvalidGraphicOperation(message);
+        damaged_ = true;
+    }
+
+    struct Tables {
+        std::uint16_t prefix[TableSize];
+        std::uint16_t suffix[TableSize];
+        std::uint16_t stack[StackLimit + 2];
+    };
+
+    const TMemoryStream& codes_;
+    PixelWriter& out_;
+    const ProgressReport& report_;
+    CodeReader reader_;
+    const std::unique_ptr<Tables> tables_ = std::make_unique<Tables>();
+    const std::uint32_t pixelMask_;
+    const bool tolerate_;
+    bool damaged_ = false;
+    int initialWidth_ = 0;
+    int width_ = 0;
+    std::uint32_t clearCode_ = 0;
+    std::uint32_t endCode_ = 0;
+    std::uint32_t firstFree_ = 0;
+    std::uint32_t lastRoot_ = 0;
+    std::uint32_t nextFree_ = 0;
+    std::uint32_t limit_ = 0;
+    std::uint32_t oldCode_ = 0;
+    std::uint32_t firstChar_ = 0;
+    bool tableFull_ = false;
+};
 
 }  // namespace
 
@@ -285,7 +326,7 @@ bool DecodeFrame(const TMemoryStream& codes, int width, int height, int depth, b
     bool damaged = false;
     try {
         PixelWriter out(pixels, width, height, depth, interlaced);
-        damaged = Decode(codes, out, report, colorBits, tolerate);
+        damaged = Decoder(codes, out, report, colorBits, tolerate).Run();
     } catch (const std::exception& error) {
         report.End(0, error.what());
         throw;
