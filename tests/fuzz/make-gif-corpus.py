@@ -7,9 +7,9 @@ import pathlib
 import struct
 
 HERE = pathlib.Path(__file__).parent
-spec = importlib.util.spec_from_file_location("about", HERE.parent.parent / "assets" / "make-about-animation.py")
-about = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(about)
+loader = importlib.util.spec_from_file_location("about", HERE.parent.parent / "assets" / "make-about-animation.py")
+about = importlib.util.module_from_spec(loader)
+loader.loader.exec_module(about)
 
 
 def table(bits):
