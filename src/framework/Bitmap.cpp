@@ -78,11 +78,25 @@ void TBitmap::SetColors(const TRGBQuad* colors, int count) {
     Changed();
 }
 
+void TBitmap::SetTransparentColor(TColor color) {
+    if (color == transparentColor_) return;
+    transparentColor_ = color;
+    Changed();
+}
+
+void TBitmap::Draw(TCanvas& canvas, const TRect& rect) {
+    if (Empty()) return;
+    std::lock_guard<TCanvas> lock(canvas_);
+    canvas.CopyBitmap(rect, *this, {0, 0, Width(), Height()}, Transparent() ? transparentColor_ : clNone);
+}
+
 void TBitmap::Assign(TPersistent& source) {
     auto* bitmap = dynamic_cast<TBitmap*>(&source);
     if (!bitmap) return TGraphic::Assign(source);
     image_ = bitmap->image_;
     format_ = bitmap->format_;
+    transparentColor_ = bitmap->transparentColor_;
+    SetTransparent(bitmap->Transparent());
     Changed();
 }
 

@@ -74,6 +74,16 @@ public:
     // The shared image; null while the bitmap is empty.
     const TBitmapImage* Image() const { return image_.get(); }
 
+    // The colour drawn see-through while the bitmap is transparent; clDefault,
+    // the default, stands for the colour of the bottom-left pixel.
+    TColor TransparentColor() const { return transparentColor_; }
+    void SetTransparentColor(TColor color);
+
+    // Draws the image scaled into the rectangle, holding this bitmap's canvas
+    // lock meanwhile, so that no other thread draws on the image while it is
+    // read.
+    void Draw(TCanvas& canvas, const TRect& rect) override;
+
     void Assign(TPersistent& source) override;
     void LoadFromStream(TStream& stream) override;
     // Writes the image as a BMP file from the stream's position.
@@ -87,7 +97,8 @@ private:
 
     TSharedRef<TBitmapImage> image_;
     TPixelFormat format_ = TPixelFormat::pf24bit;
-    TCanvas canvas_;
+    TColor transparentColor_ = clDefault;
+    TCanvas canvas_{this};
 };
 
 }  // namespace skl

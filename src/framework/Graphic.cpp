@@ -13,6 +13,18 @@ void TGraphic::SaveToFile(const std::string& path) {
     file.Commit();
 }
 
+void TGraphic::SetTransparent(bool transparent) {
+    if (transparent == transparent_) return;
+    transparent_ = transparent;
+    Changed();
+}
+
+void TGraphic::Draw(TCanvas&, const TRect&) {}
+
+void TGraphic::Progress(TProgressStage stage, int percentDone, const std::string& message) {
+    if (OnProgress) OnProgress(*this, stage, percentDone, message);
+}
+
 void TGraphic::Changed() {
     if (OnChange) OnChange(*this);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The abstract picture: size, drawing, loading and saving, change notification.
+// The abstract picture: size, drawing, loading and saving, change and
+// progress notification.
 #include <functional>
 #include <string>
 
@@ -10,15 +11,26 @@
 
 namespace skl {
 
+enum class TProgressStage { psStarting, psRunning, psEnding };
+
 class TGraphic : public TPersistent {
 public:
     using TNotifyEvent = std::function<void(TGraphic& sender)>;
+    using TProgressEvent =
+        std::function<void(TGraphic& sender, TProgressStage stage, int percentDone, const std::string& message)>;
 
     virtual int Width() = 0;
     virtual int Height() = 0;
     virtual void SetWidth(int width) = 0;
     virtual void SetHeight(int height) = 0;
     virtual bool Empty() = 0;
+    // Whether the picture leaves some of its pixels see-through when drawn.
+    virtual bool Transparent() { return transparent_; }
+    virtual void SetTransparent(bool transparent);
+
+    // Draws the picture scaled into the rectangle of the canvas. A picture
+    // that cannot draw itself draws nothing.
+    virtual void Draw(TCanvas& canvas, const TRect& rect);
 
     virtual void LoadFromStream(TStream& stream) = 0;
     virtual void SaveToStream(TStream& stream) = 0;
@@ -29,10 +41,20 @@ public:
     // is read-only, held by another program or cannot be made.
     void SaveToFile(const std::string& path);
 
+    // Raises OnProgress with this picture as sender.
+    void Progress(TProgressStage stage, int percentDone, const std::string& message = "");
+
     TNotifyEvent OnChange;
+    TProgressEvent OnProgress;
+    // Set when the picture's colours changed, until whoever shows it has
+    // taken the new colours over.
+    bool PaletteModified = false;
 
 protected:
     virtual void Changed();
+
+private:
+    bool transparent_ = false;
 };
 
 }  // namespace skl

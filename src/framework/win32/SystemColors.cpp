@@ -1,0 +1,9 @@
+#include <windows.h>
+
+#include "framework/Colors.h"
+
+namespace skl {
+
+TColor SystemColor(int index) { return static_cast<TColor>(GetSysColor(index)); }
+
+}  // namespace skl

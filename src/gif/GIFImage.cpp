@@ -1,0 +1,203 @@
+#include "gif/GIFImage.h"
+
+#include <algorithm>
+
+#include "framework/Bitmap.h"
+#include "framework/Exceptions.h"
+#include "gif/GIFReader.h"
+
+namespace skl {
+
+TGIFImage::TGIFImage() {
+    Reset();
+    SetTransparent(true);
+}
+
+TGIFImage::~TGIFImage() { OnChange = nullptr; }
+
+void TGIFImage::Reset() {
+    header_ = MakeShared<TGIFData>();
+    frames_.clear();
+    activeFrame_ = -1;
+    backdropColor_ = clNone;
+    loopCount_ = 1;
+    loopPresent_ = false;
+    formatVersion_ = 0;
+    logicalWidth_ = 0;
+    logicalHeight_ = 0;
+}
+
+void TGIFImage::ParseGIF(TStream& source, std::int64_t length, bool decodeFirst) {
+    Reset();
+    if (length < 0 || length > source.Size() - source.Position()) throw EReadError(SReadError);
+    if (length > 0) {
+        std::vector<std::uint8_t> data(static_cast<std::size_t>(length));
+        source.ReadBuffer(data.data(), length);
+        GIFReader(*this, data.data(), data.size()).Read();
+    }
+    if (!frames_.empty()) {
+        activeFrame_ = 0;
+        if (decodeFirst) {
+            try {
+                frames_.front()->FrameBitmap();
+            } catch (...) {
+                frames_.erase(frames_.begin());
+                if (frames_.empty()) activeFrame_ = -1;
+                throw;
+            }
+        }
+    }
+    PaletteModified = true;
+    Changed();
+}
+
+void TGIFImage::ReadFromStream(TStream& stream) { ParseGIF(stream, stream.Size() - stream.Position(), true); }
+
+void TGIFImage::ReadData(TStream& stream) {
+    std::uint8_t bytes[4];
+    stream.ReadBuffer(bytes, 4);
+    const auto length = static_cast<std::int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
+                                                  static_cast<std::uint32_t>(bytes[3]) << 24);
+    ParseGIF(stream, length, true);
+}
+
+void TGIFImage::WriteData(TStream& stream) {
+    TMemoryStream data;
+    SaveToStream(data);
+    const auto length = static_cast<std::uint32_t>(data.Length());
+    const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8),
+                                   static_cast<std::uint8_t>(length >> 16), static_cast<std::uint8_t>(length >> 24)};
+    stream.WriteBuffer(bytes, 4);
+    stream.WriteBuffer(data.Memory(), data.Length());
+}
+
+int TGIFImage::AddFrame(TPersistent& source) {
+    // In the list first, so that the picture's new size takes it in.
+    frames_.push_back(std::make_unique<TGIFFrame>(this));
+    try {
+        frames_.back()->Assign(source);
+    } catch (...) {
+        frames_.pop_back();
+        throw;
+    }
+    activeFrame_ = FrameCount() - 1;
+    if (formatVersion_ == 0) formatVersion_ = 1;
+    if (FrameCount() > 1) formatVersion_ = 2;
+    return activeFrame_;
+}
+
+int TGIFImage::LogicalWidth() { return Empty() ? 0 : logicalWidth_; }
+
+int TGIFImage::LogicalHeight() { return Empty() ? 0 : logicalHeight_; }
+
+TGIFFrame* TGIFImage::CurrentFrame() {
+    return activeFrame_ >= 0 && activeFrame_ < FrameCount() ? frames_[activeFrame_].get() : nullptr;
+}
+
+int TGIFImage::Width() {
+    TGIFFrame* frame = CurrentFrame();
+    return frame && !Empty() ? frame->FrameBitmap().Width() : 0;
+}
+
+int TGIFImage::Height() {
+    TGIFFrame* frame = CurrentFrame();
+    return frame && !Empty() ? frame->FrameBitmap().Height() : 0;
+}
+
+void TGIFImage::SetWidth(int) { throw EInvalidGraphicOperation(SGIFSizeFixed); }
+
+void TGIFImage::SetHeight(int) { throw EInvalidGraphicOperation(SGIFSizeFixed); }
+
+bool TGIFImage::Empty() {
+    const int index = std::max(activeFrame_, 0);
+    if (index >= FrameCount()) return true;
+    const TGIFFrame& frame = *frames_[index];
+    if (frame.bitmap_) return false;
+    const auto& codeData = frame.Item().CodeData;
+    return !codeData || codeData->Length() == 0;
+}
+
+bool TGIFImage::Transparent() {
+    return TGraphic::Transparent() &&
+           std::any_of(frames_.begin(), frames_.end(), [](const auto& frame) { return frame->TransparentKey != clNone; });
+}
+
+bool TGIFImage::Equals(TGraphic& other) const {
+    auto* image = dynamic_cast<TGIFImage*>(&other);
+    return image && image->header_.get() == header_.get();
+}
+
+void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
+    if (TGIFFrame* frame = CurrentFrame()) frame->DrawFrame(canvas, rect, Transparent());
+}
+
+void TGIFImage::Assign(TPersistent& source) {
+    if (auto* image = dynamic_cast<TGIFImage*>(&source)) {
+        if (image == this) return;
+        header_ = image->header_;
+        formatVersion_ = image->formatVersion_;
+        backdropColor_ = image->backdropColor_;
+        loopCount_ = image->loopCount_;
+        loopPresent_ = image->loopPresent_;
+        frames_.clear();
+        for (const auto& sourceFrame : image->frames_) {
+            auto frame = std::make_unique<TGIFFrame>(this);
+            frame->CopyFrom(*sourceFrame);
+            frame->OwnColors = sourceFrame->OwnColors;
+            frames_.push_back(std::move(frame));
+        }
+        logicalWidth_ = image->logicalWidth_;
+        logicalHeight_ = image->logicalHeight_;
+        activeFrame_ = image->activeFrame_;
+    } else if (auto* frame = dynamic_cast<TGIFFrame*>(&source)) {
+        // The frame may belong to this picture: copy it before the reset.
+        auto copy = std::make_unique<TGIFFrame>(this);
+        copy->CopyFrom(*frame);
+        copy->OwnColors = frame->owner_ == this ? frame->OwnColors : true;
+        const TSharedRef<TGIFData> ownerHeader = frame->owner_ ? frame->owner_->header_ : MakeShared<TGIFData>();
+        Reset();
+        header_->AspectByte = ownerHeader->AspectByte;
+        header_->ColorBits = ownerHeader->ColorBits;
+        header_->ColorResolution = ownerHeader->ColorResolution;
+        header_->GlobalTable = ownerHeader->GlobalTable;
+        frames_.push_back(std::move(copy));
+        UpdateLogicalSize();
+        activeFrame_ = 0;
+        if (formatVersion_ == 0) formatVersion_ = 1;
+    } else {
+        return TGraphic::Assign(source);
+    }
+    Changed();
+}
+
+void TGIFImage::Clear() {
+    Reset();
+    Changed();
+}
+
+void TGIFImage::AssignTo(TPersistent& target) {
+    if (dynamic_cast<TGIFImage*>(&target)) return target.Assign(*this);
+    auto* graphic = dynamic_cast<TGraphic*>(&target);
+    if (!graphic) return TGraphic::AssignTo(target);
+    if (Empty()) {
+        TBitmap nothing;
+        graphic->Assign(nothing);
+    } else if (activeFrame_ < 0) {
+        graphic->Assign(frames_.front()->FrameBitmap());
+    } else if (TGIFFrame* frame = CurrentFrame()) {
+        frame->AssignTo(*graphic);
+    }
+}
+
+void TGIFImage::UpdateLogicalSize() {
+    int width = 0;
+    int height = 0;
+    for (const auto& frame : frames_) {
+        width = std::max(width, frame->FramePos.X + frame->FrameWidth());
+        height = std::max(height, frame->FramePos.Y + frame->FrameHeight());
+    }
+    logicalWidth_ = static_cast<std::uint16_t>(std::min(width, 0xFFFF));
+    logicalHeight_ = static_cast<std::uint16_t>(std::min(height, 0xFFFF));
+}
+
+}  // namespace skl
