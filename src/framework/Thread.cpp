@@ -8,7 +8,12 @@
 
 namespace skl {
 
-TThread::~TThread() {
+void TThread::Deleter::operator()(TThread* thread) const {
+    thread->StopAndWait();
+    delete thread;
+}
+
+void TThread::StopAndWait() {
     std::unique_lock hold(mutex_);
     if (!launched_ || finished_) return;
     terminated_ = true;

@@ -14,19 +14,27 @@ namespace skl {
 
 class TThread {
 public:
+    // Deleting through this first terminates the thread, lets it go if it is
+    // suspended and waits for its body, so that the body never outlives the
+    // parts of the object it uses.
+    struct Deleter {
+        void operator()(TThread* thread) const;
+    };
+    template <class T>
+    using Ptr = std::unique_ptr<T, Deleter>;
+
     // Makes the thread object and its thread; the body starts once the thread
     // is not suspended. EThread "Thread creation error: %s" when the system
     // cannot make a thread. A free-on-terminate thread is handed over with
     // release() and frees itself.
     template <class T, class... Args>
-    static std::unique_ptr<T> Make(bool suspended, Args&&... args) {
-        auto thread = std::make_unique<T>(std::forward<Args>(args)...);
+    static Ptr<T> Make(bool suspended, Args&&... args) {
+        Ptr<T> thread(new T(std::forward<Args>(args)...));
         thread->Launch(suspended);
         return thread;
     }
 
-    // Terminates the thread, lets it go if suspended and waits for its body.
-    virtual ~TThread();
+    virtual ~TThread() = default;
     TThread(const TThread&) = delete;
     TThread& operator=(const TThread&) = delete;
 
@@ -52,6 +60,7 @@ protected:
 private:
     void Launch(bool suspended);
     void Run();
+    void StopAndWait();
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;
