@@ -31,8 +31,9 @@ TRGBQuad Pixel(const TBitmapImage& image, int x, int row) {
     return image.ColorTable[index];
 }
 
-// A 32-bit premultiplied picture for the menu; the bottom-left pixel's colour
-// is transparent.
+// The picture as the menu shows it: the bottom-left pixel's colour becomes
+// the menu's background colour. (Alpha would be nicer, but not every system
+// blends menu pictures: Wine draws transparent pixels black.)
 BitmapHandle MenuBitmap(TBitmap& picture) {
     const TBitmapImage* image = picture.Image();
     if (picture.Empty() || !image) return nullptr;
@@ -40,22 +41,24 @@ BitmapHandle MenuBitmap(TBitmap& picture) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biHeight = height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap) return nullptr;
     const TRGBQuad transparent = Pixel(*image, 0, height - 1);
+    const COLORREF menu = GetSysColor(COLOR_MENU);
+    const TRGBQuad background{GetBValue(menu), GetGValue(menu), GetRValue(menu), 0};
     auto* out = static_cast<std::uint8_t*>(bits);
-    for (int row = 0; row < height; ++row) {
+    for (int row = height - 1; row >= 0; --row) {
         for (int x = 0; x < width; ++x, out += 4) {
-            const TRGBQuad colour = Pixel(*image, x, row);
-            const bool opaque = !(colour == transparent);
-            out[0] = opaque ? colour.Blue : 0;
-            out[1] = opaque ? colour.Green : 0;
-            out[2] = opaque ? colour.Red : 0;
-            out[3] = opaque ? 255 : 0;
+            TRGBQuad colour = Pixel(*image, x, row);
+            if (colour == transparent) colour = background;
+            out[0] = colour.Blue;
+            out[1] = colour.Green;
+            out[2] = colour.Red;
+            out[3] = 255;
         }
     }
     return bitmap;
