@@ -1,5 +1,6 @@
 #pragma once
-// The event types that components and the window's handlers share.
+// Event slots shared by the components and the forms' handlers. An unset slot
+// is skipped.
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -33,8 +34,8 @@ private:
     std::uint8_t bits_ = 0;
 };
 
-using TNotifyEvent = std::function<void(TComponent& sender)>;
-using TMouseEvent = std::function<void(TComponent& sender, TMouseButton button, TShiftState shift, int x, int y)>;
-using TMouseMoveEvent = std::function<void(TComponent& sender, TShiftState shift, int x, int y)>;
+using TNotifyEvent = std::function<void(TComponent& Sender)>;
+using TMouseEvent = std::function<void(TComponent& Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TComponent& Sender, TShiftState Shift, int X, int Y)>;
 
 }  // namespace skl

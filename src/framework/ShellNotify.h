@@ -5,7 +5,7 @@
 #include <string>
 
 #include "framework/IconHandle.h"
-#include "framework/UtilityWindow.h"
+#include "framework/Messages.h"
 
 namespace skl {
 

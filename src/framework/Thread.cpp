@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "framework/ApplicationServices.h"
+#include "framework/Application.h"
 #include "framework/Exceptions.h"
 #include "framework/ThreadStart.h"
 
@@ -39,7 +39,7 @@ void TThread::Run() {
         Execute();
     } catch (...) {
         // A body must not end the process; its failure goes to the report.
-        ApplicationHandleException(std::current_exception());
+        Application().HandleException();
     }
     std::unique_lock hold(mutex_);
     finished_ = true;

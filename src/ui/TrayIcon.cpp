@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/ApplicationServices.h"
+#include "framework/Application.h"
+#include "framework/Foreground.h"
 #include "framework/InputState.h"
 #include "framework/Messages.h"
 #include "ui/ShortHint.h"
@@ -29,10 +30,10 @@ TShiftState KeyboardShift() {
 
 TTrayIcon::TTrayIcon(TComponent* owner)
     : TComponent(owner), lock_(std::make_shared<std::recursive_mutex>()) {
-    window_ = std::make_unique<TUtilityWindow>(
-        [this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-            return NotifyWndProc(message, wParam, lParam);
-        });
+    // Made in two steps: the procedure hands the creation messages to the window's default handling.
+    window_ = std::make_unique<TWindow>(
+        [this](TMessage& message) { message.Result = NotifyWndProc(message.Msg, message.WParam, message.LParam); });
+    window_->Create(UtilityWindow());
     icon_ = std::make_unique<TIcon>();
     icon_->OnChange = [this](TGraphic&) { UpdateIcon(); };
     icons_ = std::make_unique<TIconList>();
@@ -203,11 +204,15 @@ void TTrayIcon::NextFrame() {
 }
 
 std::intptr_t TTrayIcon::NotifyWndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-    if (message != TrayNotifyMessage || !enabled_) return window_->DefaultProcedure(message, wParam, lParam);
+    if (message != TrayNotifyMessage || !enabled_) {
+        TMessage unhandled{message, wParam, lParam, 0};
+        window_->DefaultHandler(unhandled);
+        return unhandled.Result;
+    }
     try {
         HandleNotification(static_cast<unsigned>(lParam));
     } catch (...) {
-        ApplicationHandleException(std::current_exception());
+        Application().HandleException();
     }
     return 0;
 }
@@ -276,7 +281,7 @@ bool TTrayIcon::OpenPopupMenu(int x, int y) {
     popupMenu_->SetPopupComponent(this);
     CancelFormModes();
     BringWindowForward();
-    ApplicationProcessMessages();
+    Application().ProcessMessages();
     // The pending messages may have freed the menu.
     if (TPopupMenu* menu = popupMenu_) {
         try {
@@ -303,11 +308,15 @@ bool TTrayIcon::RunDefaultMenuItem() {
 }
 
 void TTrayIcon::CancelFormModes() {
-    if (!Destroying()) ApplicationCancelFormModes();
+    if (Destroying()) return;
+    TWindowHandle form = ActiveWindow();
+    TForm* mainForm = Application().MainForm();
+    if (!form && mainForm && mainForm->HandleAllocated()) form = mainForm->Handle();
+    if (form) SendWindowMessage(form, wm::CancelMode);
 }
 
 void TTrayIcon::BringWindowForward() {
-    if (window_->Enabled()) window_->BringToForeground();
+    if (WindowEnabled(window_->Handle())) BringToForeground(window_->Handle());
 }
 
 }  // namespace skl

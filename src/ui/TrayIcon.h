@@ -13,7 +13,7 @@
 #include "framework/Icon.h"
 #include "framework/Menus.h"
 #include "framework/ShellNotify.h"
-#include "framework/UtilityWindow.h"
+#include "framework/Window.h"
 #include "ui/IconList.h"
 
 namespace skl {
@@ -107,7 +107,7 @@ private:
     // Taken by every change of the state that the animation thread shares
     // (and by the thread around each frame); the thread keeps it alive.
     std::shared_ptr<std::recursive_mutex> lock_;
-    std::unique_ptr<TUtilityWindow> window_;
+    std::unique_ptr<TWindow> window_;
     std::unique_ptr<TIcon> icon_;
     std::unique_ptr<TIconList> icons_;
     bool active_ = true;

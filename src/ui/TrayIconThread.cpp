@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "framework/ApplicationServices.h"
+#include "framework/Application.h"
 #include "framework/Sleep.h"
 #include "ui/TrayIcon.h"
 
@@ -13,7 +13,7 @@ TTimerThread::TTimerThread(TTrayIcon& tray, std::shared_ptr<std::recursive_mutex
     SetFreeOnTerminate(true);
 }
 
-bool TTimerThread::StopRequested() const { return Terminated() || ApplicationTerminated() || !tray_; }
+bool TTimerThread::StopRequested() const { return Terminated() || Application().Terminated() || !tray_; }
 
 void TTimerThread::Execute() {
     while (!Terminated()) {
@@ -34,7 +34,7 @@ void TTimerThread::Execute() {
         try {
             tray_->NextFrame();
         } catch (...) {
-            ApplicationHandleException(std::current_exception());
+            Application().HandleException();
         }
     }
 }

@@ -5,7 +5,6 @@
 #include <future>
 #include <thread>
 
-#include "framework/ApplicationServices.h"
 #include "framework/Exceptions.h"
 #include "framework/Thread.h"
 
@@ -55,11 +54,6 @@ protected:
 
 private:
     Outcome& outcome_;
-};
-
-class FailingThread : public TThread {
-protected:
-    void Execute() override { throw EOutOfResources("Out of system resources"); }
 };
 
 }  // namespace
@@ -114,21 +108,4 @@ TEST(Thread, AFreeOnTerminateThreadFreesItself) {
     thread->Resume();
     thread->Terminate();
     EXPECT_EQ(freed.wait_for(Patience), std::future_status::ready);
-}
-
-TEST(Thread, AFailureOfTheBodyGoesToTheApplicationsHandling) {
-    std::string reported;
-    TApplicationServices services;
-    services.HandleException = [&](std::exception_ptr failure) {
-        try {
-            std::rethrow_exception(failure);
-        } catch (const Exception& error) {
-            reported = error.Message();
-        }
-    };
-    InstallApplicationServices(services);
-    auto thread = TThread::Make<FailingThread>(false);
-    thread->WaitFor();
-    InstallApplicationServices({});
-    EXPECT_EQ(reported, "Out of system resources");
 }

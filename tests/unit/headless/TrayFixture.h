@@ -1,23 +1,23 @@
 #pragma once
-// A main form with a tray icon and its menu, set up as the program loads
-// them, on a fresh headless backend; the application's exception handling
-// and message processing are recorded.
+// Tray icons and their menu, set up as the main form's description loads
+// them, on a fresh headless desktop with an application and a main form that
+// notes the cancel-mode requests and the posted messages it handles.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "framework/ApplicationServices.h"
+#include "framework/Application.h"
 #include "framework/Exceptions.h"
+#include "framework/headless/Desktop.h"
+#include "framework/headless/Foreground.h"
 #include "framework/headless/InputState.h"
 #include "framework/headless/Journal.h"
 #include "framework/headless/MenuPopup.h"
 #include "framework/headless/ShellNotify.h"
 #include "framework/headless/Sleep.h"
 #include "framework/headless/ThreadStart.h"
-#include "framework/headless/UtilityWindow.h"
 #include "framework/Messages.h"
 #include "ui/TrayIcon.h"
 #include "../IconFile.h"
@@ -46,9 +46,31 @@ inline std::string ButtonText(TMouseButton button) {
     return button == mbLeft ? "left" : button == mbRight ? "right" : "middle";
 }
 
+class RecordingForm : public TForm {
+public:
+    using TForm::TForm;
+    std::function<void()> OnUserMessage;
+
+protected:
+    void WndProc(TMessage& message) override {
+        if (message.Msg == wm::CancelMode) headless::Note("CancelMode " + Name());
+        if (message.Msg == wm::User) {
+            headless::Note("User message");
+            if (OnUserMessage) OnUserMessage();
+        }
+        TForm::WndProc(message);
+    }
+};
+
 class TrayFixture : public ::testing::Test {
 protected:
     void SetUp() override {
+        headless::ResetDesktop();
+        headless::ResetForeground();
+        application = std::make_unique<TApplication>();
+        application->SetTitle("Skelvora");
+        mainForm = &application->CreateForm<RecordingForm>();
+        mainForm->SetName("FormSkelvora1");
         headless::ClearShellCalls();
         headless::ResetNotificationArea();
         headless::RefuseShellAdds(false);
@@ -59,28 +81,25 @@ protected:
         headless::HoldSleeps(false);
         headless::ClearSleepRequests();
         headless::RefuseThreadCreation(false);
-        TApplicationServices services;
-        services.HandleException = [this](std::exception_ptr failure) {
-            try {
-                std::rethrow_exception(failure);
-            } catch (const Exception& error) {
-                reported.push_back(error.Message());
-            }
-        };
-        services.ProcessMessages = [this] {
-            headless::Note("ProcessMessages");
-            if (onProcessMessages) onProcessMessages();
-        };
-        services.CancelFormModes = [] { headless::Note("CancelMode"); };
-        services.Terminated = [this] { return terminated.load(); };
-        InstallApplicationServices(services);
     }
 
     void TearDown() override {
         form.reset();
         headless::HoldSleeps(false);
         EXPECT_TRUE(headless::WaitForThreadsToEnd());
-        InstallApplicationServices({});
+        application.reset();
+        headless::ResetDesktop();
+    }
+
+    // The texts of the failure reports shown so far.
+    std::vector<std::string> Reported() {
+        std::vector<std::string> texts;
+        for (const auto& shown : headless::MessageBoxesShown()) {
+            EXPECT_EQ(shown.Caption, "Skelvora");
+            EXPECT_EQ(shown.Icon, TMessageBoxIcon::Error);
+            texts.push_back(shown.Text);
+        }
+        return texts;
     }
 
     // Made, set and loaded in the order the main form's description gives.
@@ -129,7 +148,7 @@ protected:
 
     // The shell's notification for the icon, as the message loop delivers it.
     std::intptr_t Send(TTrayIcon& tray, unsigned mouseMessage) {
-        return headless::DeliverMessage(tray.WindowHandle(), TrayNotifyMessage, 0, mouseMessage);
+        return SendWindowMessage(tray.WindowHandle(), TrayNotifyMessage, 0, mouseMessage);
     }
 
     std::vector<TNotifyIconMessage> ShellMessages() {
@@ -138,14 +157,14 @@ protected:
         return messages;
     }
 
+    std::unique_ptr<TApplication> application;
+    RecordingForm* mainForm = nullptr;
+    // Owns the trays and menus, so that a test can free them.
     std::unique_ptr<TComponent> form = std::make_unique<TComponent>(nullptr);
     TIcon icon = MakeIcon(1);
     TPopupMenu* menu = nullptr;
     std::vector<std::string> events;
-    std::vector<std::string> reported;
     std::function<void(TComponent&)> onClick;
-    std::function<void()> onProcessMessages;
-    std::atomic<bool> terminated{false};
 };
 
 inline constexpr auto nimAdd = TNotifyIconMessage::nimAdd;

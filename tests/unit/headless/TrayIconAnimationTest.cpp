@@ -180,7 +180,9 @@ TEST_F(TrayIconAnimation, NoFrameComesOnceTheApplicationIsTerminating) {
     tray.SetIcons(frames);
     tray.SetAnimated(true);
     ASSERT_TRUE(headless::WaitForWaitingSleeps(1));
-    terminated = true;
+    application->Terminate();
+    application->ProcessMessages();
+    ASSERT_TRUE(application->Terminated());
     const auto calls = headless::ShellCalls().size();
     headless::ReleaseSleeps(1);
     // The thread no longer pauses; stopping the animation ends it.

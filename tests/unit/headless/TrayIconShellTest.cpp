@@ -13,10 +13,15 @@ constexpr std::uint32_t WideRecordV1Size = sizeof(void*) == 8 ? 168 : 152;
 }  // namespace
 
 TEST_F(TrayIconShell, ConstructionMakesAHiddenWindowAndSendsNothing) {
-    const auto windowsBefore = headless::UtilityWindows().size();
     TTrayIcon& tray = NewTray();
-    EXPECT_EQ(headless::UtilityWindows().size(), windowsBefore + 1);
-    EXPECT_EQ(headless::UtilityWindows().back(), tray.WindowHandle());
+    const auto window = headless::WindowState(tray.WindowHandle());
+    ASSERT_TRUE(window.has_value());
+    EXPECT_EQ(window->Style, ws::Popup);
+    EXPECT_EQ(window->ExStyle, wsex::ToolWindow);
+    EXPECT_EQ(window->Parent, 0u);
+    EXPECT_EQ(window->Width, 0);
+    EXPECT_EQ(window->Height, 0);
+    EXPECT_FALSE(window->Visible);
     EXPECT_TRUE(headless::ShellCalls().empty());
     EXPECT_TRUE(tray.Active());
     EXPECT_TRUE(tray.Enabled());
@@ -146,7 +151,7 @@ TEST_F(TrayIconShell, ARefusedAddIsRetriedByTheNextDifferentHint) {
     TTrayIcon& tray = LoadedTray("Skelvora - (1/3)");
     EXPECT_FALSE(tray.IconAdded());
     EXPECT_TRUE(headless::NotificationArea().empty());
-    EXPECT_TRUE(reported.empty());
+    EXPECT_TRUE(Reported().empty());
 
     headless::RefuseShellAdds(false);
     headless::ClearShellCalls();
@@ -166,7 +171,7 @@ TEST_F(TrayIconShell, AfterAShellRestartChangesFailSilentlyUntilActiveIsSwitched
     ASSERT_EQ(ShellMessages(), (std::vector{nimModify}));
     EXPECT_FALSE(headless::ShellCalls()[0].Succeeded);
     EXPECT_TRUE(tray.IconAdded());
-    EXPECT_TRUE(reported.empty());
+    EXPECT_TRUE(Reported().empty());
     tray.SetActive(false);
     tray.SetActive(true);
     EXPECT_EQ(headless::NotificationArea().size(), 1u);
@@ -194,8 +199,7 @@ TEST_F(TrayIconShell, DestructionRemovesTheIconAndTheWindow) {
     EXPECT_EQ(ShellMessages(), (std::vector{nimDelete}));
     EXPECT_TRUE(headless::ShellCalls()[0].Succeeded);
     EXPECT_TRUE(headless::NotificationArea().empty());
-    const auto windows = headless::UtilityWindows();
-    EXPECT_EQ(std::count(windows.begin(), windows.end(), window), 0);
+    EXPECT_FALSE(headless::WindowState(window).has_value());
 }
 
 }  // namespace skl::test

@@ -1,0 +1,42 @@
+#include "framework/Form.h"
+
+#include "framework/Application.h"
+
+namespace skl {
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {}
+
+void TForm::AfterConstruction() {
+    try {
+        DoCreate();
+    } catch (...) {
+        Application().HandleException();
+    }
+}
+
+void TForm::DoCreate() {
+    if (OnCreate) OnCreate(*this);
+}
+
+void TForm::Close() {
+    if (Application().MainForm() == this)
+        Application().Terminate();
+    else
+        Hide();
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.Style = ws::OverlappedWindow | ws::ClipChildren;
+    params.ExStyle = wsex::ControlParent;
+}
+
+void TForm::WndProc(TMessage& message) {
+    if (message.Msg == wm::Close) {
+        Close();
+        return;
+    }
+    TWinControl::WndProc(message);
+}
+
+}  // namespace skl

@@ -1,0 +1,30 @@
+#pragma once
+// A top-level window of the program. Its window class name is its ClassName(),
+// which is how another process can find it. The creation hook runs once the
+// whole form is constructed; a failure in it is reported and the form stays.
+#include "framework/Events.h"
+#include "framework/WinControl.h"
+
+namespace skl {
+
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* owner);
+
+    const char* ClassName() const override { return "TForm"; }
+
+    // Runs the creation hook; TApplication::CreateForm calls it once the form
+    // and its components are made.
+    void AfterConstruction();
+    // The main form ends the application; any other form is hidden.
+    void Close();
+
+    TNotifyEvent OnCreate;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
+    virtual void DoCreate();
+};
+
+}  // namespace skl

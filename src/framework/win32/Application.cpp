@@ -1,0 +1,48 @@
+#include "framework/Application.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "framework/win32/WideText.h"
+
+namespace skl {
+
+void TApplication::Initialize() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (!comInitialized_) comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
+}
+
+void TApplication::Finalize() noexcept {
+    if (comInitialized_) CoUninitialize();
+    comInitialized_ = false;
+}
+
+bool TApplication::ProcessMessage() {
+    MSG message;
+    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (message.message == WM_QUIT) {
+        terminated_ = true;
+        return true;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+    return true;
+}
+
+bool TApplication::Idle() {
+    WaitMessage();
+    return true;
+}
+
+void TApplication::PostQuit() { PostQuitMessage(0); }
+
+void TApplication::ShowMessageBox(const std::string& text, const std::string& caption, TMessageBoxIcon icon) {
+    UINT style = MB_OK;
+    if (icon == TMessageBoxIcon::Error) style |= MB_ICONERROR;
+    if (icon == TMessageBoxIcon::Information) style |= MB_ICONINFORMATION;
+    MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(caption).c_str(), style);
+}
+
+}  // namespace skl

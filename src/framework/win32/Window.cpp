@@ -1,0 +1,154 @@
+#include "framework/Window.h"
+
+#include <windows.h>
+
+#include <set>
+
+#include "framework/Exceptions.h"
+#include "framework/win32/WideText.h"
+
+namespace skl {
+
+namespace {
+
+HWND ToHwnd(TWindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+TWindowHandle FromHwnd(HWND window) { return reinterpret_cast<TWindowHandle>(window); }
+
+int ShowCode(TShowCommand command) {
+    switch (command) {
+        case TShowCommand::Hide: return SW_HIDE;
+        case TShowCommand::Show: return SW_SHOW;
+        case TShowCommand::ShowNormal: return SW_SHOWNORMAL;
+        case TShowCommand::Minimize: return SW_MINIMIZE;
+        case TShowCommand::Restore: return SW_RESTORE;
+    }
+    return SW_SHOW;
+}
+
+}  // namespace
+
+// Connects the system's window procedure to the TWindow objects.
+struct TWindowBackend {
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_NCCREATE) Attach(hwnd, lParam);
+        auto* window = reinterpret_cast<TWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (!window) return DefWindowProcW(hwnd, msg, wParam, lParam);
+        TMessage message{msg, wParam, lParam, 0};
+        window->Dispatch(message);
+        if (msg == WM_NCDESTROY) Detach(*window);
+        return message.Result;
+    }
+
+    static void Attach(HWND hwnd, LPARAM createStruct) {
+        auto* window = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(createStruct)->lpCreateParams);
+        window->handle_ = FromHwnd(hwnd);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    }
+
+    static void Detach(TWindow& window) {
+        SetWindowLongPtrW(ToHwnd(window.handle_), GWLP_USERDATA, 0);
+        window.handle_ = 0;
+    }
+
+    static bool IsSystemClass(const std::wstring& name) {
+        WNDCLASSEXW info{};
+        info.cbSize = sizeof info;
+        return GetClassInfoExW(nullptr, name.c_str(), &info) != 0;
+    }
+
+    // A window of a system class gets its messages here from now on.
+    static void Subclass(TWindow& window, HWND hwnd) {
+        window.handle_ = FromHwnd(hwnd);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&window));
+        window.systemProcedure_ = static_cast<std::uintptr_t>(
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
+    }
+
+    static LRESULT Default(const TWindow& window, const TMessage& message) {
+        HWND hwnd = ToHwnd(window.handle_);
+        if (window.systemProcedure_)
+            return CallWindowProcW(reinterpret_cast<WNDPROC>(window.systemProcedure_), hwnd, message.Msg,
+                                   message.WParam, message.LParam);
+        return DefWindowProcW(hwnd, message.Msg, message.WParam, message.LParam);
+    }
+
+    // True for a class of the system's own; any other class is registered
+    // on first use.
+    static bool PrepareClass(const std::wstring& name) {
+        static std::set<std::wstring> registered;
+        if (registered.contains(name)) return false;
+        if (IsSystemClass(name)) return true;
+        HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.hInstance = instance;
+        windowClass.hIcon = LoadIconW(instance, L"MAINICON");
+        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = name.c_str();
+        if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+            throw EOutOfResources(SWindowCreateError);
+        registered.insert(name);
+        return false;
+    }
+};
+
+void TWindow::Create(const TCreateParams& params) {
+    const std::wstring windowClass = Wide(params.WindowClass);
+    const bool systemClass = TWindowBackend::PrepareClass(windowClass);
+    HWND hwnd = CreateWindowExW(params.ExStyle, windowClass.c_str(), Wide(params.Caption).c_str(), params.Style,
+                                params.X, params.Y, params.Width, params.Height, ToHwnd(params.Parent), nullptr,
+                                GetModuleHandleW(nullptr), systemClass ? nullptr : this);
+    if (!hwnd) throw EOutOfResources(SWindowCreateError);
+    if (systemClass) TWindowBackend::Subclass(*this, hwnd);
+}
+
+TWindow::~TWindow() {
+    if (!handle_) return;
+    // The owner is going: its handler hears nothing of the destruction.
+    HWND hwnd = ToHwnd(handle_);
+    if (systemProcedure_) SetWindowLongPtrW(hwnd, GWLP_WNDPROC, static_cast<LONG_PTR>(systemProcedure_));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    handle_ = 0;
+    DestroyWindow(hwnd);
+}
+
+void TWindow::DefaultHandler(TMessage& message) { message.Result = TWindowBackend::Default(*this, message); }
+
+void TWindow::SetText(const std::string& text) { SetWindowTextW(ToHwnd(handle_), Wide(text).c_str()); }
+
+void TWindow::Show(TShowCommand command) { ShowWindow(ToHwnd(handle_), ShowCode(command)); }
+
+void TWindow::SetBounds(int x, int y, int width, int height) {
+    SetWindowPos(ToHwnd(handle_), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool TWindow::SetTimer(unsigned id, unsigned milliseconds) {
+    return ::SetTimer(ToHwnd(handle_), id, milliseconds, nullptr) != 0;
+}
+
+void TWindow::KillTimer(unsigned id) { ::KillTimer(ToHwnd(handle_), id); }
+
+TWindowHandle FindTopLevelWindow(const std::string& windowClass) {
+    return FromHwnd(FindWindowW(Wide(windowClass).c_str(), nullptr));
+}
+
+std::string WindowText(TWindowHandle window) {
+    const int length = GetWindowTextLengthW(ToHwnd(window));
+    std::wstring text(length + 1, L'\0');
+    text.resize(GetWindowTextW(ToHwnd(window), text.data(), length + 1));
+    return Narrow(text);
+}
+
+bool WindowVisible(TWindowHandle window) { return IsWindowVisible(ToHwnd(window)) != 0; }
+
+bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+    return PostMessageW(ToHwnd(window), msg, wParam, lParam) != 0;
+}
+
+std::intptr_t SendWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+    return SendMessageW(ToHwnd(window), msg, wParam, lParam);
+}
+
+}  // namespace skl

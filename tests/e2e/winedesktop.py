@@ -1,0 +1,196 @@
+#!/usr/bin/env python3
+"""A Wine desktop for running the real Skelvora.exe: an X display (a private
+Xvfb unless one is given), a Wine prefix (a fresh one unless one is given)
+whose programs all run in the virtual desktop "shell" with a taskbar, and the
+means to look at it from outside: screenshots, window probes, registry reads.
+
+Used by run_e2e.py, and by scripts/run through the command line below:
+    winedesktop.py EXE [--prefix DIR] [--screenshot PNG] [--seconds N]
+"""
+import argparse
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+WINE = "/usr/lib/wine/wine64"
+WINESERVER = "/usr/lib/wine/wineserver"
+SIZE = "1024x768"
+PROGRAM_FOLDER = "Skelvora"  # under C:\
+
+DESKTOP_REG = f"""REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+"Desktop"="shell"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"shell"="{SIZE}"
+"""
+
+
+def stop_on_sigterm():
+    """Turns a termination request (a test timeout) into SystemExit, so that
+    every clean-up below still runs."""
+    def leave(signum, _frame):
+        raise SystemExit(128 + signum)
+    signal.signal(signal.SIGTERM, leave)
+
+
+class WineDesktop:
+    def __init__(self, prefix=None, display=None, probe=None):
+        self.own_prefix = prefix is None
+        self.prefix = prefix
+        self.display = display
+        self.probe_exe = probe
+        self.xvfb = None
+        self.started = []
+
+    # -- life --------------------------------------------------------------
+
+    def __enter__(self):
+        try:
+            if self.display is None:
+                self.display = self._start_xvfb()
+            if self.own_prefix:
+                self.prefix = tempfile.mkdtemp(prefix="skelvora-wine-")
+            self.env = dict(os.environ, DISPLAY=self.display, WINEPREFIX=os.path.abspath(self.prefix),
+                            WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+            if not os.path.exists(os.path.join(self.prefix, "system.reg")):
+                self.wine("wineboot", "-i", timeout=120)
+            self._use_shell_desktop()
+            self.start("explorer", f"/desktop=shell,{SIZE}")
+            return self
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+
+    def __exit__(self, *exc):
+        if getattr(self, "env", None):
+            subprocess.run([WINESERVER, "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, check=False)
+        for process in self.started:
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        if self.xvfb:
+            self.xvfb.terminate()
+            try:
+                self.xvfb.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+                self.xvfb.wait()
+        if self.own_prefix and self.prefix:
+            shutil.rmtree(self.prefix, ignore_errors=True)
+        return False
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SIZE}x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as reader:
+            number = reader.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        return ":" + number
+
+    def _use_shell_desktop(self):
+        reg_file = os.path.join(self.prefix, "drive_c", "desktop.reg")
+        with open(reg_file, "w", encoding="ascii") as out:
+            out.write(DESKTOP_REG)
+        self.wine("regedit", "/S", "C:\\desktop.reg")
+
+    # -- programs ----------------------------------------------------------
+
+    def wine(self, *args, timeout=60):
+        """Runs a program to its end; returns (exit code, standard output)."""
+        done = subprocess.run([WINE, *args], env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              timeout=timeout, text=True, errors="replace")
+        return done.returncode, done.stdout
+
+    def start(self, *args):
+        """Starts a program and leaves it running; returns its process."""
+        process = subprocess.Popen([WINE, *args], env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.started.append(process)
+        return process
+
+    def install(self, exe):
+        """Copies the exe into C:\\Skelvora and returns its Windows path."""
+        folder = self.program_folder()
+        os.makedirs(folder, exist_ok=True)
+        shutil.copy(exe, os.path.join(folder, "Skelvora.exe"))
+        return f"C:\\{PROGRAM_FOLDER}\\Skelvora.exe"
+
+    def program_folder(self):
+        return os.path.join(self.prefix, "drive_c", PROGRAM_FOLDER)
+
+    # -- looking -----------------------------------------------------------
+
+    def find_window(self, window_class):
+        """(handle, visible, caption) of the top-level window of that class, or None."""
+        code, out = self.wine(self.probe_exe, "find", window_class)
+        if code != 0:
+            return None
+        handle, visible, caption = (out.rstrip("\r\n").split(" ", 2) + [""])[:3]
+        return int(handle), visible == "1", caption
+
+    def close_window(self, window_class):
+        return self.wine(self.probe_exe, "close", window_class)[0] == 0
+
+    def reg_query(self, key, value):
+        """The data of a registry value as `reg query` shows it, or None when absent."""
+        code, out = self.wine("reg", "query", key, "/v", value)
+        if code != 0:
+            return None
+        for line in out.splitlines():
+            parts = line.split(None, 2)
+            if parts and parts[0] == value:
+                return parts[2] if len(parts) > 2 else ""
+        return None
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-display", self.display, "-window", "root", path], env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=30)
+
+
+def wait_for(condition, timeout, step=0.25):
+    """Polls until condition() gives a true value; returns it, or None on time-out."""
+    end = time.monotonic() + timeout
+    while True:
+        result = condition()
+        if result or time.monotonic() > end:
+            return result or None
+        time.sleep(step)
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Runs Skelvora.exe under Wine in a virtual desktop.")
+    parser.add_argument("exe")
+    parser.add_argument("--prefix", help="Wine prefix to use (made when missing); default: a fresh one")
+    parser.add_argument("--screenshot", help="without a display: save the screen here, then end the program")
+    parser.add_argument("--seconds", type=float, default=5, help="time before the screenshot")
+    args = parser.parse_args()
+    stop_on_sigterm()
+
+    display = os.environ.get("DISPLAY") or None
+    with WineDesktop(prefix=args.prefix, display=display) as desktop:
+        program = desktop.start(desktop.install(args.exe))
+        if display:
+            print(f"Skelvora runs on {display}; it ends when you close it.")
+            return program.wait()
+        time.sleep(args.seconds)
+        if args.screenshot:
+            os.makedirs(os.path.dirname(os.path.abspath(args.screenshot)), exist_ok=True)
+            desktop.screenshot(args.screenshot)
+            print(f"screenshot: {args.screenshot}")
+        return 0
+
+
+if __name__ == "__main__":
+    raise SystemExit(main())
