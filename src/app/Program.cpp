@@ -16,8 +16,10 @@ int RunProgram() {
         application.Run();
     } catch (...) {
         application.HandleException();
+        ReleaseActiveDesktop();
         return 1;
     }
+    ReleaseActiveDesktop();
     return 0;
 }
 

@@ -2,6 +2,7 @@
 // The application: the forms it owns, the message loop of the user-interface
 // thread, the title, and the uniform failure report that every failure not
 // handled elsewhere ends in.
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -77,7 +78,8 @@ private:
     std::string title_;
     std::vector<std::unique_ptr<TForm>> forms_;
     TForm* mainForm_ = nullptr;
-    bool terminated_ = false;
+    // Read by worker threads (the tray icon's animation) as well.
+    std::atomic<bool> terminated_{false};
     bool comInitialized_ = false;
     TApplication* previous_;
 };

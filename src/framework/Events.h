@@ -1,27 +1,41 @@
 #pragma once
-// Event types shared by the components and the window's handlers.
+// Event slots shared by the components and the forms' handlers. An unset slot
+// is skipped.
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 namespace skl {
 
 class TComponent;
 
-enum class TMouseButton : std::uint8_t { mbLeft = 0, mbRight = 1, mbMiddle = 2 };
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
-// Flags by bit position: Shift 0, Alt 1, Ctrl 2, left 3, right 4, middle 5, double click 6.
-using TShiftState = std::uint8_t;
-inline constexpr TShiftState ssShift = 1 << 0;
-inline constexpr TShiftState ssAlt = 1 << 1;
-inline constexpr TShiftState ssCtrl = 1 << 2;
-inline constexpr TShiftState ssLeft = 1 << 3;
-inline constexpr TShiftState ssRight = 1 << 4;
-inline constexpr TShiftState ssMiddle = 1 << 5;
-inline constexpr TShiftState ssDouble = 1 << 6;
+// Bit positions of the flags in a TShiftState.
+enum TShiftFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 
-using TNotifyEvent = std::function<void(TComponent& sender)>;
-using TMouseEvent =
-    std::function<void(TComponent& sender, TMouseButton button, TShiftState shift, std::int32_t x, std::int32_t y)>;
-using TMouseMoveEvent = std::function<void(TComponent& sender, TShiftState shift, std::int32_t x, std::int32_t y)>;
+// The keys and buttons held during a mouse event, and the double-click flag.
+class TShiftState {
+public:
+    constexpr TShiftState() = default;
+    constexpr TShiftState(std::initializer_list<TShiftFlag> flags) {
+        for (TShiftFlag flag : flags) Include(flag);
+    }
+    constexpr TShiftState& Include(TShiftFlag flag) {
+        bits_ |= static_cast<std::uint8_t>(1u << flag);
+        return *this;
+    }
+    constexpr bool Contains(TShiftFlag flag) const { return (bits_ >> flag) & 1u; }
+    constexpr std::uint8_t Bits() const { return bits_; }
+    friend constexpr TShiftState operator+(TShiftState state, TShiftFlag flag) { return state.Include(flag); }
+    friend constexpr bool operator==(TShiftState, TShiftState) = default;
+
+private:
+    std::uint8_t bits_ = 0;
+};
+
+using TNotifyEvent = std::function<void(TComponent& Sender)>;
+using TMouseEvent = std::function<void(TComponent& Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TComponent& Sender, TShiftState Shift, int X, int Y)>;
 
 }  // namespace skl

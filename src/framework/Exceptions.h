@@ -33,6 +33,8 @@ SKL_EXCEPTION(EConvertError, Exception);
 SKL_EXCEPTION(EInvalidGraphic, Exception);
 SKL_EXCEPTION(EInvalidGraphicOperation, Exception);
 SKL_EXCEPTION(EOutOfResources, Exception);
+SKL_EXCEPTION(EListError, Exception);
+SKL_EXCEPTION(EThread, Exception);
 
 
 // Message texts of the framework's failures.
@@ -43,6 +45,8 @@ inline constexpr const char* SWriteError = "Stream write error";
 inline constexpr const char* SMemoryStreamError = "Out of memory while expanding memory stream";
 inline constexpr const char* SAssignError = "Cannot assign a %s to a %s";
 inline constexpr const char* SOutOfResources = "Out of system resources";
+inline constexpr const char* SListIndexError = "List index out of bounds (%d)";
+inline constexpr const char* SThreadCreateError = "Thread creation error: %s";
 
 // printf-style formatting of a message text.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

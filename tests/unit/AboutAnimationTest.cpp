@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GifTestSupport.h"
-#include "assets/AboutAnimation.h"
+#include "assets/Assets.h"
 #include "gif/GIFImage.h"
 
 using namespace skl;
@@ -9,7 +9,7 @@ using namespace skl;
 namespace {
 
 std::string AboutGif() {
-    return {reinterpret_cast<const char*>(assets::AboutAnimation), assets::AboutAnimationSize};
+    return {reinterpret_cast<const char*>(assets::AboutAnimation().data()), assets::AboutAnimation().size()};
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "framework/Screen.h"
 
 using namespace skl;
 
@@ -28,13 +29,13 @@ TEST_F(OptionsAndMenu, OkSavesEveryOptionAndTheTimerTakesTheNewInterval) {
     window.Layout.BitBtn3.Click();
     EXPECT_FALSE(Shown());
     EXPECT_EQ(window.Timer1.Interval(), 600000u);
-    EXPECT_EQ(Settings(), "[Options]\nInterval=10\nRandomize=1\nLng=Ukraine\nActiveDesktop=1\n");
+    EXPECT_EQ(Settings(), "[Options]\r\nInterval=10\r\nRandomize=1\r\nLng=Ukraine\r\nActiveDesktop=1\r\n");
     EXPECT_EQ(RegistryString(RunKey, "Skelvora"), Folder() + "Skelvora.exe");
     EXPECT_EQ(window.Interval, 5) << "the interval read at start-up stays";
 
     window.Options1.Click();
     EXPECT_EQ(window.Layout.SpinEdit1.Value(), 10);
-    EXPECT_EQ(window.Layout.ActiveControl(), &window.Layout.BitBtn3);
+    EXPECT_EQ(window.ActiveControl(), &window.Layout.BitBtn3);
 }
 
 TEST_F(OptionsAndMenu, CancelSavesNothingAndTheNextOptionsShowTheValuesInEffect) {
@@ -56,7 +57,7 @@ TEST_F(OptionsAndMenu, LettersInTheIntervalSaveOneMinute) {
     window.Layout.SpinEdit1.SetText("abc");
     window.Layout.BitBtn3.Click();
     EXPECT_EQ(window.Timer1.Interval(), 60000u);
-    EXPECT_NE(Settings().find("Interval=1\n"), std::string::npos);
+    EXPECT_NE(Settings().find("Interval=1\r\n"), std::string::npos);
 }
 
 TEST_F(OptionsAndMenu, UntickingAutostartRemovesTheValueAndAgainIsHarmless) {
@@ -79,17 +80,18 @@ TEST_F(OptionsAndMenu, AboutShowsItsPageOnlyAndItsOkHides) {
     EXPECT_EQ(window.Layout.PageControl1.ActivePageIndex(), 1);
     EXPECT_TRUE(window.Layout.TabSheet2.TabVisible);
     EXPECT_FALSE(window.Layout.TabSheet1.TabVisible);
-    EXPECT_EQ(window.Layout.ActiveControl(), &window.Layout.BitBtn1);
+    EXPECT_EQ(window.ActiveControl(), &window.Layout.BitBtn1);
     window.Layout.BitBtn1.Click();
     EXPECT_FALSE(Shown());
 }
 
 TEST_F(OptionsAndMenu, ExitSavesThePictureNumberAndEndsTheProgram) {
     TFormSkelvora1& window = Start();
-    window.Change();
+    ClickTrayIcon();
     window.Exit1.Click();
+    application.ProcessMessages();
     EXPECT_TRUE(application.Terminated());
-    EXPECT_EQ(Settings(), "[Options]\nImageN=2\n");
+    EXPECT_EQ(Settings(), "[Options]\r\nImageN=2\r\n");
 }
 
 TEST_F(OptionsAndMenu, HelpAndLicenceBoxesShowTheirTextsAndHideTheWindowAfterwards) {
@@ -114,10 +116,10 @@ TEST_F(OptionsAndMenu, LinksOpenWithTheShellAndLightUpUnderTheMouse) {
     window.Layout.Label8.Click();
     EXPECT_EQ(headless::ShellLog().OpenedLinks,
               (std::vector<std::string>{"mailto:skelvora@example.org|hide", "https://skelvora.example.org/|maximized"}));
-    window.Layout.Label8.MouseMove(0, 1, 1);
+    window.Layout.Label8.MouseMove({}, 1, 1);
     EXPECT_EQ(window.Layout.Label8.Font.Color, clBlue);
     EXPECT_EQ(ScreenCursor(), TCursor::HandPoint);
-    window.Layout.TabSheet2.MouseMove(0, 1, 1);
+    window.Layout.TabSheet2.MouseMove({}, 1, 1);
     EXPECT_EQ(window.Layout.Label8.Font.Color, clWindowText);
     EXPECT_EQ(ScreenCursor(), TCursor::Default);
     window.Layout.Image1.Click();

@@ -33,7 +33,7 @@ protected:
     }
 
     // The program folder with a trailing separator, as the program builds paths.
-    std::string Folder() const { return folder.Path() + "/"; }
+    std::string Folder() const { return folder.Path(); }
 
     void AddPicture(const std::string& relative, const std::string& sample = "colour-3x2.jpg") {
         const auto target = std::filesystem::path(folder.Path()) / "Images" / relative;
@@ -52,6 +52,11 @@ protected:
     skl::TFormSkelvora1& Start() {
         form = &application.CreateForm<skl::TFormSkelvora1>();
         return *form;
+    }
+    // A left click on the notification-area icon, as the shell reports it.
+    void ClickTrayIcon() {
+        for (unsigned mouse : {skl::wm::LButtonDown, skl::wm::LButtonUp})
+            skl::SendWindowMessage(form->TrayIcon1.WindowHandle(), skl::TrayNotifyMessage, 0, mouse);
     }
     std::string RegistryString(const std::string& key, const std::string& name) {
         auto value = skl::GetRegistryValue(key, name);

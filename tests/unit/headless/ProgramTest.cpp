@@ -1,14 +1,22 @@
 #include <gtest/gtest.h>
 
+#include "../TempFolder.h"
 #include "FreshDesktop.h"
 #include "app/Program.h"
 #include "framework/Window.h"
+#include "framework/headless/ProgramFolder.h"
 
 using namespace skl;
 
 namespace {
 
-using ProgramEntry = FreshDesktop;
+// The program in a folder of its own, at its first start (no Images yet).
+class ProgramEntry : public FreshDesktop {
+protected:
+    ProgramEntry() { SetProgramFolder(folder.Path()); }
+    ~ProgramEntry() override { SetProgramFolder(""); }
+    TempFolder folder;
+};
 
 TCreateParams RunningInstance() {
     TCreateParams params;
@@ -29,7 +37,7 @@ TEST_F(ProgramEntry, StartsWithTheMainWindowShownAndEndsWhenItIsClosed) {
     });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_TRUE(seen.Visible);
-    EXPECT_EQ(seen.Caption, "Skelvora");
+    EXPECT_EQ(seen.Caption, "Skelvora - (1/0)");
     EXPECT_TRUE(headless::Windows().empty());
     EXPECT_TRUE(headless::MessageBoxesShown().empty());
 }

@@ -80,7 +80,8 @@ TEST_F(StartUp, IntervalZeroMeansNoAutomaticChangeWhileTheEditShowsOne) {
 
 TEST_F(StartUp, LargeIntervalsNeverWrapTheTimerPeriod) {
     EXPECT_EQ(TimerPeriod(99999), MaxTimerInterval) << "99999 minutes is beyond the system's longest period";
-    EXPECT_EQ(TimerPeriod(71583), 71583u * 60000u);
+    EXPECT_EQ(TimerPeriod(35791), 35791u * 60000u);
+    EXPECT_EQ(TimerPeriod(35792), MaxTimerInterval);
     EXPECT_EQ(TimerPeriod(-5), 0u);
     EXPECT_EQ(TimerPeriod(2147483647), MaxTimerInterval);
 }
@@ -107,7 +108,7 @@ TEST_F(StartUp, AWallpaperValueOfTheWrongTypeStopsTheRemainingStepsAndIsReported
     AddPicture("a.jpg");
     PutRegistryValue(DesktopKey, "Wallpaper", {TRegDataType::DWord, std::string(4, '\0')});
     TFormSkelvora1& window = Start();
-    EXPECT_EQ(Reports(), std::vector<std::string>{"Invalid data type for 'Wallpaper'."});
+    EXPECT_EQ(Reports(), std::vector<std::string>{"Invalid data type for 'Wallpaper'"});
     EXPECT_EQ(window.Caption(), "Skelvora") << "the caption step never ran";
     EXPECT_EQ(window.PictureCount, 0) << "nor did the scan";
     EXPECT_FALSE(window.Timer1.Running()) << "no change before the settings are read";
@@ -119,7 +120,7 @@ TEST_F(StartUp, ARefusedRegistryWriteIsReported) {
     SetRegistryWritesFail(true);
     Start();
     SetRegistryWritesFail(false);
-    EXPECT_EQ(Reports(), std::vector<std::string>{"Failed to set data for 'Wallpaper'."});
+    EXPECT_EQ(Reports(), std::vector<std::string>{"Failed to set data for 'Wallpaper'"});
 }
 
 TEST_F(StartUp, WithImagesTheFirstActivationHidesTheWindowToTheTray) {
@@ -131,7 +132,7 @@ TEST_F(StartUp, WithImagesTheFirstActivationHidesTheWindowToTheTray) {
     EXPECT_FALSE(state->Visible);
     EXPECT_TRUE(state->Minimized);
     ASSERT_EQ(headless::NotificationArea().size(), 1u);
-    EXPECT_STREQ(headless::NotificationArea()[0].Tip, "Skelvora - (0/0)");
+    EXPECT_EQ(headless::NotificationArea()[0].szTip, "Skelvora - (1/0)");
 }
 
 TEST_F(StartUp, TheFirstRunShowsTheOptionsPageAndMakesTheImagesFolder) {

@@ -21,7 +21,7 @@ protected:
 
 TEST_F(WallpaperChange, WritesTheWallpaperFileShowsThePictureAndMovesOn) {
     TFormSkelvora1& window = StartWithThreePictures("[Options]\nImageN=3\n");
-    window.Change();
+    ClickTrayIcon();
     EXPECT_EQ(Wallpaper().size(), 66u) << "a 4 x 1 picture in 24 bits";
     EXPECT_EQ(Wallpaper().substr(0, 2), "BM");
     EXPECT_EQ(window.Caption(), "Skelvora - x\\c.jpg (3/3)");
@@ -30,7 +30,7 @@ TEST_F(WallpaperChange, WritesTheWallpaperFileShowsThePictureAndMovesOn) {
     EXPECT_EQ(window.CurrentPicture, 4);
     EXPECT_NE(Settings().find("ImageN=4"), std::string::npos) << Settings();
 
-    window.Change();
+    ClickTrayIcon();
     EXPECT_EQ(window.Caption(), "Skelvora - a.jpg (1/3)") << "the next change wraps";
     EXPECT_NE(Settings().find("ImageN=2"), std::string::npos) << Settings();
     EXPECT_EQ(Wallpaper().size(), 78u);
@@ -41,7 +41,7 @@ TEST_F(WallpaperChange, TheTimerAndALeftClickOnTheIconEachChangeOnce) {
     headless::AdvanceClock(60000);
     application.ProcessMessages();
     EXPECT_EQ(window.CurrentPicture, 2);
-    window.TrayIcon1.OnClick(window.TrayIcon1, TMouseButton::mbLeft, ssLeft, 0, 0);
+    ClickTrayIcon();
     EXPECT_EQ(window.CurrentPicture, 3);
     EXPECT_EQ(headless::ShellLog().WallpaperReloads.size(), 2u);
 }
@@ -51,25 +51,25 @@ TEST_F(WallpaperChange, RandomOrderWithOnePictureShowsItAndWritesNothing) {
     WriteSettings("[Options]\nRandomize=1\n");
     TFormSkelvora1& window = Start();
     const std::string before = Settings();
-    headless::SetUniversalTimeOfDay({10, 20, 30, 400});
-    window.Change();
-    window.Change();
+    SetUniversalTimeOfDay({10, 20, 30, 400});
+    ClickTrayIcon();
+    ClickTrayIcon();
     EXPECT_EQ(window.Caption(), "Skelvora - only.jpg (1/1)");
     EXPECT_EQ(Settings(), before);
 }
 
 TEST_F(WallpaperChange, RandomOrderDrawsFromTheClock) {
     TFormSkelvora1& window = StartWithThreePictures("[Options]\nRandomize=1\n");
-    headless::SetUniversalTimeOfDay({12, 34, 56, 789});  // draw for 3 gives 1, so picture 2
-    window.Change();
+    SetUniversalTimeOfDay({12, 34, 56, 789});  // draw for 3 gives 1, so picture 2
+    ClickTrayIcon();
     EXPECT_EQ(window.CurrentPicture, 2);
     EXPECT_EQ(window.Caption(), "Skelvora - b.jpg (2/3)");
 }
 
 TEST_F(WallpaperChange, ARandomValueOtherThanOneNeverDrawsNorAdvances) {
     TFormSkelvora1& window = StartWithThreePictures("[Options]\nRandomize=2\nImageN=2\n");
-    window.Change();
-    window.Change();
+    ClickTrayIcon();
+    ClickTrayIcon();
     EXPECT_EQ(window.CurrentPicture, 2);
     EXPECT_EQ(window.Caption(), "Skelvora - b.jpg (2/3)");
 }
@@ -78,8 +78,8 @@ TEST_F(WallpaperChange, ACorruptPictureIsReportedEachTimeAndTheRotationStaysOnIt
     AddFile("Images/bad.jpg", "this is not a picture");
     AddPicture("good.jpg");
     TFormSkelvora1& window = Start();
-    window.Change();
-    window.Change();
+    ClickTrayIcon();
+    ClickTrayIcon();
     EXPECT_EQ(Reports(), (std::vector<std::string>{"JPEG error #52.", "JPEG error #52."}));
     EXPECT_EQ(window.CurrentPicture, 1);
     EXPECT_EQ(window.Caption(), "Skelvora - (1/2)");
@@ -90,8 +90,8 @@ TEST_F(WallpaperChange, ACorruptPictureIsReportedEachTimeAndTheRotationStaysOnIt
 
 TEST_F(WallpaperChange, AnEmptyCatalogueFailsToOpenSlotOne) {
     MakeImages();
-    TFormSkelvora1& window = Start();
-    window.Change();
+    Start();
+    ClickTrayIcon();
     ASSERT_EQ(Reports().size(), 1u);
     EXPECT_EQ(Reports()[0], "Cannot open file " + Folder() + "Images\\.");
 }
@@ -100,7 +100,7 @@ TEST_F(WallpaperChange, AWallpaperFileThatCannotBeWrittenIsNotReloaded) {
     TFormSkelvora1& window = StartWithThreePictures();
     AddFile("Skelvora.bmp", "old");
     folder.MakeReadOnly("Skelvora.bmp");
-    window.Change();
+    ClickTrayIcon();
     EXPECT_EQ(Reports(), std::vector<std::string>{"Cannot create file " + Folder() + "Skelvora.bmp."});
     EXPECT_EQ(Wallpaper(), "old");
     EXPECT_TRUE(headless::ShellLog().WallpaperReloads.empty());
@@ -108,9 +108,9 @@ TEST_F(WallpaperChange, AWallpaperFileThatCannotBeWrittenIsNotReloaded) {
 }
 
 TEST_F(WallpaperChange, ActiveDesktopModeAppliesWithAllFourFlagsAndKeepsTheObject) {
-    TFormSkelvora1& window = StartWithThreePictures("[Options]\nActiveDesktop=1\n");
-    window.Change();
-    window.Change();
+    StartWithThreePictures("[Options]\nActiveDesktop=1\n");
+    ClickTrayIcon();
+    ClickTrayIcon();
     EXPECT_EQ(headless::ShellLog().ActiveDesktopApplies, (std::vector<unsigned>{15, 15}));
     EXPECT_EQ(headless::ShellLog().ActiveDesktopsAlive, 1) << "each change releases the one before";
     EXPECT_TRUE(headless::ShellLog().WallpaperReloads.empty());
@@ -121,7 +121,7 @@ TEST_F(WallpaperChange, ActiveDesktopModeAppliesWithAllFourFlagsAndKeepsTheObjec
 TEST_F(WallpaperChange, AMissingActiveDesktopIsReportedAfterTheFileWasWritten) {
     TFormSkelvora1& window = StartWithThreePictures("[Options]\nActiveDesktop=1\n");
     headless::ShellLog().ActiveDesktopMissing = true;
-    window.Change();
+    ClickTrayIcon();
     EXPECT_EQ(Reports(), std::vector<std::string>{"Class not registered."});
     EXPECT_EQ(Wallpaper().size(), 78u);
     EXPECT_EQ(window.Caption(), "Skelvora - (1/3)");
@@ -132,7 +132,7 @@ TEST_F(WallpaperChange, AFailedSettingsWriteIsReportedAfterTheCaptionChanged) {
     TFormSkelvora1& window = StartWithThreePictures();
     AddFile("Skelvora.ini", "[Options]\n");
     folder.MakeReadOnly("Skelvora.ini");
-    window.Change();
+    ClickTrayIcon();
     EXPECT_EQ(Reports(), std::vector<std::string>{"Unable to write to " + Folder() + "Skelvora.ini."});
     EXPECT_EQ(window.Caption(), "Skelvora - a.jpg (1/3)");
     EXPECT_EQ(window.CurrentPicture, 2);

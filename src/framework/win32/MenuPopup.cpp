@@ -1,0 +1,116 @@
+#include "framework/MenuPopup.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "framework/Menus.h"
+#include "framework/win32/WideText.h"
+
+namespace skl {
+
+namespace {
+
+struct MenuDeleter {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+struct BitmapDeleter {
+    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+};
+using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
+
+TRGBQuad Pixel(const TBitmapImage& image, int x, int row) {
+    const int bits = image.Header.biBitCount;
+    const std::uint8_t* line = image.Bits() + (image.Header.biHeight - 1 - row) * image.Pitch();
+    if (bits == 24) return {line[x * 3], line[x * 3 + 1], line[x * 3 + 2], 0};
+    const int perByte = 8 / bits;
+    const int shift = (perByte - 1 - x % perByte) * bits;
+    const int index = (line[x / perByte] >> shift) & ((1 << bits) - 1);
+    return image.ColorTable[index];
+}
+
+// The picture as the menu shows it: the bottom-left pixel's colour becomes
+// the menu's background colour. (Alpha would be nicer, but not every system
+// blends menu pictures: Wine draws transparent pixels black.)
+BitmapHandle MenuBitmap(TBitmap& picture) {
+    const TBitmapImage* image = picture.Image();
+    if (picture.Empty() || !image) return nullptr;
+    const int width = image->Header.biWidth, height = image->Header.biHeight;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) return nullptr;
+    const TRGBQuad transparent = Pixel(*image, 0, height - 1);
+    const COLORREF menu = GetSysColor(COLOR_MENU);
+    const TRGBQuad background{GetBValue(menu), GetGValue(menu), GetRValue(menu), 0};
+    auto* out = static_cast<std::uint8_t*>(bits);
+    for (int row = height - 1; row >= 0; --row) {
+        for (int x = 0; x < width; ++x, out += 4) {
+            TRGBQuad colour = Pixel(*image, x, row);
+            if (colour == transparent) colour = background;
+            out[0] = colour.Blue;
+            out[1] = colour.Green;
+            out[2] = colour.Red;
+            out[3] = 255;
+        }
+    }
+    return bitmap;
+}
+
+UINT TrackFlags(const TPopupMenu& menu) {
+    UINT flags = TPM_RETURNCMD | TPM_NONOTIFY;
+    if (menu.Alignment == TPopupAlignment::paRight) flags |= TPM_RIGHTALIGN;
+    if (menu.Alignment == TPopupAlignment::paCenter) flags |= TPM_CENTERALIGN;
+    flags |= menu.TrackButton == TTrackButton::tbRightButton ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON;
+    return flags;
+}
+
+// The menu belongs to a window of this thread: the foreground one when it is
+// ours (the caller has just brought its window forward), else one of our own.
+HWND OwnerWindow() {
+    HWND foreground = GetForegroundWindow();
+    if (foreground && GetWindowThreadProcessId(foreground, nullptr) == GetCurrentThreadId()) return foreground;
+    thread_local HWND own = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    return own;
+}
+
+}  // namespace
+
+TMenuItem* ShowPopupMenu(TPopupMenu& menu, TPoint point) {
+    MenuHandle handle(CreatePopupMenu());
+    if (!handle) return nullptr;
+    std::vector<BitmapHandle> bitmaps;
+    for (int i = 0; i < menu.Count(); ++i) {
+        TMenuItem& item = menu.Items(i);
+        if (!item.Visible()) continue;
+        if (item.Caption() == "-") {
+            AppendMenuW(handle.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        const std::wstring caption = Wide(item.Caption());
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE;
+        info.wID = static_cast<UINT>(i + 1);
+        info.dwTypeData = const_cast<wchar_t*>(caption.c_str());
+        info.fState = (item.Enabled() ? MFS_ENABLED : MFS_DISABLED) | (item.Default() ? MFS_DEFAULT : 0);
+        if (BitmapHandle bitmap = MenuBitmap(item.Bitmap())) {
+            info.fMask |= MIIM_BITMAP;
+            info.hbmpItem = bitmap.get();
+            bitmaps.push_back(std::move(bitmap));
+        }
+        InsertMenuItemW(handle.get(), GetMenuItemCount(handle.get()), TRUE, &info);
+    }
+    const int chosen = TrackPopupMenu(handle.get(), TrackFlags(menu), point.X, point.Y, 0, OwnerWindow(), nullptr);
+    return chosen > 0 && chosen <= menu.Count() ? &menu.Items(chosen - 1) : nullptr;
+}
+
+}  // namespace skl

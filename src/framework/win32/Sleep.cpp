@@ -1,0 +1,9 @@
+#include "framework/Sleep.h"
+
+#include <windows.h>
+
+namespace skl {
+
+void SleepEx(std::uint32_t milliseconds) { ::SleepEx(milliseconds, FALSE); }
+
+}  // namespace skl

@@ -1,0 +1,9 @@
+#include "framework/ThreadStart.h"
+
+#include <thread>
+
+namespace skl {
+
+void StartThread(std::function<void()> body) { std::thread(std::move(body)).detach(); }
+
+}  // namespace skl

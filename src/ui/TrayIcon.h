@@ -1,0 +1,125 @@
+#pragma once
+// The notification-area icon: keeps one icon with a tip in the notification
+// area while it is active, turns the shell's mouse notifications for it into
+// events, opens a popup menu on a right click, runs the menu's default item on
+// a double click and can animate the icon through a list of icons.
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "framework/Component.h"
+#include "framework/Events.h"
+#include "framework/Icon.h"
+#include "framework/Menus.h"
+#include "framework/ShellNotify.h"
+#include "framework/Window.h"
+#include "ui/IconList.h"
+
+namespace skl {
+
+namespace shellicon {
+class TTimerThread;
+}
+
+// The message the shell sends to the hidden window about the icon.
+inline constexpr unsigned TrayNotifyMessage = 0xB054;  // 45140
+
+class TTrayIcon : public TComponent {
+public:
+    explicit TTrayIcon(TComponent* owner);
+    ~TTrayIcon() override;
+    const char* ClassName() const override { return "TTrayIcon"; }
+
+    // Shows (true) or hides (false) the icon.
+    bool Active() const { return active_; }
+    void SetActive(bool value);
+    // While false the shell's notifications raise no events.
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value) { enabled_ = value; }
+    // The text before the first "|" is the icon's tip.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& value);
+    // The icon shown when not animated; setting it takes a copy.
+    const TIcon& Icon() const { return *icon_; }
+    void SetIcon(const TIcon& icon);
+    // The animation's pictures; setting them takes copies.
+    const TIconList& Icons() const { return *icons_; }
+    void SetIcons(const TIconList& icons);
+    // Cycles through Icons on a thread of its own; stays false with no Icons.
+    // EThread "Thread creation error: %s" when the thread cannot be made.
+    bool Animated() const;
+    void SetAnimated(bool value);
+    // Milliseconds between animation frames.
+    std::uint16_t Interval() const;
+    void SetInterval(std::uint16_t value);
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+
+    TMouseEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+
+    void Loaded() override;
+
+    // The hidden window that receives the shell's notifications.
+    TWindowHandle WindowHandle() const { return window_->Handle(); }
+    // The last add succeeded and nothing was removed since.
+    bool IconAdded() const;
+    // The animation thread while Animated; for observation only.
+    const shellicon::TTimerThread* AnimationThread() const { return animationThread_; }
+
+protected:
+    void Notification(TComponent& component, TOperation operation) override;
+    virtual void FillNotifyData();
+
+    virtual void RaiseDblClick();
+    virtual void RaiseClick(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void RaiseMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void RaiseMouseMove(TShiftState shift, int x, int y);
+    virtual void RaiseMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+
+    // Opens PopupMenu at the screen point; false when it may not open.
+    bool OpenPopupMenu(int x, int y);
+    // Runs the first top-level menu item that is default and enabled; false when there is none.
+    bool RunDefaultMenuItem();
+
+    TNotifyIconData NotifyData;
+
+private:
+    friend class shellicon::TTimerThread;
+
+    std::intptr_t NotifyWndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    void HandleNotification(unsigned mouseMessage);
+    void ButtonDown(TMouseButton button, TShiftState shift, TPoint at);
+    void ButtonUp(TMouseButton button, TShiftState shift, TPoint at);
+    void ShowIcon();
+    void HideIcon();
+    void UpdateIcon();
+    void NextFrame();
+    TIcon* CurrentIcon() const;
+    void StopAnimation();
+    void CancelFormModes();
+    void BringWindowForward();
+
+    // Taken by every change of the state that the animation thread shares
+    // (and by the thread around each frame); the thread keeps it alive.
+    std::shared_ptr<std::recursive_mutex> lock_;
+    std::unique_ptr<TWindow> window_;
+    std::unique_ptr<TIcon> icon_;
+    std::unique_ptr<TIconList> icons_;
+    bool active_ = true;
+    bool enabled_ = true;
+    bool animated_ = false;
+    bool iconAdded_ = false;
+    std::string hint_;
+    std::uint16_t interval_ = 150;
+    int frameIndex_ = -1;
+    unsigned pressedButtons_ = 0;  // bit per TMouseButton
+    TPopupMenu* popupMenu_ = nullptr;
+    shellicon::TTimerThread* animationThread_ = nullptr;  // frees itself
+};
+
+}  // namespace skl

@@ -1,0 +1,196 @@
+// The tray icon's animation thread. The thread's pauses are held, so each
+// frame comes only when the test lets one pause pass.
+#include "TrayFixture.h"
+
+#include "ui/TrayIconThread.h"
+
+namespace skl::test {
+
+namespace {
+
+class TrayIconAnimation : public TrayFixture {
+protected:
+    void SetUp() override {
+        TrayFixture::SetUp();
+        headless::HoldSleeps(true);
+        for (std::uint8_t colour : {2, 3, 4}) {
+            TIcon frame = MakeIcon(colour);
+            frames.Add(&frame);
+        }
+    }
+
+    // Index of the list entry whose picture a call carried; -1 for the own icon.
+    int FrameOf(const TTrayIcon& tray, const headless::TShellCall& call) {
+        for (int i = 0; i < tray.Icons().Count(); ++i)
+            if (tray.Icons().Items(i) && tray.Icons().Items(i)->Handle() == call.Data.hIcon) return i;
+        return call.Data.hIcon == icon.Handle() ? -1 : -2;
+    }
+
+    // Lets one pause pass and waits for the frame it brings.
+    headless::TShellCall NextFrame() {
+        const std::size_t calls = headless::ShellCalls().size();
+        EXPECT_TRUE(headless::WaitForWaitingSleeps(1));
+        headless::ReleaseSleeps(1);
+        EXPECT_TRUE(headless::WaitForShellCalls(calls + 1));
+        return headless::ShellCalls().back();
+    }
+
+    TIconList frames;
+};
+
+}  // namespace
+
+TEST_F(TrayIconAnimation, WithNoIconsItStaysOffAndMakesNoThread) {
+    TTrayIcon& tray = LoadedTray();
+    headless::ClearShellCalls();
+    tray.SetAnimated(true);
+    EXPECT_FALSE(tray.Animated());
+    EXPECT_EQ(tray.AnimationThread(), nullptr);
+    EXPECT_EQ(headless::RunningThreads(), 0);
+    EXPECT_TRUE(headless::ShellCalls().empty());
+}
+
+TEST_F(TrayIconAnimation, ThePictureCyclesThroughTheListFromItsFirstEntry) {
+    TTrayIcon& tray = LoadedTray();
+    tray.SetInterval(150);
+    tray.SetIcons(frames);
+    headless::ClearShellCalls();
+    tray.SetAnimated(true);
+    EXPECT_TRUE(tray.Animated());
+    ASSERT_NE(tray.AnimationThread(), nullptr);
+    EXPECT_FALSE(tray.AnimationThread()->Suspended());
+    ASSERT_EQ(ShellMessages(), (std::vector{nimModify}));
+    EXPECT_EQ(FrameOf(tray, headless::ShellCalls()[0]), 0);
+
+    std::vector<int> shown;
+    for (int i = 0; i < 7; ++i) {
+        const auto call = NextFrame();
+        EXPECT_EQ(call.Message, nimModify);
+        EXPECT_EQ(call.Data.szTip, "Skelvora - (1/3)");
+        shown.push_back(FrameOf(tray, call));
+    }
+    EXPECT_EQ(shown, (std::vector{1, 2, 0, 1, 2, 0, 1}));
+    for (std::uint32_t pause : headless::SleepRequests()) EXPECT_EQ(pause, 150u);
+
+    headless::ClearShellCalls();
+    tray.SetAnimated(false);
+    EXPECT_EQ(tray.AnimationThread(), nullptr);
+    ASSERT_EQ(ShellMessages(), (std::vector{nimModify}));
+    EXPECT_EQ(FrameOf(tray, headless::ShellCalls()[0]), -1);  // the own icon again
+    headless::HoldSleeps(false);
+    EXPECT_TRUE(headless::WaitForThreadsToEnd());
+    EXPECT_EQ(headless::ShellCalls().size(), 1u);
+}
+
+TEST_F(TrayIconAnimation, AnIntervalOfZeroAsksForNoPause) {
+    TTrayIcon& tray = LoadedTray();
+    tray.SetIcons(frames);
+    tray.SetAnimated(true);
+    NextFrame();
+    EXPECT_EQ(headless::SleepRequests().front(), 0u);
+}
+
+TEST_F(TrayIconAnimation, TheThreadWaitsSuspendedWhileTheIconIsNotShown) {
+    TTrayIcon& tray = LoadedTray();
+    tray.SetActive(false);
+    tray.SetIcons(frames);
+    tray.SetAnimated(true);
+    ASSERT_NE(tray.AnimationThread(), nullptr);
+    EXPECT_TRUE(tray.AnimationThread()->Suspended());
+    EXPECT_EQ(headless::RunningThreads(), 1);
+
+    headless::ClearShellCalls();
+    tray.SetActive(true);
+    EXPECT_FALSE(tray.AnimationThread()->Suspended());
+    ASSERT_EQ(ShellMessages(), (std::vector{nimDelete, nimAdd}));
+    EXPECT_EQ(FrameOf(tray, headless::ShellCalls()[1]), 0);
+    EXPECT_EQ(FrameOf(tray, NextFrame()), 1);
+
+    tray.SetActive(false);
+    EXPECT_TRUE(tray.AnimationThread()->Suspended());
+}
+
+TEST_F(TrayIconAnimation, AnEmptyEntryRemovesTheIconAndHoldsTheAnimation) {
+    frames.Replace(1, nullptr);
+    TTrayIcon& tray = LoadedTray();
+    tray.SetIcons(frames);
+    tray.SetAnimated(true);
+    const auto removal = NextFrame();
+    EXPECT_EQ(removal.Message, nimDelete);
+    EXPECT_TRUE(headless::NotificationArea().empty());
+    EXPECT_FALSE(tray.IconAdded());
+    EXPECT_TRUE(tray.AnimationThread()->Suspended());
+}
+
+TEST_F(TrayIconAnimation, EmptyingTheListStopsTheAnimation) {
+    TTrayIcon& tray = LoadedTray();
+    tray.SetIcons(frames);
+    tray.SetAnimated(true);
+    NextFrame();
+    headless::ClearShellCalls();
+    tray.SetIcons(TIconList());
+    EXPECT_FALSE(tray.Animated());
+    EXPECT_EQ(tray.AnimationThread(), nullptr);
+    EXPECT_EQ(FrameOf(tray, headless::ShellCalls().back()), -1);
+    headless::HoldSleeps(false);
+    EXPECT_TRUE(headless::WaitForThreadsToEnd());
+}
+
+TEST_F(TrayIconAnimation, AThreadThatCannotBeMadeLeavesTheAnimationOff) {
+    TTrayIcon& tray = LoadedTray();
+    tray.SetIcons(frames);
+    headless::RefuseThreadCreation(true);
+    headless::ClearShellCalls();
+    try {
+        tray.SetAnimated(true);
+        FAIL() << "no exception";
+    } catch (const EThread& error) {
+        EXPECT_EQ(error.Message(), "Thread creation error: Resource temporarily unavailable");
+    }
+    EXPECT_FALSE(tray.Animated());
+    EXPECT_EQ(tray.AnimationThread(), nullptr);
+    EXPECT_TRUE(headless::ShellCalls().empty());
+    headless::RefuseThreadCreation(false);
+    tray.SetAnimated(true);
+    EXPECT_TRUE(tray.Animated());
+}
+
+TEST_F(TrayIconAnimation, DestructionStopsTheThreadWithoutWaitingAndNoFrameFollows) {
+    TTrayIcon& tray = LoadedTray();
+    tray.SetIcons(frames);
+    tray.SetAnimated(true);
+    NextFrame();
+    ASSERT_TRUE(headless::WaitForWaitingSleeps(1));  // the thread is in its pause
+    headless::ClearShellCalls();
+    form.reset();
+    EXPECT_EQ(headless::RunningThreads(), 1);  // not waited for
+    // Stopping the animation puts the own icon back, then the icon is removed.
+    ASSERT_EQ(ShellMessages(), (std::vector{nimModify, nimDelete}));
+    EXPECT_EQ(headless::ShellCalls()[0].Data.hIcon, icon.Handle());
+    EXPECT_TRUE(headless::NotificationArea().empty());
+    const auto callsAtDestruction = headless::ShellCalls().size();
+
+    headless::HoldSleeps(false);
+    EXPECT_TRUE(headless::WaitForThreadsToEnd());  // it ended and freed itself
+    EXPECT_EQ(headless::ShellCalls().size(), callsAtDestruction);
+}
+
+TEST_F(TrayIconAnimation, NoFrameComesOnceTheApplicationIsTerminating) {
+    TTrayIcon& tray = LoadedTray();
+    tray.SetIcons(frames);
+    tray.SetAnimated(true);
+    ASSERT_TRUE(headless::WaitForWaitingSleeps(1));
+    application->Terminate();
+    application->ProcessMessages();
+    ASSERT_TRUE(application->Terminated());
+    const auto calls = headless::ShellCalls().size();
+    headless::ReleaseSleeps(1);
+    // The thread no longer pauses; stopping the animation ends it.
+    tray.SetAnimated(false);
+    EXPECT_TRUE(headless::WaitForThreadsToEnd());
+    // Only the own icon's modify of the stop follows.
+    EXPECT_EQ(headless::ShellCalls().size(), calls + 1);
+    EXPECT_EQ(FrameOf(tray, headless::ShellCalls().back()), -1);
+}
+
+}  // namespace skl::test
