@@ -92,8 +92,7 @@ void TFormSkelvora1::FormCreate(TComponent&) {
     Ini = std::make_unique<TIniFile>(Path + Lng + ".lng");
     Ini_Lng();
     SelectLanguage();
-    const std::string counter = "(" + std::to_string(CurrentPicture) + "/" + std::to_string(PictureCount) + ")";
-    SetCaption("Skelvora - " + counter);
+    SetCaption("Skelvora - " + Counter());
     TrayIcon1.SetHint(Caption());
 }
 
@@ -173,10 +172,16 @@ void TFormSkelvora1::TabSheet2MouseMove(TComponent&, TShiftState, int, int) {
 
 void TFormSkelvora1::Image1Click(TComponent&) { StartScreenSaver(); }
 
-std::string TFormSkelvora1::PictureText() const {
-    return PictureList[CurrentPicture] + " (" + std::to_string(CurrentPicture) + "/" + std::to_string(PictureCount) +
-           ")";
+std::string TFormSkelvora1::Counter() const {
+    std::string counter = "(";
+    counter += std::to_string(CurrentPicture);
+    counter += '/';
+    counter += std::to_string(PictureCount);
+    counter += ')';
+    return counter;
 }
+
+std::string TFormSkelvora1::PictureText() const { return PictureList[CurrentPicture] + " " + Counter(); }
 
 void TFormSkelvora1::ShowPicture() {
     SetCaption("Skelvora - " + PictureText());

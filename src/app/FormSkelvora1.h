@@ -113,6 +113,8 @@ private:
     void SaveAutostart();
     void WritePictureNumber();
     TIniFile& OpenSettings();
+    // "(k/N)", and the picture's entry before it.
+    std::string Counter() const;
     std::string PictureText() const;
 
     TRandomPicture random_;
