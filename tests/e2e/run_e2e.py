@@ -1,20 +1,35 @@
 #!/usr/bin/env python3
 """End-to-end tests of the real Skelvora.exe under Wine, on a private X display
-with a fresh Wine prefix; both go away at the end, failed or not.
+with a fresh Wine prefix whose desktop has a taskbar; both go away at the end,
+failed or not. The program is driven as a user drives it: real mouse clicks
+on its icon in the taskbar's notification area, keys in its menu. What is
+checked is what a user or another program sees: windows, the icon on the
+screen, the wallpaper on the desktop, Skelvora.bmp, Skelvora.ini, the
+registry.
 Prints one PASS or FAIL line per case and a closing "N passed, M failed" line;
 exits non-zero when a case failed.
     run_e2e.py --exe Skelvora.exe --probe winprobe.exe [--out DIR]
 """
 import argparse
 import os
+import struct
+import subprocess
 import sys
+import tempfile
 import time
 
-from winedesktop import WineDesktop, stop_on_sigterm, wait_for
+import raster
+import testpictures
+from winedesktop import ASSETS, WineDesktop, stop_on_sigterm, wait_for
 
 MAIN_CLASS = "TFormSkelvora1"
+MENU_CLASS = "#32768"  # the system's popup menu windows
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+FIRST_FOLDER = "First"  # a program folder without Images
+FOLDER = "Skelvora"  # the program folder of the other cases, with the test pictures
+ELSEWHERE = r"C:\Old\Skelvora.exe"
+N = len(testpictures.PICTURES)
 
 
 class Failure(Exception):
@@ -26,62 +41,237 @@ def check(condition, message):
         raise Failure(message)
 
 
+def read_bytes(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read()
+    except FileNotFoundError:
+        return None
+
+
+def bmp_pixels(data):
+    """(width, height, bits per pixel, pixel bytes) of a BMP file."""
+    check(data[:2] == b"BM", "not a BMP file")
+    offset = struct.unpack_from("<I", data, 10)[0]
+    width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
+    return width, height, bits, data[offset:]
+
+
+def djpeg_pixels(jpeg):
+    """The pixels of libjpeg-turbo's own decoding, as a BMP holds them."""
+    with tempfile.TemporaryDirectory() as work:
+        out = os.path.join(work, "peer.bmp")
+        subprocess.run(["djpeg", "-dct", "float", "-bmp", "-outfile", out, jpeg], check=True, timeout=60)
+        return bmp_pixels(read_bytes(out))[3]
+
+
 class Cases:
     """The cases, in order; each builds on the state the previous ones left."""
 
     def __init__(self, desktop, exe, out):
         self.desktop = desktop
         self.out = out
-        self.exe = desktop.install(exe)
-        self.first = None
-        self.first_window = None
+        self.exe_file = exe
+        self.program = None  # the running instance
+        self.shown = []  # the pictures shown so far, in order
+        self.exit_picture = raster.load(os.path.join(ASSETS, "menu-exit.bmp")).keyed()
+
+    # -- helpers -------------------------------------------------------------
+
+    def folder(self, *names):
+        return os.path.join(self.desktop.program_folder(FOLDER), *names)
 
     def shot(self, name):
-        self.desktop.screenshot(os.path.join(self.out, name))
+        return self.desktop.screenshot(os.path.join(self.out, name))
 
-    def traces(self):
-        """What a start could change: the program folder and the registry values."""
-        folder = sorted(os.listdir(self.desktop.program_folder()))
-        return (folder, self.desktop.reg_query(RUN_KEY, "Skelvora"),
-                self.desktop.reg_query(DESKTOP_KEY, "Wallpaper"))
+    def tray_icon(self, name):
+        return self.desktop.find_tray_icon(self.shot(name))
 
-    def the_program_starts_and_keeps_running(self):
-        self.first = self.desktop.start(self.exe)
-        found = wait_for(lambda: self.desktop.find_window(MAIN_CLASS), timeout=30)
-        check(found, f"no window of class {MAIN_CLASS} appeared")
-        time.sleep(2)
-        check(self.first.poll() is None, f"the program ended with exit code {self.first.returncode}")
-        again = self.desktop.find_window(MAIN_CLASS)
-        check(again and again[0] == found[0], "the main window went away")
-        self.first_window = again
-        self.shot("started.png")
+    def settings(self):
+        data = read_bytes(self.folder("Skelvora.ini"))
+        return data and data.decode("latin-1")
+
+    def window(self, window_class=MAIN_CLASS):
+        """(handle, visible, caption) of the window, or (0, False, "") when there is none."""
+        return self.desktop.find_window(window_class) or (0, False, "")
+
+    def start(self, exe):
+        self.program = self.desktop.start(exe)
+        window = wait_for(lambda: self.desktop.find_window(MAIN_CLASS), timeout=30)
+        check(window, f"no window of class {MAIN_CLASS} appeared")
+        icon = wait_for(lambda: self.tray_icon("tray.png"), timeout=15, step=0.5)
+        check(icon, "no icon in the notification area")
+        check(self.program.poll() is None, f"the program ended with exit code {self.program.returncode}")
+        return icon
+
+    def started_hidden(self):
+        icon = self.start(self.desktop.windows_path(FOLDER, "Skelvora.exe"))
+        hidden = wait_for(lambda: not self.window()[1], timeout=10)
+        check(hidden, "the main window is visible")
+        self.icon = icon
+
+    def ended(self, how):
+        ended = wait_for(lambda: self.program.poll() is not None, timeout=20)
+        check(ended, f"the program still runs 20 s after {how}")
+        check(self.program.returncode == 0, f"the program ended with exit code {self.program.returncode}")
+        check(self.desktop.find_window(MAIN_CLASS) is None, "the main window is still there")
+
+    def taskbar_buttons(self, shot):
+        """True when the taskbar between the Start button and the notification
+        area shows anything but its background."""
+        top = shot.height - 18
+        background = shot.pixel(shot.width // 2, shot.height - 2)
+        return any(shot.pixel(x, y) != background for y in range(top, top + 16, 3)
+                   for x in range(80, shot.width * 3 // 4, 2))
+
+    def click_icon_for_a_change(self, number):
+        """A left click on the icon; returns the picture that the change showed,
+        after checking the caption, the settings, Skelvora.bmp and the desktop."""
+        self.desktop.click(*self.icon)
+        self.desktop.move_mouse_away()
+        saved = wait_for(lambda: f"ImageN={number + 1}" in (self.settings() or ""), timeout=20)
+        check(saved, f"Skelvora.ini holds {self.settings()!r}, not ImageN={number + 1}")
+        caption = self.window()[2]
+        prefix, suffix = "Skelvora - ", f" ({number}/{N})"
+        check(caption.startswith(prefix) and caption.endswith(suffix), f"caption {caption!r}")
+        picture = testpictures.by_name(caption[len(prefix):-len(suffix)])
+        check(picture, f"caption {caption!r} names no test picture")
+        check(picture not in self.shown, f"{picture.name} was shown before")
+        self.check_wallpaper_file(picture)
+        self.check_desktop(picture, f"picture-{number}.png")
+        self.shown.append(picture)
+        return picture
+
+    def check_wallpaper_file(self, picture):
+        width, height, bits, pixels = bmp_pixels(read_bytes(self.folder("Skelvora.bmp")))
+        check((width, height, bits) == (picture.width, picture.height, 24),
+              f"Skelvora.bmp is {width}x{height}x{bits}, not {picture.width}x{picture.height}x24")
+        jpeg = os.path.join(self.folder("Images"), *picture.name.split("\\"))
+        check(pixels == djpeg_pixels(jpeg), f"Skelvora.bmp's pixels differ from djpeg's of {picture.name}")
+        bitmap = raster.load(self.folder("Skelvora.bmp"))
+        for x, y, colour in picture.quadrant_centres():
+            check(raster.near(bitmap.pixel(x, y), colour, 8),
+                  f"Skelvora.bmp has {bitmap.pixel(x, y)[:3]} at {x},{y}, not {colour}")
+        self.bitmap = bitmap
+
+    def check_desktop(self, picture, shot_name):
+        """The desktop shows Skelvora.bmp centred, pixel for pixel."""
+        shot = self.shot(shot_name)
+        left, top = (shot.width - picture.width) // 2, (shot.height - picture.height) // 2
+        shown = shot.crop(left, top, picture.width, picture.height)
+        if shown.rgb() != self.bitmap.rgb():
+            x, y, colour = picture.quadrant_centres()[0]
+            raise Failure(f"the desktop does not show {picture.name} centred ({shot_name}): "
+                          f"{shot.pixel(left + x, top + y)[:3]} at {left + x},{top + y}, not {colour}")
+
+    # -- the cases -----------------------------------------------------------
+
+    def the_first_start_makes_images_and_shows_the_options_page(self):
+        exe = self.desktop.install(self.exe_file, FIRST_FOLDER)
+        folder = self.desktop.program_folder(FIRST_FOLDER)
+        self.start(exe)
+        shown = wait_for(lambda: self.window()[1], timeout=10)
+        check(shown, "the main window is not visible")
+        check(os.path.isdir(os.path.join(folder, "Images")), "Images was not made")
+        caption = self.window()[2]
+        check(caption == "Skelvora - (1/0)", f"caption {caption!r}")
+        check(self.taskbar_buttons(self.shot("first-start.png")), "no taskbar button for the shown window")
+        wallpaper = self.desktop.reg_query(DESKTOP_KEY, "Wallpaper")
+        check(wallpaper == self.desktop.windows_path(FIRST_FOLDER, "SKELVORA.BMP"), f"Wallpaper is {wallpaper!r}")
+        run = self.desktop.reg_query(RUN_KEY, "Skelvora")
+        check(run is None, f"the Run value {run!r} was made")
+        made = sorted(os.listdir(folder))
+        check(made == ["Images", "Skelvora.exe"], f"the program folder holds {made}")
+        check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
+        self.ended("its main window was closed")
+        check(not self.tray_icon("first-ended.png"), "the icon stayed in the notification area")
+
+    def a_normal_start_hides_to_the_tray_and_points_the_wallpaper_at_its_file(self):
+        self.desktop.install(self.exe_file, FOLDER)
+        testpictures.make_all(self.folder("Images"))
+        check(self.desktop.reg_set(RUN_KEY, "Skelvora", ELSEWHERE), "could not set the Run value")
+        self.started_hidden()
+        caption = self.window()[2]
+        check(caption == f"Skelvora - (1/{N})", f"caption {caption!r}")
+        shot = self.shot("started.png")
+        check(not self.taskbar_buttons(shot), "the taskbar shows a button (started.png)")
+        wallpaper = self.desktop.reg_query(DESKTOP_KEY, "Wallpaper")
+        check(wallpaper == self.desktop.windows_path(FOLDER, "SKELVORA.BMP"), f"Wallpaper is {wallpaper!r}")
+        run = self.desktop.reg_query(RUN_KEY, "Skelvora")
+        check(run == self.desktop.windows_path(FOLDER, "Skelvora.exe"), f"the Run value is {run!r}")
+        made = sorted(os.listdir(self.folder()))
+        check(made == ["Images", "Skelvora.exe"], f"the program folder holds {made}")
 
     def a_second_start_ends_at_once_and_the_first_goes_on(self):
-        check(self.first_window, "the first instance is not running")
-        before = self.traces()
+        check(self.program and self.program.poll() is None, "the first instance is not running")
+        first_window = self.desktop.find_window(MAIN_CLASS)
+        before = (sorted(os.listdir(self.folder())), self.desktop.reg_query(RUN_KEY, "Skelvora"),
+                  self.desktop.reg_query(DESKTOP_KEY, "Wallpaper"))
         started = time.monotonic()
-        code, _ = self.desktop.wine(self.exe, timeout=30)
+        code, _ = self.desktop.wine(self.desktop.windows_path(FOLDER, "Skelvora.exe"), timeout=30)
         took = time.monotonic() - started
         check(code == 0, f"the second start ended with exit code {code}")
         check(took < 10, f"the second start took {took:.1f} s")
-        check(self.traces() == before, f"the second start changed {before} into {self.traces()}")
+        after = (sorted(os.listdir(self.folder())), self.desktop.reg_query(RUN_KEY, "Skelvora"),
+                 self.desktop.reg_query(DESKTOP_KEY, "Wallpaper"))
+        check(after == before, f"the second start changed {before} into {after}")
         time.sleep(1)
-        check(self.first.poll() is None, "the first instance ended")
-        check(self.desktop.find_window(MAIN_CLASS) == self.first_window,
-              "the first instance's main window changed")
+        check(self.program.poll() is None, "the first instance ended")
+        check(self.desktop.find_window(MAIN_CLASS) == first_window, "the first instance's main window changed")
         print(f"      second start ended in {took:.2f} s")
 
+    def a_left_click_on_the_icon_puts_the_first_picture_on_the_desktop(self):
+        picture = self.click_icon_for_a_change(1)
+        check("\\" not in picture.name, f"the subfolder's {picture.name} came first")
+        check(not self.window()[1], "the main window became visible")
+
+    def a_right_click_opens_the_menu_and_exit_saves_the_number_and_ends(self):
+        # The program does not read the file again: Exit must write its own number.
+        with open(self.folder("Skelvora.ini"), "w", encoding="ascii") as ini:
+            ini.write("[Options]\r\nImageN=9\r\n")
+        self.desktop.click(*self.icon, button=3)
+        menu = wait_for(lambda: self.window(MENU_CLASS)[1], timeout=10)
+        check(menu, "no menu appeared")
+        shot = self.shot("menu.png")
+        check("ImageN=9" in self.settings(), "the right click changed the wallpaper")
+        # Under Wine the keys go to the window that has the X focus, never to
+        # a menu of a program without a visible window: the mouse chooses.
+        exit_item = shot.find(self.exit_picture, (shot.width // 2, shot.height // 2, shot.width // 2, shot.height // 2))
+        check(exit_item, "the menu shows no Exit item (menu.png)")
+        self.desktop.click(exit_item[0] + 8, exit_item[1] + 8)
+        self.ended("Exit was chosen")
+        check("ImageN=2" in self.settings(), f"Skelvora.ini holds {self.settings()!r} after Exit")
+        check(not self.tray_icon("ended.png"), "the icon stayed in the notification area")
+
+    def a_restart_goes_on_with_the_next_picture(self):
+        settings = self.settings()
+        self.started_hidden()
+        caption = self.window()[2]
+        check(caption == f"Skelvora - (2/{N})", f"caption {caption!r}")
+        check(self.settings() == settings, "the start changed Skelvora.ini")
+        picture = self.click_icon_for_a_change(2)
+        check("\\" not in picture.name, f"the subfolder's {picture.name} came second")
+
+    def the_subfolder_picture_comes_last_and_then_the_first_again(self):
+        self.click_icon_for_a_change(3)
+        picture = self.click_icon_for_a_change(4)
+        check(picture.name == "літо\\море.jpg", f"picture 4 is {picture.name}")
+        first, self.shown = self.shown[0], []
+        again = self.click_icon_for_a_change(1)
+        check(again is first, f"after the last picture came {again.name}, not {first.name}")
+
     def closing_the_main_window_ends_the_program(self):
-        check(self.first_window, "the first instance is not running")
         check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
-        ended = wait_for(lambda: self.first.poll() is not None, timeout=20)
-        check(ended, "the program still runs 20 s after its main window was closed")
-        check(self.first.returncode == 0, f"the program ended with exit code {self.first.returncode}")
-        check(self.desktop.find_window(MAIN_CLASS) is None, "the main window is still there")
+        self.ended("its main window was closed")
 
     def all(self):
-        return [self.the_program_starts_and_keeps_running,
+        return [self.the_first_start_makes_images_and_shows_the_options_page,
+                self.a_normal_start_hides_to_the_tray_and_points_the_wallpaper_at_its_file,
                 self.a_second_start_ends_at_once_and_the_first_goes_on,
+                self.a_left_click_on_the_icon_puts_the_first_picture_on_the_desktop,
+                self.a_right_click_opens_the_menu_and_exit_saves_the_number_and_ends,
+                self.a_restart_goes_on_with_the_next_picture,
+                self.the_subfolder_picture_comes_last_and_then_the_first_again,
                 self.closing_the_main_window_ends_the_program]
 
 
@@ -101,16 +291,20 @@ def main():
         cases = Cases(desktop, os.path.abspath(args.exe), args.out)
         for case in cases.all():
             name = case.__name__.replace("_", " ")
+            case_started = time.monotonic()
             try:
                 case()
                 passed += 1
-                print(f"PASS {name}", flush=True)
+                verdict = "PASS"
             except Failure as failure:
                 failed += 1
-                print(f"FAIL {name}: {failure}", flush=True)
+                verdict = "FAIL"
+                name += f": {failure}"
             except Exception as error:  # a broken harness step is a failed case too
                 failed += 1
-                print(f"FAIL {name}: {type(error).__name__}: {error}", flush=True)
+                verdict = "FAIL"
+                name += f": {type(error).__name__}: {error}"
+            print(f"{verdict} {name} ({time.monotonic() - case_started:.1f} s)", flush=True)
     print(f"e2e: {time.monotonic() - started:.1f} s in all; screenshots in {args.out}")
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0

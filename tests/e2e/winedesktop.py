@@ -15,10 +15,15 @@ import subprocess
 import tempfile
 import time
 
+import raster
+
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver"
 SIZE = "1024x768"
 PROGRAM_FOLDER = "Skelvora"  # under C:\
+DOUBLE_CLICK_TIME = 0.6  # seconds; the system's is 0.5
+TASKBAR = 40  # rows at the bottom of the screen in which the taskbar lies
+ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets")
 
 DESKTOP_REG = f"""REGEDIT4
 
@@ -46,6 +51,8 @@ class WineDesktop:
         self.probe_exe = probe
         self.xvfb = None
         self.started = []
+        self.last_click = -DOUBLE_CLICK_TIME
+        self.tray_icon = raster.load(os.path.join(ASSETS, "tray-icon.ico"))
 
     # -- life --------------------------------------------------------------
 
@@ -120,15 +127,18 @@ class WineDesktop:
         self.started.append(process)
         return process
 
-    def install(self, exe):
-        """Copies the exe into C:\\Skelvora and returns its Windows path."""
-        folder = self.program_folder()
-        os.makedirs(folder, exist_ok=True)
-        shutil.copy(exe, os.path.join(folder, "Skelvora.exe"))
-        return f"C:\\{PROGRAM_FOLDER}\\Skelvora.exe"
+    def install(self, exe, folder=PROGRAM_FOLDER):
+        """Copies the exe into C:\\<folder> and returns its Windows path."""
+        os.makedirs(self.program_folder(folder), exist_ok=True)
+        shutil.copy(exe, os.path.join(self.program_folder(folder), "Skelvora.exe"))
+        return self.windows_path(folder, "Skelvora.exe")
 
-    def program_folder(self):
-        return os.path.join(self.prefix, "drive_c", PROGRAM_FOLDER)
+    def program_folder(self, folder=PROGRAM_FOLDER):
+        return os.path.join(self.prefix, "drive_c", folder)
+
+    @staticmethod
+    def windows_path(folder, name):
+        return f"C:\\{folder}\\{name}"
 
     # -- looking -----------------------------------------------------------
 
@@ -154,9 +164,35 @@ class WineDesktop:
                 return parts[2] if len(parts) > 2 else ""
         return None
 
+    def reg_set(self, key, value, data):
+        return self.wine("reg", "add", key, "/v", value, "/t", "REG_SZ", "/d", data, "/f")[0] == 0
+
     def screenshot(self, path):
         subprocess.run(["import", "-display", self.display, "-window", "root", path], env=self.env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=30)
+        return raster.load(path)
+
+    def find_tray_icon(self, shot):
+        """The centre of the program's icon in the taskbar's notification area
+        (the right end of the taskbar) of a screenshot, or None."""
+        width, height = shot.width, shot.height
+        found = shot.find(self.tray_icon, (width * 3 // 4, height - TASKBAR, width // 4, TASKBAR))
+        return found and (found[0] + self.tray_icon.width // 2, found[1] + self.tray_icon.height // 2)
+
+    # -- input, as a user gives it -----------------------------------------
+
+    def click(self, x, y, button=1):
+        """Moves the mouse there and clicks (1 left, 3 right). Two clicks are
+        never so close that the system takes them for a double click."""
+        time.sleep(max(0.0, self.last_click + DOUBLE_CLICK_TIME - time.monotonic()))
+        self._xdotool("mousemove", str(x), str(y), "click", str(button))
+        self.last_click = time.monotonic()
+
+    def move_mouse_away(self):
+        self._xdotool("mousemove", "8", "8")
+
+    def _xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env, check=True, timeout=30)
 
 
 def wait_for(condition, timeout, step=0.25):
