@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "framework/Messages.h"
 
@@ -77,6 +78,8 @@ private:
 TWindowHandle FindTopLevelWindow(const std::string& windowClass);
 std::string WindowText(TWindowHandle window);
 bool WindowVisible(TWindowHandle window);
+// The windows whose parent is this one, in the system's order.
+std::vector<TWindowHandle> ChildWindows(TWindowHandle parent);
 bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
 std::intptr_t SendWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam = 0,
                                 std::intptr_t lParam = 0);

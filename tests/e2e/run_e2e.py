@@ -24,6 +24,7 @@ from winedesktop import ASSETS, WineDesktop, stop_on_sigterm, wait_for
 
 MAIN_CLASS = "TFormSkelvora1"
 MENU_CLASS = "#32768"  # the system's popup menu windows
+REPORT_CLASS = "#32770"  # the system's message boxes
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 FIRST_FOLDER = "First"  # a program folder without Images
@@ -73,7 +74,7 @@ class Cases:
         self.out = out
         self.exe_file = exe
         self.program = None  # the running instance
-        self.shown = []  # the pictures shown so far, in order
+        self.order = {}  # the pictures shown so far, by number
         self.exit_picture = raster.load(os.path.join(ASSETS, "menu-exit.bmp")).keyed()
 
     # -- helpers -------------------------------------------------------------
@@ -136,10 +137,14 @@ class Cases:
         check(caption.startswith(prefix) and caption.endswith(suffix), f"caption {caption!r}")
         picture = testpictures.by_name(caption[len(prefix):-len(suffix)])
         check(picture, f"caption {caption!r} names no test picture")
-        check(picture not in self.shown, f"{picture.name} was shown before")
+        if number in self.order:
+            check(picture is self.order[number], f"picture {number} is now {picture.name}, "
+                                                 f"before it was {self.order[number].name}")
+        else:
+            check(picture not in self.order.values(), f"{picture.name} came before")
         self.check_wallpaper_file(picture)
         self.check_desktop(picture, f"picture-{number}.png")
-        self.shown.append(picture)
+        self.order[number] = picture
         return picture
 
     def check_wallpaper_file(self, picture):
@@ -256,9 +261,29 @@ class Cases:
         self.click_icon_for_a_change(3)
         picture = self.click_icon_for_a_change(4)
         check(picture.name == "літо\\море.jpg", f"picture 4 is {picture.name}")
-        first, self.shown = self.shown[0], []
-        again = self.click_icon_for_a_change(1)
-        check(again is first, f"after the last picture came {again.name}, not {first.name}")
+        self.click_icon_for_a_change(1)
+
+    def a_picture_that_is_no_jpeg_is_reported_and_the_next_click_starts_afresh(self):
+        picture = self.order[2]
+        jpeg = os.path.join(self.folder("Images"), *picture.name.split("\\"))
+        good = read_bytes(jpeg)
+        with open(jpeg, "wb") as f:
+            f.write(b"no JPEG at all\n")
+        wallpaper, settings, caption = read_bytes(self.folder("Skelvora.bmp")), self.settings(), self.window()[2]
+        self.desktop.click(*self.icon)
+        report = wait_for(lambda: self.window(REPORT_CLASS)[1], timeout=10)
+        check(report, "no failure report appeared")
+        self.shot("failure.png")
+        check(self.window(REPORT_CLASS)[2] == "Skelvora", f"the report's caption is {self.window(REPORT_CLASS)[2]!r}")
+        texts = self.desktop.window_texts(REPORT_CLASS)
+        check("JPEG error #52." in texts, f"the report shows {texts}")
+        check((read_bytes(self.folder("Skelvora.bmp")), self.settings(), self.window()[2]) ==
+              (wallpaper, settings, caption), "the failed change changed the wallpaper, the settings or the caption")
+        check(self.desktop.close_window(REPORT_CLASS), "could not close the report")
+        check(wait_for(lambda: not self.window(REPORT_CLASS)[1], timeout=10), "the report stays")
+        with open(jpeg, "wb") as f:
+            f.write(good)
+        self.click_icon_for_a_change(2)
 
     def closing_the_main_window_ends_the_program(self):
         check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
@@ -272,6 +297,7 @@ class Cases:
                 self.a_right_click_opens_the_menu_and_exit_saves_the_number_and_ends,
                 self.a_restart_goes_on_with_the_next_picture,
                 self.the_subfolder_picture_comes_last_and_then_the_first_again,
+                self.a_picture_that_is_no_jpeg_is_reported_and_the_next_click_starts_afresh,
                 self.closing_the_main_window_ends_the_program]
 
 

@@ -150,6 +150,11 @@ class WineDesktop:
         handle, visible, caption = (out.rstrip("\r\n").split(" ", 2) + [""])[:3]
         return int(handle), visible == "1", caption
 
+    def window_texts(self, window_class):
+        """The texts of the child windows of the top-level window of that class."""
+        code, out = self.wine(self.probe_exe, "texts", window_class)
+        return out.splitlines() if code == 0 else []
+
     def close_window(self, window_class):
         return self.wine(self.probe_exe, "close", window_class)[0] == 0
 

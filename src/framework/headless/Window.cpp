@@ -116,6 +116,15 @@ bool WindowVisible(TWindowHandle window) {
     return visible;
 }
 
+std::vector<TWindowHandle> ChildWindows(TWindowHandle parent) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    std::vector<TWindowHandle> children;
+    for (auto& [handle, window] : desktop.Windows)
+        if (window.second.Parent == parent) children.push_back(handle);
+    return children;
+}
+
 bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);

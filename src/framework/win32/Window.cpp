@@ -143,6 +143,13 @@ std::string WindowText(TWindowHandle window) {
 
 bool WindowVisible(TWindowHandle window) { return IsWindowVisible(ToHwnd(window)) != 0; }
 
+std::vector<TWindowHandle> ChildWindows(TWindowHandle parent) {
+    std::vector<TWindowHandle> children;
+    for (HWND child = GetWindow(ToHwnd(parent), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(FromHwnd(child));
+    return children;
+}
+
 bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
     return PostMessageW(ToHwnd(window), msg, wParam, lParam) != 0;
 }

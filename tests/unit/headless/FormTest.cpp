@@ -146,3 +146,16 @@ TEST_F(Forms, TheApplicationTakesItsFormsWindowsWithIt) {
     }
     EXPECT_TRUE(headless::Windows().empty());
 }
+
+TEST_F(Forms, ChildWindowsAreTheWindowsWhoseParentItIs) {
+    auto& form = application.CreateForm<TTestForm>();
+    TCreateParams params;
+    params.WindowClass = "STATIC";
+    params.Parent = form.Handle();
+    TWindow first(params, nullptr), second(params, nullptr);
+    params.Parent = first.Handle();
+    TWindow grandchild(params, nullptr);
+    EXPECT_EQ(ChildWindows(form.Handle()), (std::vector<TWindowHandle>{first.Handle(), second.Handle()}));
+    EXPECT_EQ(ChildWindows(first.Handle()), std::vector<TWindowHandle>{grandchild.Handle()});
+    EXPECT_TRUE(ChildWindows(second.Handle()).empty());
+}
