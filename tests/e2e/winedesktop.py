@@ -5,7 +5,7 @@ whose programs all run in the virtual desktop "shell" with a taskbar, and the
 means to look at it from outside: screenshots, window probes, registry reads.
 
 Used by run_e2e.py, and by scripts/run through the command line below:
-    winedesktop.py EXE [--prefix DIR] [--screenshot PNG] [--seconds N]
+    winedesktop.py EXE [--prefix DIR] [--pictures JPG...] [--screenshot PNG] [--seconds N]
 """
 import argparse
 import os
@@ -214,23 +214,47 @@ def main():
     parser = argparse.ArgumentParser(description="Runs Skelvora.exe under Wine in a virtual desktop.")
     parser.add_argument("exe")
     parser.add_argument("--prefix", help="Wine prefix to use (made when missing); default: a fresh one")
+    parser.add_argument("--pictures", nargs="+", default=[],
+                        help="JPEG files for the Images folder of a fresh program folder")
     parser.add_argument("--screenshot", help="without a display: save the screen here, then end the program")
-    parser.add_argument("--seconds", type=float, default=5, help="time before the screenshot")
+    parser.add_argument("--seconds", type=float, default=2, help="time before the screenshot")
     args = parser.parse_args()
     stop_on_sigterm()
 
     display = os.environ.get("DISPLAY") or None
     with WineDesktop(prefix=args.prefix, display=display) as desktop:
+        if args.pictures:
+            shutil.rmtree(desktop.program_folder(), ignore_errors=True)
+            os.makedirs(os.path.join(desktop.program_folder(), "Images"))
+            for picture in args.pictures:
+                shutil.copy(picture, os.path.join(desktop.program_folder(), "Images"))
         program = desktop.start(desktop.install(args.exe))
         if display:
-            print(f"Skelvora runs on {display}; it ends when you close it.")
+            print(f"Skelvora runs on {display}; click its icon at the right of the taskbar. "
+                  "It ends with Exit in the icon's menu.")
             return program.wait()
-        time.sleep(args.seconds)
         if args.screenshot:
             os.makedirs(os.path.dirname(os.path.abspath(args.screenshot)), exist_ok=True)
+            show_the_main_job(desktop, args.screenshot, bool(args.pictures))
+            time.sleep(args.seconds)
             desktop.screenshot(args.screenshot)
             print(f"screenshot: {args.screenshot}")
         return 0
+
+
+def show_the_main_job(desktop, screenshot, with_pictures):
+    """Waits for the program's icon and, when there are pictures, clicks it
+    once, as a user would, and waits for the wallpaper; the mouse stays on
+    the icon, whose tip then names the picture."""
+    icon = wait_for(lambda: desktop.find_tray_icon(desktop.screenshot(screenshot)), timeout=30, step=0.5)
+    if not icon:
+        print("no icon appeared in the notification area")
+        return
+    if with_pictures:
+        desktop.click(*icon)
+        wallpaper = os.path.join(desktop.program_folder(), "Skelvora.bmp")
+        if not wait_for(lambda: os.path.exists(wallpaper), timeout=30):
+            print("no wallpaper was written")
 
 
 if __name__ == "__main__":
