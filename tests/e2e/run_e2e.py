@@ -12,6 +12,7 @@ exits non-zero when a case failed.
 """
 import argparse
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -96,6 +97,10 @@ class Cases:
         """(handle, visible, caption) of the window, or (0, False, "") when there is none."""
         return self.desktop.find_window(window_class) or (0, False, "")
 
+    def image_number(self):
+        found = re.search(r"^ImageN=(\d+)\r?$", self.settings() or "", re.MULTILINE)
+        return found and int(found[1])
+
     def start(self, exe):
         self.program = self.desktop.start(exe)
         window = wait_for(lambda: self.desktop.find_window(MAIN_CLASS), timeout=30)
@@ -125,12 +130,14 @@ class Cases:
         return any(shot.pixel(x, y) != background for y in range(top, top + 16, 3)
                    for x in range(80, shot.width * 3 // 4, 2))
 
-    def click_icon_for_a_change(self, number):
-        """A left click on the icon; returns the picture that the change showed,
-        after checking the caption, the settings, Skelvora.bmp and the desktop."""
-        self.desktop.click(*self.icon)
+    def click_icon_for_a_change(self, number, clicks=1):
+        """A left click (or double click) on the icon; returns the picture that
+        the change showed, after checking the caption, the settings,
+        Skelvora.bmp and the desktop."""
+        check(self.image_number() != number + 1, f"ImageN is {number + 1} before the click")
+        self.desktop.click(*self.icon, repeat=clicks)
         self.desktop.move_mouse_away()
-        saved = wait_for(lambda: f"ImageN={number + 1}" in (self.settings() or ""), timeout=20)
+        saved = wait_for(lambda: self.image_number() == number + 1, timeout=20)
         check(saved, f"Skelvora.ini holds {self.settings()!r}, not ImageN={number + 1}")
         caption = self.window()[2]
         prefix, suffix = "Skelvora - ", f" ({number}/{N})"
@@ -238,14 +245,14 @@ class Cases:
         menu = wait_for(lambda: self.window(MENU_CLASS)[1], timeout=10)
         check(menu, "no menu appeared")
         shot = self.shot("menu.png")
-        check("ImageN=9" in self.settings(), "the right click changed the wallpaper")
+        check(self.image_number() == 9, "the right click changed the wallpaper")
         # Under Wine the keys go to the window that has the X focus, never to
         # a menu of a program without a visible window: the mouse chooses.
         exit_item = shot.find(self.exit_picture, (shot.width // 2, shot.height // 2, shot.width // 2, shot.height // 2))
         check(exit_item, "the menu shows no Exit item (menu.png)")
         self.desktop.click(exit_item[0] + 8, exit_item[1] + 8)
         self.ended("Exit was chosen")
-        check("ImageN=2" in self.settings(), f"Skelvora.ini holds {self.settings()!r} after Exit")
+        check(self.image_number() == 2, f"Skelvora.ini holds {self.settings()!r} after Exit")
         check(not self.tray_icon("ended.png"), "the icon stayed in the notification area")
 
     def a_restart_goes_on_with_the_next_picture(self):
@@ -285,6 +292,12 @@ class Cases:
             f.write(good)
         self.click_icon_for_a_change(2)
 
+    def a_double_click_changes_once_and_a_middle_click_not_at_all(self):
+        self.click_icon_for_a_change(3, clicks=2)
+        self.desktop.click(*self.icon, button=2)
+        # Had either changed the wallpaper once more, ImageN would now be 5 or picture 4 past.
+        self.click_icon_for_a_change(4)
+
     def closing_the_main_window_ends_the_program(self):
         check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
         self.ended("its main window was closed")
@@ -298,6 +311,7 @@ class Cases:
                 self.a_restart_goes_on_with_the_next_picture,
                 self.the_subfolder_picture_comes_last_and_then_the_first_again,
                 self.a_picture_that_is_no_jpeg_is_reported_and_the_next_click_starts_afresh,
+                self.a_double_click_changes_once_and_a_middle_click_not_at_all,
                 self.closing_the_main_window_ends_the_program]
 
 

@@ -186,11 +186,12 @@ class WineDesktop:
 
     # -- input, as a user gives it -----------------------------------------
 
-    def click(self, x, y, button=1):
-        """Moves the mouse there and clicks (1 left, 3 right). Two clicks are
-        never so close that the system takes them for a double click."""
+    def click(self, x, y, button=1, repeat=1):
+        """Moves the mouse there and clicks (button 1 left, 2 middle, 3 right);
+        repeat=2 is a double click. Separate clicks are never so close that
+        the system takes them for a double click."""
         time.sleep(max(0.0, self.last_click + DOUBLE_CLICK_TIME - time.monotonic()))
-        self._xdotool("mousemove", str(x), str(y), "click", str(button))
+        self._xdotool("mousemove", str(x), str(y), "click", "--repeat", str(repeat), "--delay", "100", str(button))
         self.last_click = time.monotonic()
 
     def move_mouse_away(self):
