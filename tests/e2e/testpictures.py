@@ -1,20 +1,23 @@
 """The JPEG pictures that the end-to-end tests put into Images: four
 quadrants of plain colours each, in sizes of their own, so that a screenshot
 tells at once which picture the desktop shows and whether it stands upright.
-One sits in a subfolder with a name outside the ASCII letters."""
+One is grey (one component: an 8-bit wallpaper with a colour table); one sits
+in a subfolder with a name outside the ASCII letters."""
 import os
 import subprocess
 
 RED, LIME, BLUE, WHITE = (255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 255)
 YELLOW, MAGENTA, CYAN, BLACK = (255, 255, 0), (255, 0, 255), (0, 255, 255), (0, 0, 0)
+GRAY, DARK_GRAY = (170, 170, 170), (85, 85, 85)
 
 
 class Picture:
-    def __init__(self, name, width, height, quadrants):
+    def __init__(self, name, width, height, quadrants, gray=False):
         self.name = name  # as the catalogue lists it: relative to Images, with "\"
         self.width = width
         self.height = height
         self.quadrants = quadrants  # top left, top right, bottom left, bottom right
+        self.gray = gray  # one component: the wallpaper file has 8 bits per pixel
 
     def quadrant_centres(self):
         """(x, y, colour) at the middle of each quadrant."""
@@ -29,7 +32,8 @@ class Picture:
         tl, tr, bl, br = (f"xc:rgb({r},{g},{b})" for r, g, b in self.quadrants)
         subprocess.run(["convert", "(", "-size", size, tl, tr, "+append", ")",
                         "(", "-size", size, bl, br, "+append", ")", "-append",
-                        "-sampling-factor", "1x1", "-quality", "95", path], check=True, timeout=60)
+                        *(["-colorspace", "Gray"] if self.gray else ["-sampling-factor", "1x1"]),
+                        "-quality", "95", path], check=True, timeout=60)
         return path
 
 
@@ -37,6 +41,7 @@ PICTURES = [
     Picture("sunrise.jpg", 320, 240, (RED, YELLOW, BLUE, WHITE)),
     Picture("forest.jpg", 400, 300, (LIME, BLACK, MAGENTA, CYAN)),
     Picture("ocean.jpg", 240, 180, (BLUE, WHITE, YELLOW, RED)),
+    Picture("fog.jpg", 280, 220, (WHITE, GRAY, DARK_GRAY, BLACK), gray=True),
     Picture("літо\\море.jpg", 360, 200, (CYAN, MAGENTA, BLACK, LIME)),
 ]
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
+#include <wininet.h>  // before shlobj.h, which declares the Active Desktop only after it
+#include <shlobj.h>
 
 #include <utility>
 
@@ -12,14 +14,11 @@ namespace skl {
 
 namespace {
 
-// The shell's Active Desktop class and interface. Only ApplyChanges, the
-// first method after IUnknown's three, is called.
+// The shell's Active Desktop class and interface. The interface is the
+// system header's: a home-made one with internal linkage and no
+// implementation in sight lets the compiler turn its calls into nothing.
 constexpr CLSID ClsidActiveDesktop = {0x75048700, 0xEF1F, 0x11D0, {0x98, 0x88, 0x00, 0x60, 0x97, 0xDE, 0xAC, 0xF9}};
 constexpr IID IidActiveDesktop = {0xF490EB00, 0x1240, 0x11D1, {0x98, 0x88, 0x00, 0x60, 0x97, 0xDE, 0xAC, 0xF9}};
-
-struct IActiveDesktopApply : IUnknown {
-    virtual HRESULT STDMETHODCALLTYPE ApplyChanges(DWORD flags) = 0;
-};
 
 std::string SystemMessage(HRESULT code) {
     wchar_t* text = nullptr;
@@ -66,9 +65,9 @@ TActiveDesktop& TActiveDesktop::operator=(TActiveDesktop&& other) noexcept {
 }
 
 TActiveDesktop::~TActiveDesktop() {
-    if (object_) static_cast<IActiveDesktopApply*>(object_)->Release();
+    if (object_) static_cast<IActiveDesktop*>(object_)->Release();
 }
 
-void TActiveDesktop::ApplyChanges(unsigned flags) { static_cast<IActiveDesktopApply*>(object_)->ApplyChanges(flags); }
+void TActiveDesktop::ApplyChanges(unsigned flags) { static_cast<IActiveDesktop*>(object_)->ApplyChanges(flags); }
 
 }  // namespace skl
