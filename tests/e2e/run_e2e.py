@@ -242,6 +242,8 @@ class Cases:
 
     def a_left_click_on_the_icon_puts_the_first_picture_on_the_desktop(self):
         picture = self.click_icon_for_a_change(1)
+        settings = read_bytes(self.folder("Skelvora.ini"))
+        check(settings == b"[Options]\r\nImageN=2\r\n", f"Skelvora.ini holds {settings!r}")
         check("\\" not in picture.name, f"the subfolder's {picture.name} came first")
         check(not self.window()[1], "the main window became visible")
 
