@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """End-to-end tests of the real Skelvora.exe under Wine, on a private X display
 with a fresh Wine prefix whose desktop has a taskbar; both go away at the end,
-failed or not. The program is driven as a user drives it: real mouse clicks
-on its icon in the taskbar's notification area, keys in its menu. What is
-checked is what a user or another program sees: windows, the icon on the
+failed or not. The program is driven as a user drives it, with real mouse
+clicks on its icon in the taskbar's notification area and in its menu. What
+is checked is what a user or another program sees: windows, the icon on the
 screen, the wallpaper on the desktop, Skelvora.bmp, Skelvora.ini, the
 registry.
 Prints one PASS or FAIL line per case and a closing "N passed, M failed" line;
@@ -76,6 +76,7 @@ class Cases:
         self.out = out
         self.exe_file = exe
         self.program = None  # the running instance
+        self.icon = None  # the centre of its icon on the screen
         self.order = {}  # the pictures shown so far, by number
         self.exit_picture = raster.load(os.path.join(ASSETS, "menu-exit.bmp")).keyed()
 
@@ -150,13 +151,14 @@ class Cases:
                                                  f"before it was {self.order[number].name}")
         else:
             check(picture not in self.order.values(), f"{picture.name} came before")
-        self.check_wallpaper_file(picture)
+        bitmap = self.check_wallpaper_file(picture)
         if desktop_shows_it:
-            self.check_desktop(picture, f"picture-{number}.png")
+            self.check_desktop(picture, bitmap, f"picture-{number}.png")
         self.order[number] = picture
         return picture
 
     def check_wallpaper_file(self, picture):
+        """Returns the pixels of Skelvora.bmp once they are found right."""
         width, height, bits = bmp_header(read_bytes(self.folder("Skelvora.bmp")))
         expected = (picture.width, picture.height, 8 if picture.gray else 24)
         check((width, height, bits) == expected, f"Skelvora.bmp is {width}x{height}x{bits}, not {expected}")
@@ -167,15 +169,15 @@ class Cases:
         for x, y, colour in picture.quadrant_centres():
             check(raster.near(bitmap.pixel(x, y), colour, 8),
                   f"Skelvora.bmp has {bitmap.pixel(x, y)[:3]} at {x},{y}, not {colour}")
-        self.bitmap = bitmap
+        return bitmap
 
-    def check_desktop(self, picture, shot_name):
+    def check_desktop(self, picture, bitmap, shot_name):
         """The desktop shows Skelvora.bmp centred, pixel for pixel (the shell
         repaints the desktop in its own time)."""
         def shows_it():
             shot = self.shot(shot_name)
             left, top = (shot.width - picture.width) // 2, (shot.height - picture.height) // 2
-            return shot.crop(left, top, picture.width, picture.height).rgb() == self.bitmap.rgb()
+            return shot.crop(left, top, picture.width, picture.height).rgb() == bitmap.rgb()
         if not wait_for(shows_it, timeout=10, step=0.5):
             shot = raster.load(os.path.join(self.out, shot_name))
             x, y, colour = picture.quadrant_centres()[0]
