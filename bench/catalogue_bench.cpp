@@ -1,0 +1,79 @@
+// catalogue_bench [WORK-FOLDER] [RUNS]: the picture scan of the main window
+// (Find_Jpg on the headless backend) over 20000 pictures in 2000 subfolders,
+// beside `find Images -maxdepth 2 -iname '*.jpg'` on the same tree, in the
+// same run. Prints medians and their ratio; it measures and never fails.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "BenchTools.h"
+#include "app/FormSkelvora1.h"
+#include "framework/Application.h"
+#include "framework/headless/ProgramFolder.h"
+
+namespace {
+
+constexpr int Folders = 2000;
+constexpr int PicturesPerFolder = 10;
+constexpr int Pictures = Folders * PicturesPerFolder;
+constexpr double TargetRatio = 1.5;
+
+std::string Numbered(const char* prefix, int number, const char* suffix) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%04d%s", prefix, number, suffix);
+    return name;
+}
+
+// The tree is made once; a finished one carries a mark. The pictures are
+// empty files: the scan only lists names.
+void MakeTree(const std::filesystem::path& program) {
+    const auto mark = program / "tree-complete";
+    if (std::filesystem::exists(mark)) return;
+    std::filesystem::remove_all(program);
+    for (int folder = 1; folder <= Folders; ++folder) {
+        const auto path = program / "Images" / Numbered("Album ", folder, "");
+        std::filesystem::create_directories(path);
+        for (int picture = 1; picture <= PicturesPerFolder; ++picture)
+            std::ofstream(path / Numbered("Photo_", picture, picture % 2 ? ".jpg" : ".JPG"));
+    }
+    std::ofstream(mark) << Pictures << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto work = std::filesystem::absolute(argc > 1 ? argv[1] : SKELVORA_BENCH_DIR);
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
+    const auto program = work / "catalogue";
+    MakeTree(program);
+    const std::string folder = program.string() + "/";
+
+    skl::SetProgramFolder(folder);
+    skl::TApplication application;
+    application.SetTitle("Skelvora");
+    skl::TFormSkelvora1& form = application.CreateForm<skl::TFormSkelvora1>();
+    const std::vector<std::string> find = {"find", "Images", "-maxdepth", "2", "-iname", "*.jpg"};
+    const std::string found = bench::Output("cd '" + folder + "' && find Images -maxdepth 2 -iname '*.jpg' | wc -l");
+    if (form.PictureCount != Pictures || std::stoi(found) != Pictures) {
+        std::fprintf(stderr, "the scan found %d pictures and find %s, not %d\n", form.PictureCount, found.c_str(),
+                     Pictures);
+        return 1;
+    }
+
+    std::printf("Picture scan: %d pictures in %d subfolders, median of %d runs\n", Pictures, Folders, runs);
+    bench::PrintLoad("before");
+    std::vector<double> scans, finds;
+    // Taking turns, so that a busy moment of the machine hits both.
+    for (int run = 0; run < runs; ++run) {
+        scans.push_back(bench::Milliseconds([&] { form.Find_Jpg(); }));
+        finds.push_back(bench::Milliseconds([&] { bench::Run(find, folder); }));
+    }
+    bench::PrintLoad("after");
+    const double scan = bench::Median(scans), peer = bench::Median(finds);
+    std::printf("  Find_Jpg (headless)          %8.2f ms\n", scan);
+    std::printf("  find -maxdepth 2 -iname      %8.2f ms\n", peer);
+    std::printf("  ratio Find_Jpg / find        %8.2f   target <= %.2f: %s\n", scan / peer, TargetRatio,
+                scan / peer <= TargetRatio ? "met" : "MISSED");
+    return 0;
+}

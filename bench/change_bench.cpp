@@ -1,0 +1,91 @@
+// change_bench [WORK-FOLDER] [RUNS] [JPG2BMP]: one wallpaper change of a
+// 24-megapixel picture (Change on the headless backend: load the JPEG,
+// decode it into the bitmap, write Skelvora.bmp, reload the wallpaper) beside
+// jpg2bmp converting the same file, in the same run. Prints medians and their
+// ratio; it measures and never fails.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "BenchTools.h"
+#include "app/FormSkelvora1.h"
+#include "framework/Application.h"
+#include "framework/headless/ProgramFolder.h"
+
+namespace {
+
+constexpr int Width = 6000;
+constexpr int Height = 4000;
+constexpr double TargetRatio = 1.05;
+
+// A photograph-like picture, made as bench/convert makes it (and shared with
+// it when both use the same work folder).
+std::filesystem::path MakePicture(const std::filesystem::path& work) {
+    const auto picture = work / ("photo-" + std::to_string(Width) + "x" + std::to_string(Height) + ".jpg");
+    if (std::filesystem::exists(picture) && std::filesystem::file_size(picture) > 0) return picture;
+    std::filesystem::create_directories(work);
+    const std::string make = "convert -seed 11 -size " + std::to_string(Width / 4 + 1) + "x" +
+                             std::to_string(Height / 4 + 1) + " plasma:fractal -resize " + std::to_string(Width) +
+                             "x" + std::to_string(Height) +
+                             "! -attenuate 0.3 +noise Gaussian ppm:- | cjpeg -quality 90 -outfile '" +
+                             picture.string() + "'";
+    if (std::system(make.c_str()) != 0) std::filesystem::remove(picture);
+    return picture;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto work = std::filesystem::absolute(argc > 1 ? argv[1] : SKELVORA_BENCH_DIR);
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
+    const std::string jpg2bmp = argc > 3 ? argv[3] : SKELVORA_JPG2BMP;
+    const auto picture = MakePicture(work);
+    if (!std::filesystem::exists(picture)) {
+        std::fprintf(stderr, "could not make %s (needs ImageMagick and cjpeg)\n", picture.c_str());
+        return 1;
+    }
+
+    // A program folder whose Images holds the one picture.
+    const auto program = work / "change";
+    std::filesystem::remove_all(program);
+    std::filesystem::create_directories(program / "Images");
+    std::filesystem::copy_file(picture, program / "Images" / "photo.jpg");
+    const std::string folder = program.string() + "/";
+    const std::string peerOutput = (program / "peer.bmp").string();
+
+    skl::SetProgramFolder(folder);
+    skl::TApplication application;
+    application.SetTitle("Skelvora");
+    skl::TFormSkelvora1& form = application.CreateForm<skl::TFormSkelvora1>();
+    if (form.PictureCount != 1) {
+        std::fprintf(stderr, "the catalogue holds %d pictures, not 1\n", form.PictureCount);
+        return 1;
+    }
+    const std::vector<std::string> peer = {jpg2bmp, picture.string(), peerOutput};
+
+    std::printf("Wallpaper change: one %d x %d JPEG (%ju KiB), median of %d runs\n", Width, Height,
+                static_cast<std::uintmax_t>(std::filesystem::file_size(picture) / 1024), runs);
+    bench::PrintLoad("before");
+    std::vector<double> changes, conversions;
+    bool peerFailed = false;
+    // Taking turns, so that a busy moment of the machine hits both.
+    for (int run = 0; run < runs; ++run) {
+        std::filesystem::remove(program / "Skelvora.bmp");
+        changes.push_back(bench::Milliseconds([&] { form.Change(); }));
+        std::filesystem::remove(peerOutput);
+        conversions.push_back(bench::Milliseconds([&] { peerFailed |= !bench::Run(peer, ""); }));
+    }
+    bench::PrintLoad("after");
+    const auto written = std::filesystem::file_size(program / "Skelvora.bmp");
+    if (peerFailed || written != std::filesystem::file_size(peerOutput)) {
+        std::fprintf(stderr, "jpg2bmp failed, or its file differs in size from Skelvora.bmp\n");
+        return 1;
+    }
+    const double change = bench::Median(changes), conversion = bench::Median(conversions);
+    std::printf("  Change (headless)            %8.1f ms\n", change);
+    std::printf("  jpg2bmp                      %8.1f ms\n", conversion);
+    std::printf("  ratio Change / jpg2bmp       %8.3f   target <= %.2f: %s\n", change / conversion, TargetRatio,
+                change / conversion <= TargetRatio ? "met" : "MISSED");
+    std::printf("  Skelvora.bmp                 %8ju KiB\n", static_cast<std::uintmax_t>(written / 1024));
+    return 0;
+}
