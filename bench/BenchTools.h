@@ -1,9 +1,10 @@
 #pragma once
-// What the program benchmarks share: wall-clock timing, medians, the machine
-// load, and running a peer command as its own process.
+// What the program benchmarks share: wall-clock and processor time, medians,
+// the machine load, and running a peer command as its own process.
 #include <fcntl.h>
 #include <spawn.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,10 +19,27 @@ extern char** environ;
 
 namespace bench {
 
-inline double Milliseconds(const std::function<void()>& work) {
+// Wall time and processor time (user + system) of one piece of work.
+struct Times {
+    double Wall = 0;  // milliseconds
+    double Cpu = 0;   // milliseconds
+};
+
+inline double CpuMilliseconds(const rusage& usage) {
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+// Work done in this process.
+inline Times Measure(const std::function<void()>& work) {
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
     const auto start = std::chrono::steady_clock::now();
     work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const auto end = std::chrono::steady_clock::now();
+    getrusage(RUSAGE_SELF, &after);
+    return {std::chrono::duration<double, std::milli>(end - start).count(),
+            CpuMilliseconds(after) - CpuMilliseconds(before)};
 }
 
 inline double Median(std::vector<double> values) {
@@ -35,9 +53,9 @@ inline void PrintLoad(const char* when) {
     if (getloadavg(load, 3) == 3) std::printf("machine load %s: %.2f %.2f %.2f\n", when, load[0], load[1], load[2]);
 }
 
-// Runs `arguments` in `folder` with its output thrown away; false if it
-// could not start or did not end well.
-inline bool Run(const std::vector<std::string>& arguments, const std::string& folder) {
+// Runs `arguments` in `folder` with its output thrown away and measures it
+// from the start to its end; `failed` is set if it did not end well.
+inline Times Run(const std::vector<std::string>& arguments, const std::string& folder, bool& failed) {
     std::vector<char*> argv;
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
@@ -45,13 +63,25 @@ inline bool Run(const std::vector<std::string>& arguments, const std::string& fo
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
     const int started = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (started != 0) return false;
     int status = 0;
-    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    rusage usage{};
+    if (started != 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        failed = true;
+    const auto end = std::chrono::steady_clock::now();
+    return {std::chrono::duration<double, std::milli>(end - start).count(), CpuMilliseconds(usage)};
 }
+
+struct Series {
+    std::vector<double> Wall, Cpu;
+    void Add(const Times& times) {
+        Wall.push_back(times.Wall);
+        Cpu.push_back(times.Cpu);
+    }
+};
 
 // The same, returning what the command wrote.
 inline std::string Output(const std::string& command) {
