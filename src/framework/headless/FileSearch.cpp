@@ -4,7 +4,9 @@
 #include "framework/FileSearch.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <string_view>
@@ -70,24 +72,32 @@ bool Matches(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
-// An open folder listing; its descriptor also finds the entries' details.
+// An open folder; its descriptor lists the names and finds their details.
+// The names are read straight from the system: a directory stream would look
+// up the folder's details once more for every folder listed.
 class TFolderListing {
 public:
-    explicit TFolderListing(const std::string& folder) : folder_(::opendir(folder.c_str())) {}
+    explicit TFolderListing(const std::string& folder)
+        : folder_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
     ~TFolderListing() {
-        if (folder_) ::closedir(folder_);
+        if (folder_ >= 0) ::close(folder_);
     }
     TFolderListing(const TFolderListing&) = delete;
     TFolderListing& operator=(const TFolderListing&) = delete;
 
-    bool IsOpen() const { return folder_ != nullptr; }
+    bool IsOpen() const { return folder_ >= 0; }
 
     // The names the pattern matches, "." and ".." left out.
-    std::vector<std::string> Matching(std::string_view mask) {
+    std::vector<std::string> Matching(std::string_view mask) const {
         std::vector<std::string> names;
-        while (const dirent* entry = ::readdir(folder_)) {
-            const std::string_view name = entry->d_name;
-            if (name != "." && name != ".." && Matches(mask, name)) names.emplace_back(name);
+        alignas(dirent64) char block[32768];
+        for (ssize_t filled; (filled = ::getdents64(folder_, block, sizeof block)) > 0;) {
+            for (ssize_t at = 0; at < filled;) {
+                const auto* entry = reinterpret_cast<const dirent64*>(block + at);
+                at += entry->d_reclen;
+                const std::string_view name = entry->d_name;
+                if (name != "." && name != ".." && Matches(mask, name)) names.emplace_back(name);
+            }
         }
         return names;
     }
@@ -96,7 +106,7 @@ public:
     TFoundEntry Describe(std::string name) const {
         TFoundEntry entry{std::move(name)};
         struct stat info {};
-        if (::fstatat(::dirfd(folder_), entry.Name.c_str(), &info, 0) != 0) return entry;
+        if (::fstatat(folder_, entry.Name.c_str(), &info, 0) != 0) return entry;
         entry.Attr = S_ISDIR(info.st_mode) ? faDirectory : faArchive;
         if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) entry.Attr |= faReadOnly;
         if (entry.Name.starts_with('.') && entry.Name != "." && entry.Name != "..") entry.Attr |= faHidden;
@@ -105,7 +115,7 @@ public:
     }
 
 private:
-    DIR* folder_;
+    int folder_;
 };
 
 // NTFS order: letters compared in upper case; names equal so are told apart
