@@ -81,7 +81,35 @@ struct Series {
         Wall.push_back(times.Wall);
         Cpu.push_back(times.Cpu);
     }
+    double WallMedian() const { return Median(Wall); }
+    double CpuMedian() const { return Median(Cpu); }
+    double WallBest() const { return *std::min_element(Wall.begin(), Wall.end()); }
 };
+
+// Runs both in turns, each first every other time, so that a busy moment of
+// the machine hits both alike.
+inline void TakeTurns(int runs, const std::function<Times()>& ours, Series& ourTimes,
+                      const std::function<Times()>& peer, Series& peerTimes) {
+    for (int run = 0; run < runs; ++run) {
+        if (run % 2) peerTimes.Add(peer());
+        ourTimes.Add(ours());
+        if (!(run % 2)) peerTimes.Add(peer());
+    }
+}
+
+inline void PrintHeading() { std::printf("%-30s %10s %10s %10s\n", "", "median ms", "cpu ms", "best ms"); }
+
+inline void PrintRow(const char* name, const Series& times) {
+    std::printf("  %-28s %10.2f %10.2f %10.2f\n", name, times.WallMedian(), times.CpuMedian(), times.WallBest());
+}
+
+// The ratios of the two rows; the target applies to the medians.
+inline void PrintRatio(const char* name, const Series& ours, const Series& peer, double target) {
+    const double ratio = ours.WallMedian() / peer.WallMedian();
+    std::printf("  %-28s %10.3f %10.3f %10.3f   target (median) <= %.2f: %s\n", name, ratio,
+                ours.CpuMedian() / peer.CpuMedian(), ours.WallBest() / peer.WallBest(), target,
+                ratio <= target ? "met" : "MISSED");
+}
 
 // The same, returning what the command wrote.
 inline std::string Output(const std::string& command) {

@@ -44,7 +44,7 @@ void MakeTree(const std::filesystem::path& program) {
 
 int main(int argc, char** argv) {
     const auto work = std::filesystem::absolute(argc > 1 ? argv[1] : SKELVORA_BENCH_DIR);
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
     const auto program = work / "catalogue";
     MakeTree(program);
     const std::string folder = program.string() + "/";
@@ -65,22 +65,17 @@ int main(int argc, char** argv) {
     bench::PrintLoad("before");
     bench::Series scans, finds;
     bool findFailed = false;
-    // Taking turns, so that a busy moment of the machine hits both.
-    for (int run = 0; run < runs; ++run) {
-        scans.Add(bench::Measure([&] { form.Find_Jpg(); }));
-        finds.Add(bench::Run(find, folder, findFailed));
-    }
+    bench::TakeTurns(
+        runs, [&] { return bench::Measure([&] { form.Find_Jpg(); }); }, scans,
+        [&] { return bench::Run(find, folder, findFailed); }, finds);
     bench::PrintLoad("after");
     if (findFailed || form.PictureCount != Pictures) {
         std::fprintf(stderr, "a run of find failed, or the scan lost pictures\n");
         return 1;
     }
-    const double scan = bench::Median(scans.Wall), peer = bench::Median(finds.Wall);
-    std::printf("                               wall ms    cpu ms\n");
-    std::printf("  Find_Jpg (headless)         %8.2f  %8.2f\n", scan, bench::Median(scans.Cpu));
-    std::printf("  find -maxdepth 2 -iname     %8.2f  %8.2f\n", peer, bench::Median(finds.Cpu));
-    std::printf("  ratio Find_Jpg / find       %8.2f  %8.2f   target (wall) <= %.2f: %s\n", scan / peer,
-                bench::Median(scans.Cpu) / bench::Median(finds.Cpu), TargetRatio,
-                scan / peer <= TargetRatio ? "met" : "MISSED");
+    bench::PrintHeading();
+    bench::PrintRow("Find_Jpg (headless)", scans);
+    bench::PrintRow("find -maxdepth 2 -iname", finds);
+    bench::PrintRatio("ratio Find_Jpg / find", scans, finds, TargetRatio);
     return 0;
 }

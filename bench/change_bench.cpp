@@ -45,7 +45,7 @@ std::string Bytes(const std::filesystem::path& file) {
 
 int main(int argc, char** argv) {
     const auto work = std::filesystem::absolute(argc > 1 ? argv[1] : SKELVORA_BENCH_DIR);
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
     const std::string jpg2bmp = argc > 3 ? argv[3] : SKELVORA_JPG2BMP;
     const auto picture = MakePicture(work);
     if (!std::filesystem::exists(picture)) {
@@ -76,25 +76,27 @@ int main(int argc, char** argv) {
     bench::PrintLoad("before");
     bench::Series changes, conversions;
     bool peerFailed = false;
-    // Taking turns, so that a busy moment of the machine hits both.
-    for (int run = 0; run < runs; ++run) {
-        std::filesystem::remove(program / "Skelvora.bmp");
-        changes.Add(bench::Measure([&] { form.Change(); }));
-        std::filesystem::remove(peerOutput);
-        conversions.Add(bench::Run(peer, "", peerFailed));
-    }
+    bench::TakeTurns(
+        runs,
+        [&] {
+            std::filesystem::remove(program / "Skelvora.bmp");
+            return bench::Measure([&] { form.Change(); });
+        },
+        changes,
+        [&] {
+            std::filesystem::remove(peerOutput);
+            return bench::Run(peer, "", peerFailed);
+        },
+        conversions);
     bench::PrintLoad("after");
     if (peerFailed || Bytes(program / "Skelvora.bmp") != Bytes(peerOutput)) {
         std::fprintf(stderr, "jpg2bmp failed, or its file differs from Skelvora.bmp\n");
         return 1;
     }
-    const double change = bench::Median(changes.Wall), conversion = bench::Median(conversions.Wall);
-    std::printf("                               wall ms    cpu ms\n");
-    std::printf("  Change (headless)           %8.1f  %8.1f\n", change, bench::Median(changes.Cpu));
-    std::printf("  jpg2bmp                     %8.1f  %8.1f\n", conversion, bench::Median(conversions.Cpu));
-    std::printf("  ratio Change / jpg2bmp      %8.3f  %8.3f   target (wall) <= %.2f: %s\n", change / conversion,
-                bench::Median(changes.Cpu) / bench::Median(conversions.Cpu), TargetRatio,
-                change / conversion <= TargetRatio ? "met" : "MISSED");
+    bench::PrintHeading();
+    bench::PrintRow("Change (headless)", changes);
+    bench::PrintRow("jpg2bmp", conversions);
+    bench::PrintRatio("ratio Change / jpg2bmp", changes, conversions, TargetRatio);
     std::printf("  Skelvora.bmp: %ju KiB, the same bytes as jpg2bmp's\n",
                 static_cast<std::uintmax_t>(std::filesystem::file_size(program / "Skelvora.bmp") / 1024));
     return 0;
