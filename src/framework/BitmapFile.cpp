@@ -4,15 +4,13 @@
 #include <cstring>
 
 #include "framework/Bitmap.h"
+#include "framework/BitmapFileHeaders.h"
 #include "framework/Exceptions.h"
 
 namespace skl {
 
 namespace {
 
-constexpr std::uint16_t BitmapFileType = 0x4D42;  // "BM"
-constexpr int FileHeaderSize = 14;
-constexpr int InfoHeaderSize = 40;
 constexpr const char* SInvalidBitmap = "Bitmap image is not valid";
 
 class LittleEndianWriter {
@@ -42,7 +40,18 @@ private:
     const std::uint8_t* in_;
 };
 
-std::array<std::uint8_t, InfoHeaderSize> Encode(const TBitmapInfoHeader& header) {
+bool IsPixelFormat(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24; }
+
+}  // namespace
+
+std::array<std::uint8_t, FileHeaderSize> EncodeFileHeader(std::uint32_t fileSize, std::uint32_t pixelOffset) {
+    std::array<std::uint8_t, FileHeaderSize> bytes{};
+    LittleEndianWriter(bytes.data())
+        .Put(BitmapFileType).Put(fileSize).Put(std::uint16_t{0}).Put(std::uint16_t{0}).Put(pixelOffset);
+    return bytes;
+}
+
+std::array<std::uint8_t, InfoHeaderSize> EncodeInfoHeader(const TBitmapInfoHeader& header) {
     std::array<std::uint8_t, InfoHeaderSize> bytes{};
     LittleEndianWriter(bytes.data())
         .Put(header.biSize).Put(header.biWidth).Put(header.biHeight).Put(header.biPlanes).Put(header.biBitCount)
@@ -51,7 +60,7 @@ std::array<std::uint8_t, InfoHeaderSize> Encode(const TBitmapInfoHeader& header)
     return bytes;
 }
 
-TBitmapInfoHeader Decode(const std::array<std::uint8_t, InfoHeaderSize>& bytes) {
+TBitmapInfoHeader DecodeInfoHeader(const std::array<std::uint8_t, InfoHeaderSize>& bytes) {
     LittleEndianReader in(bytes.data());
     TBitmapInfoHeader header;
     header.biSize = in.Get<std::uint32_t>();
@@ -68,10 +77,6 @@ TBitmapInfoHeader Decode(const std::array<std::uint8_t, InfoHeaderSize>& bytes) 
     return header;
 }
 
-bool IsPixelFormat(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24; }
-
-}  // namespace
-
 void TBitmap::SaveToStream(TStream& stream) {
     if (!image_) return;
     TBitmapInfoHeader header = image_->Header;
@@ -82,13 +87,8 @@ void TBitmap::SaveToStream(TStream& stream) {
 
     const std::uint32_t infoSize = InfoHeaderSize + 4 * colorCount;
     const std::uint32_t pixelOffset = FileHeaderSize + infoSize;
-    std::array<std::uint8_t, FileHeaderSize> fileHeader{};
-    LittleEndianWriter(fileHeader.data())
-        .Put(BitmapFileType).Put(pixelOffset + header.biSizeImage).Put(std::uint16_t{0}).Put(std::uint16_t{0})
-        .Put(pixelOffset);
-
-    stream.WriteBuffer(fileHeader.data(), fileHeader.size());
-    stream.WriteBuffer(Encode(header).data(), InfoHeaderSize);
+    stream.WriteBuffer(EncodeFileHeader(pixelOffset + header.biSizeImage, pixelOffset).data(), FileHeaderSize);
+    stream.WriteBuffer(EncodeInfoHeader(header).data(), InfoHeaderSize);
     static_assert(sizeof(TRGBQuad) == 4);
     stream.WriteBuffer(image_->ColorTable.data(), 4 * colorCount);
     stream.WriteBuffer(image_->Bits(), header.biSizeImage);
@@ -105,7 +105,7 @@ void TBitmap::LoadFromStream(TStream& stream) {
     file.Get<std::uint32_t>();
     file.Get<std::uint32_t>();
     const auto pixelOffset = file.Get<std::uint32_t>();
-    const TBitmapInfoHeader header = Decode(infoHeader);
+    const TBitmapInfoHeader header = DecodeInfoHeader(infoHeader);
     if (type != BitmapFileType || header.biSize < InfoHeaderSize || header.biCompression != 0 ||
         !IsPixelFormat(header.biBitCount) || header.biWidth < 0 || header.biHeight < 0)
         throw EInvalidGraphic(SInvalidBitmap);

@@ -1,7 +1,9 @@
 // A frame's bitmap: its pixel data decoded into the image of a bitmap file
 // (headers, palette, bottom-up rows), which the frame's TBitmap then loads.
+#include <algorithm>
 #include <cstring>
 
+#include "framework/BitmapFileHeaders.h"
 #include "framework/Exceptions.h"
 #include "gif/GIFFrame.h"
 #include "gif/GIFImage.h"
@@ -11,8 +13,6 @@ namespace skl {
 
 namespace {
 
-constexpr std::uint32_t FileHeaderSize = 14;
-constexpr std::uint32_t InfoHeaderSize = 40;
 constexpr std::int64_t MaxImageBytes = 0x7FFFFFFF - 0x1000;  // the file size field is 32 bits
 constexpr std::uint8_t PaddingEntry = 0x80;
 
@@ -22,20 +22,6 @@ int DepthForBits(int bits) {
     if (bits >= 5 && bits <= 8) return 8;
     throw EInvalidGraphicOperation(SWrongColorCount);
 }
-
-class LittleEndian {
-public:
-    explicit LittleEndian(std::uint8_t* out) : out_(out) {}
-    template <class T>
-    LittleEndian& Put(T value) {
-        for (std::size_t i = 0; i < sizeof(T); ++i) *out_++ = static_cast<std::uint8_t>(value >> (8 * i));
-        return *this;
-    }
-    std::uint8_t* Position() const { return out_; }
-
-private:
-    std::uint8_t* out_;
-};
 
 // Palette entries blue, green, red, 0 from the table; a table of fewer than
 // 2^depth entries is padded with (0x80, 0x80, 0x80, 0x80).
@@ -60,31 +46,23 @@ void TGIFFrame::BuildBitmapImage(TMemoryStream& target) {
     const TGIFItem& item = *item_;
     if (!item.CodeData) throw EReadError(SReadError);
     const int depth = DepthForBits(item.ColorBits);
-    const std::int64_t stride = (static_cast<std::int64_t>(depth) * item.PixelWidth + 31) / 32 * 4;
+    const std::int64_t stride = RowPitch(item.PixelWidth, depth);
     const std::int64_t imageSize = stride * item.PixelHeight;
     if (imageSize > MaxImageBytes) throw EOutOfResources(SOutOfResources);
     const std::uint32_t pixelOffset = FileHeaderSize + InfoHeaderSize + 4 * (1u << depth);
 
     target.SetSize(0);
     target.SetSize(pixelOffset + imageSize);
-    LittleEndian header(target.Memory());
-    header.Put(std::uint16_t{0x4D42})
-        .Put(static_cast<std::uint32_t>(pixelOffset + imageSize))
-        .Put(std::uint16_t{0})
-        .Put(std::uint16_t{0})
-        .Put(pixelOffset);
-    header.Put(InfoHeaderSize)
-        .Put(item.PixelWidth)
-        .Put(item.PixelHeight)
-        .Put(std::uint16_t{1})
-        .Put(static_cast<std::uint16_t>(depth))
-        .Put(std::uint32_t{0})
-        .Put(static_cast<std::uint32_t>(imageSize))
-        .Put(std::int32_t{0})
-        .Put(std::int32_t{0})
-        .Put(std::uint32_t{0})
-        .Put(std::uint32_t{0});
-    PutPalette(header.Position(), item.ColorTable, depth);
+    TBitmapInfoHeader header;
+    header.biWidth = item.PixelWidth;
+    header.biHeight = item.PixelHeight;
+    header.biBitCount = static_cast<std::uint16_t>(depth);
+    header.biSizeImage = static_cast<std::uint32_t>(imageSize);
+    std::uint8_t* out = target.Memory();
+    out = std::copy_n(EncodeFileHeader(static_cast<std::uint32_t>(pixelOffset + imageSize), pixelOffset).data(),
+                      FileHeaderSize, out);
+    out = std::copy_n(EncodeInfoHeader(header).data(), InfoHeaderSize, out);
+    PutPalette(out, item.ColorTable, depth);
 
     std::uint8_t* pixels = target.Memory() + pixelOffset;
     std::memset(pixels, 0, imageSize);
