@@ -78,7 +78,8 @@ class Cases:
         self.program = None  # the running instance
         self.icon = None  # the centre of its icon on the screen
         self.order = {}  # the pictures shown so far, by number
-        self.exit_picture = raster.load(os.path.join(ASSETS, "menu-exit.bmp")).keyed()
+        self.menu_pictures = [raster.load(os.path.join(ASSETS, f"menu-{item}.bmp")).keyed()
+                              for item in ("about", "options", "exit")]
 
     # -- helpers -------------------------------------------------------------
 
@@ -256,13 +257,20 @@ class Cases:
         self.desktop.click(*self.icon, button=3)
         menu = wait_for(lambda: self.window(MENU_CLASS)[1], timeout=10)
         check(menu, "no menu appeared")
-        shot = self.shot("menu.png")
         check(self.image_number() == 9, "the right click changed the wallpaper")
+        # The items About, Options, Exit, one below the other, each with its picture.
+        def menu_pictures():
+            shot = self.shot("menu.png")
+            lower_right = (shot.width // 2, shot.height // 2, shot.width // 2, shot.height // 2)
+            places = [shot.find(picture, lower_right) for picture in self.menu_pictures]
+            return all(places) and places
+        places = wait_for(menu_pictures, timeout=10, step=0.5)
+        check(places, "the menu does not show the pictures of About, Options and Exit (menu.png)")
+        check(len({x for x, _ in places}) == 1 and places[0][1] < places[1][1] < places[2][1],
+              f"the menu's pictures are at {places} (menu.png)")
         # Under Wine the keys go to the window that has the X focus, never to
         # a menu of a program without a visible window: the mouse chooses.
-        lower_right = (shot.width // 2, shot.height // 2, shot.width // 2, shot.height // 2)
-        exit_item = shot.find(self.exit_picture, lower_right)
-        check(exit_item, "the menu shows no Exit item (menu.png)")
+        exit_item = places[2]
         self.desktop.click(exit_item[0] + 8, exit_item[1] + 8)
         self.ended("Exit was chosen")
         check(self.image_number() == 2, f"Skelvora.ini holds {self.settings()!r} after Exit")
