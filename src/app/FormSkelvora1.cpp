@@ -77,6 +77,11 @@ TFormSkelvora1::TFormSkelvora1(TComponent* owner)
     TrayIcon1.Loaded();
 }
 
+void TFormSkelvora1::CreateParams(TCreateParams& params) {
+    TForm::CreateParams(params);
+    params.Style = ws::Caption | ws::ClipChildren;
+}
+
 // Each step completes before the next; a failure ends the steps here and is
 // reported, and the program runs on with what was set up.
 void TFormSkelvora1::FormCreate(TComponent&) {
