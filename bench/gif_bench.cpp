@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "GifBuilder.h"
+#include "GiflibFile.h"
 #include "framework/Streams.h"
 #include "gif/GIFImage.h"
 
@@ -54,27 +55,10 @@ std::string Animation() {
     return gif.Trailer().Bytes();
 }
 
-struct Memory {
-    const std::string* bytes;
-    std::size_t position;
-};
-
-int ReadMemory(GifFileType* file, GifByteType* buffer, int count) {
-    auto* memory = static_cast<Memory*>(file->UserData);
-    const std::size_t available = std::min<std::size_t>(count, memory->bytes->size() - memory->position);
-    std::memcpy(buffer, memory->bytes->data() + memory->position, available);
-    memory->position += available;
-    return static_cast<int>(available);
-}
-
 std::size_t DecodeWithGiflib(const std::string& bytes) {
-    Memory memory{&bytes, 0};
-    int error = 0;
-    GifFileType* file = DGifOpen(&memory, ReadMemory, &error);
-    if (!file || DGifSlurp(file) != GIF_OK) std::abort();
-    const std::size_t frames = static_cast<std::size_t>(file->ImageCount);
-    DGifCloseFile(file, &error);
-    return frames;
+    GiflibFile file(bytes);
+    if (!file) std::abort();
+    return static_cast<std::size_t>(file->ImageCount);
 }
 
 std::size_t DecodeWithOurs(const std::string& bytes) {

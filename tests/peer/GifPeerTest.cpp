@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "GifBuilder.h"
+#include "GiflibFile.h"
 #include "GifTestSupport.h"
 #include "gif/GIFImage.h"
 
@@ -18,26 +19,6 @@ using gifbuild::PatternFrame;
 
 namespace {
 
-struct Memory {
-    const std::string* bytes;
-    std::size_t position;
-};
-
-int ReadMemory(GifFileType* file, GifByteType* buffer, int count) {
-    auto* memory = static_cast<Memory*>(file->UserData);
-    const std::size_t available = std::min<std::size_t>(count, memory->bytes->size() - memory->position);
-    std::memcpy(buffer, memory->bytes->data() + memory->position, available);
-    memory->position += available;
-    return static_cast<int>(available);
-}
-
-struct CloseGif {
-    void operator()(GifFileType* file) const {
-        int error = 0;
-        DGifCloseFile(file, &error);
-    }
-};
-
 struct PeerFrame {
     std::vector<std::uint8_t> pixels;
     int left, top, width, height;
@@ -45,11 +26,8 @@ struct PeerFrame {
 };
 
 std::vector<PeerFrame> DecodeWithGiflib(const std::string& bytes) {
-    Memory memory{&bytes, 0};
-    int error = 0;
-    std::unique_ptr<GifFileType, CloseGif> file(DGifOpen(&memory, ReadMemory, &error));
-    if (!file) throw std::runtime_error("giflib cannot open the data");
-    if (DGifSlurp(file.get()) != GIF_OK) throw std::runtime_error("giflib cannot read the data");
+    GiflibFile file(bytes);
+    if (!file) throw std::runtime_error("giflib cannot read the data");
     std::vector<PeerFrame> frames;
     for (int i = 0; i < file->ImageCount; ++i) {
         const SavedImage& image = file->SavedImages[i];

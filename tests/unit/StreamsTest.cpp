@@ -78,13 +78,3 @@ TEST(ReplacingFileStream, RefusesAReadOnlyFileAndLeavesIt) {
     EXPECT_EQ(folder.Read("wall.bmp"), "kept");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"wall.bmp"});
 }
-
-TEST(ReportText, AddsAFullStopOnlyAfterCharactersAboveIt) {
-    EXPECT_EQ(ReportText("Stream read error"), "Stream read error.");
-    EXPECT_EQ(ReportText("Done."), "Done.");
-    EXPECT_EQ(ReportText("Wow!"), "Wow!");
-    EXPECT_EQ(ReportText("trailing "), "trailing ");
-    EXPECT_EQ(ReportText("path/"), "path/.");
-    EXPECT_EQ(ReportText("\xd0\xb9"), "\xd0\xb9.");
-    EXPECT_EQ(ReportText(""), "");
-}
