@@ -17,10 +17,7 @@ using namespace std::placeholders;
 TMenuItem& MenuItem(TPopupMenu& menu, const char* name, std::span<const std::uint8_t> picture) {
     TMenuItem& item = menu.Add({});
     item.SetName(name);
-    TMemoryStream bytes;
-    bytes.WriteBuffer(picture.data(), static_cast<std::int64_t>(picture.size()));
-    bytes.SetPosition(0);
-    item.Bitmap().LoadFromStream(bytes);
+    item.Bitmap().LoadFromMemory(picture.data(), picture.size());
     return item;
 }
 

@@ -1,32 +1,19 @@
 #include "framework/FileBytes.h"
 
 #include "framework/Exceptions.h"
-#include "framework/FileHandle.h"
 #include "framework/Streams.h"
 
 namespace skl {
 
-namespace {
-
-struct OpenFile {
-    explicit OpenFile(const std::string& path) : handle(OpenForReading(path)) {}
-    ~OpenFile() {
-        if (handle != InvalidFile) FileClose(handle);
-    }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    FileHandle handle;
-};
-
-}  // namespace
-
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-    const OpenFile file(path);
-    if (file.handle == InvalidFile) return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    for (std::int64_t got; (got = FileRead(file.handle, buffer, sizeof buffer)) > 0;) bytes.append(buffer, got);
-    return bytes;
+    try {
+        TFileStream file(path, TFileMode::OpenReadShareDenyWrite);
+        std::string bytes(static_cast<std::size_t>(file.Size()), '\0');
+        bytes.resize(static_cast<std::size_t>(file.Read(bytes.data(), static_cast<std::int64_t>(bytes.size()))));
+        return bytes;
+    } catch (const EFOpenError&) {
+        return std::nullopt;
+    }
 }
 
 bool ReplaceFileBytes(const std::string& path, const std::string& bytes) {

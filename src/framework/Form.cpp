@@ -30,12 +30,10 @@ void TForm::Activate() {
 }
 
 void TForm::Minimize() {
-    minimized_ = true;
     if (HandleAllocated()) Window()->Show(TShowCommand::Minimize);
 }
 
 void TForm::Restore() {
-    minimized_ = false;
     TControl::SetVisible(true);
     HandleNeeded();
     Window()->Show(TShowCommand::Restore);

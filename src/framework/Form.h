@@ -27,7 +27,6 @@ public:
     void Minimize();
     // Back from minimised or hidden, with its taskbar button.
     void Restore();
-    bool Minimized() const { return minimized_; }
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnActivate;
@@ -36,9 +35,6 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
     virtual void DoCreate();
-
-private:
-    bool minimized_ = false;
 };
 
 }  // namespace skl

@@ -7,6 +7,13 @@ void TGraphic::LoadFromFile(const std::string& path) {
     LoadFromStream(file);
 }
 
+void TGraphic::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
+    TMemoryStream stream;
+    stream.WriteBuffer(data, static_cast<std::int64_t>(size));
+    stream.SetPosition(0);
+    LoadFromStream(stream);
+}
+
 void TGraphic::SaveToFile(const std::string& path) {
     TReplacingFileStream file(path);
     SaveToStream(file);

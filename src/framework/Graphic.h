@@ -36,6 +36,8 @@ public:
     virtual void SaveToStream(TStream& stream) = 0;
     // Reads the file with sharing that lets others read and not write.
     void LoadFromFile(const std::string& path);
+    // Reads the picture from bytes in memory, as a file holds them.
+    void LoadFromMemory(const std::uint8_t* data, std::size_t size);
     // Writes beside the file and replaces it once complete; a failure leaves
     // the file as it was. EFCreateError "Cannot create file %s" when the file
     // is read-only, held by another program or cannot be made.

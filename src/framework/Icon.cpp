@@ -84,13 +84,6 @@ void TIcon::LoadFromStream(TStream& stream) {
     Changed();
 }
 
-void TIcon::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
-    TMemoryStream stream;
-    stream.WriteBuffer(data, static_cast<std::int64_t>(size));
-    stream.SetPosition(0);
-    LoadFromStream(stream);
-}
-
 void TIcon::SaveToStream(TStream& stream) {
     const auto& data = Data();
     stream.WriteBuffer(data.data(), static_cast<std::int64_t>(data.size()));

@@ -48,7 +48,6 @@ public:
     // Reads an icon file from the stream's position to its end.
     // EInvalidGraphic "Icon image is not valid" when it is not one.
     void LoadFromStream(TStream& stream) override;
-    void LoadFromMemory(const std::uint8_t* data, std::size_t size);
     void SaveToStream(TStream& stream) override;
     void Clear();
 

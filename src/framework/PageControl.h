@@ -24,7 +24,6 @@ public:
 
     int ActivePageIndex() const { return activePage_; }
     void SetActivePageIndex(int index) { activePage_ = index >= 0 && index < PageCount() ? index : -1; }
-    TTabSheet* ActivePage() const { return activePage_ >= 0 ? pages_[activePage_] : nullptr; }
 
 private:
     std::vector<TTabSheet*> pages_;

@@ -18,8 +18,6 @@ public:
     // EOutOfResources when the system has no timer left.
     TWindowTimer(std::uint32_t interval, std::function<void()> tick);
 
-    TWindowHandle Handle() const { return window_.Handle(); }
-
 private:
     std::function<void()> tick_;
     TWindow window_;
