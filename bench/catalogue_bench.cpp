@@ -9,8 +9,8 @@
 
 #include "BenchTools.h"
 #include "app/FormSkelvora1.h"
-#include "framework/Application.h"
-#include "framework/headless/ProgramFolder.h"
+#include "framework/application/Application.h"
+#include "framework/fake/ProgramFolder.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     MakeTree(program);
     const std::string folder = program.string() + "/";
 
-    skl::SetProgramFolder(folder);
+    skl::fake::SetProgramFolder(folder);
     skl::TApplication application;
     application.SetTitle("Skelvora");
     skl::TFormSkelvora1& form = application.CreateForm<skl::TFormSkelvora1>();

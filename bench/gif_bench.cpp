@@ -11,7 +11,7 @@
 
 #include "GifBuilder.h"
 #include "GiflibFile.h"
-#include "framework/Streams.h"
+#include "framework/io/Streams.h"
 #include "gif/GIFImage.h"
 
 namespace {

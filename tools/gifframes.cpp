@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "framework/Streams.h"
+#include "framework/io/Streams.h"
 #include "gif/GIFImage.h"
 
 namespace {

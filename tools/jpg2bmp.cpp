@@ -4,7 +4,7 @@
 #include <exception>
 #include <memory>
 
-#include "framework/Bitmap.h"
+#include "framework/graphics/Bitmap.h"
 #include "imaging/JPEGImage.h"
 
 int main(int argc, char** argv) {

@@ -1,11 +1,11 @@
 #include "app/FormSkelvora1.h"
 
 #include "assets/Assets.h"
-#include "framework/Application.h"
-#include "framework/Folders.h"
-#include "framework/ProgramFolder.h"
-#include "framework/Screen.h"
-#include "framework/Shell.h"
+#include "framework/application/Application.h"
+#include "framework/system/Folders.h"
+#include "framework/system/ProgramFolder.h"
+#include "framework/system/Screen.h"
+#include "framework/system/Shell.h"
 #include "ui/AboutTexts.h"
 
 namespace skl {

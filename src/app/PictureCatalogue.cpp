@@ -1,8 +1,8 @@
 // The catalogue: every *.jpg in Images and in each of its immediate
 // subfolders, in the order the system lists them.
 #include "app/FormSkelvora1.h"
-#include "framework/Application.h"
-#include "framework/Folders.h"
+#include "framework/application/Application.h"
+#include "framework/system/Folders.h"
 
 namespace skl {
 

@@ -1,7 +1,7 @@
 #include "app/Program.h"
 
 #include "app/FormSkelvora1.h"
-#include "framework/Application.h"
+#include "framework/application/Application.h"
 
 namespace skl {
 

@@ -3,7 +3,7 @@
 // reseeded from the clock before every draw.
 #include <cstdint>
 
-#include "framework/Clock.h"
+#include "framework/system/Clock.h"
 
 namespace skl {
 

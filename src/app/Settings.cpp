@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/FormSkelvora1.h"
-#include "framework/Folders.h"
-#include "framework/WindowTimer.h"
+#include "framework/system/Folders.h"
+#include "framework/controls/WindowTimer.h"
 
 namespace skl {
 

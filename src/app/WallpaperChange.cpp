@@ -1,8 +1,8 @@
 // One change of the desktop wallpaper: pick the picture, write it as the
 // wallpaper file, have the shell reload it, show it, move on.
 #include "app/FormSkelvora1.h"
-#include "framework/Clock.h"
-#include "framework/Shell.h"
+#include "framework/system/Clock.h"
+#include "framework/system/Shell.h"
 
 namespace skl {
 

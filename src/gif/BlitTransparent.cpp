@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "framework/Colors.h"
+#include "framework/graphics/Colors.h"
 
 namespace skl {
 

@@ -1,8 +1,8 @@
 #pragma once
 // Drawing a bitmap with one colour left see-through.
-#include "framework/Bitmap.h"
-#include "framework/Canvas.h"
-#include "framework/Types.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/core/Types.h"
 
 namespace skl {
 

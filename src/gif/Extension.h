@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Persistent.h"
+#include "framework/core/Persistent.h"
 
 namespace skl {
 

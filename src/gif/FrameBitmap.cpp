@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/BitmapFileHeaders.h"
-#include "framework/Exceptions.h"
+#include "framework/graphics/BitmapFileHeaders.h"
+#include "framework/core/Exceptions.h"
 #include "gif/GIFFrame.h"
 #include "gif/GIFImage.h"
 #include "gif/LZWDecoder.h"

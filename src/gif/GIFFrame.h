@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/Bitmap.h"
-#include "framework/Canvas.h"
-#include "framework/Persistent.h"
-#include "framework/SharedImage.h"
-#include "framework/Streams.h"
-#include "framework/Types.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/core/Persistent.h"
+#include "framework/graphics/SharedImage.h"
+#include "framework/io/Streams.h"
+#include "framework/core/Types.h"
 #include "gif/Extension.h"
 #include "gif/GIFRecords.h"
 

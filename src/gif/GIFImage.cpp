@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/Bitmap.h"
-#include "framework/Exceptions.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/core/Exceptions.h"
 #include "gif/GIFReader.h"
 
 namespace skl {

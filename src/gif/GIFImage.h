@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/Graphic.h"
-#include "framework/SharedImage.h"
+#include "framework/graphics/Graphic.h"
+#include "framework/graphics/SharedImage.h"
 #include "gif/GIFFrame.h"
 #include "gif/GIFRecords.h"
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "framework/Exceptions.h"
+#include "framework/core/Exceptions.h"
 #include "gif/GIFImage.h"
 
 namespace skl {

@@ -1,6 +1,6 @@
 #include "gif/GIFRecords.h"
 
-#include "framework/Exceptions.h"
+#include "framework/core/Exceptions.h"
 
 namespace skl {
 

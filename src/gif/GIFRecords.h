@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/SharedImage.h"
-#include "framework/Streams.h"
-#include "framework/Types.h"
+#include "framework/graphics/SharedImage.h"
+#include "framework/io/Streams.h"
+#include "framework/core/Types.h"
 
 namespace skl {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "framework/Exceptions.h"
+#include "framework/core/Exceptions.h"
 #include "gif/GIFRecords.h"
 
 namespace skl {

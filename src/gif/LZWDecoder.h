@@ -4,8 +4,8 @@
 // device-independent bitmap.
 #include <cstdint>
 
-#include "framework/Graphic.h"
-#include "framework/Streams.h"
+#include "framework/graphics/Graphic.h"
+#include "framework/io/Streams.h"
 
 namespace skl {
 

@@ -3,8 +3,8 @@
 // that were assigned from one another.
 #include <cstdint>
 
-#include "framework/SharedImage.h"
-#include "framework/Streams.h"
+#include "framework/graphics/SharedImage.h"
+#include "framework/io/Streams.h"
 
 namespace skl {
 

@@ -4,7 +4,7 @@
 // instance is destroyed with the object, also when a step failed.
 #include <cstdint>
 
-#include "framework/Bitmap.h"
+#include "framework/graphics/Bitmap.h"
 #include "imaging/JPEGDefaults.h"
 #include "imaging/JPEGErrors.h"
 #include "imaging/JPEGSource.h"

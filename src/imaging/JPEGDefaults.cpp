@@ -1,6 +1,6 @@
 #include "imaging/JPEGDefaults.h"
 
-#include "framework/Screen.h"
+#include "framework/system/Screen.h"
 
 namespace skl {
 

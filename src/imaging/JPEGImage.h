@@ -4,8 +4,8 @@
 // shares when the picture is assigned to it.
 #include <memory>
 
-#include "framework/Bitmap.h"
-#include "framework/Exceptions.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/core/Exceptions.h"
 #include "imaging/JPEGData.h"
 #include "imaging/JPEGDefaults.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/IniFile.h"
+#include "framework/io/IniFile.h"
 
 namespace skl {
 

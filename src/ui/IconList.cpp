@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "framework/Exceptions.h"
+#include "framework/core/Exceptions.h"
 
 namespace skl {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "framework/Icon.h"
-#include "framework/Persistent.h"
-#include "framework/Streams.h"
+#include "framework/graphics/Icon.h"
+#include "framework/core/Persistent.h"
+#include "framework/io/Streams.h"
 
 namespace skl {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The controls of the main window's two pages, with their names, places and
 // design-time texts. The form owns them; the handlers reach them by name.
-#include "framework/ComboBox.h"
-#include "framework/PageControl.h"
-#include "framework/SpinEdit.h"
-#include "framework/StandardControls.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/PageControl.h"
+#include "framework/controls/SpinEdit.h"
+#include "framework/controls/StandardControls.h"
 
 namespace skl {
 

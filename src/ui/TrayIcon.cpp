@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "framework/Application.h"
-#include "framework/Foreground.h"
-#include "framework/InputState.h"
-#include "framework/Messages.h"
+#include "framework/application/Application.h"
+#include "framework/system/Foreground.h"
+#include "framework/system/InputState.h"
+#include "framework/core/Messages.h"
 #include "ui/ShortHint.h"
 #include "ui/TrayIconThread.h"
 

@@ -8,12 +8,12 @@
 #include <mutex>
 #include <string>
 
-#include "framework/Component.h"
-#include "framework/Events.h"
-#include "framework/Icon.h"
-#include "framework/Menus.h"
-#include "framework/ShellNotify.h"
-#include "framework/Window.h"
+#include "framework/controls/Component.h"
+#include "framework/controls/Events.h"
+#include "framework/graphics/Icon.h"
+#include "framework/controls/Menus.h"
+#include "framework/system/ShellNotify.h"
+#include "framework/system/Window.h"
 #include "ui/IconList.h"
 
 namespace skl {

@@ -2,8 +2,8 @@
 
 #include <thread>
 
-#include "framework/Application.h"
-#include "framework/Sleep.h"
+#include "framework/application/Application.h"
+#include "framework/system/Sleep.h"
 #include "ui/TrayIcon.h"
 
 namespace skl::shellicon {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <mutex>
 
-#include "framework/Thread.h"
+#include "framework/application/Thread.h"
 
 namespace skl {
 class TTrayIcon;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "framework/Window.h"
+#include "framework/system/Window.h"
 
 using namespace skl;
 

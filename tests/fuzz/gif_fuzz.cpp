@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/Bitmap.h"
-#include "framework/Exceptions.h"
-#include "framework/Streams.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/core/Exceptions.h"
+#include "framework/io/Streams.h"
 #include "gif/GIFImage.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/IntegerText.h"
-#include "framework/ProfileText.h"
+#include "framework/core/IntegerText.h"
+#include "framework/io/ProfileText.h"
 
 using namespace skl;
 

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/Bitmap.h"
-#include "framework/Exceptions.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/core/Exceptions.h"
 #include "imaging/JPEGImage.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "assets/Assets.h"
-#include "framework/Bitmap.h"
-#include "framework/Icon.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Icon.h"
 
 using namespace skl;
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/Bitmap.h"
-#include "framework/Exceptions.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/core/Exceptions.h"
 #include "imaging/JPEGImage.h"
 #include "Samples.h"
 #include "TempFolder.h"

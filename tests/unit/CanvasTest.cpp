@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/Bitmap.h"
-#include "framework/Canvas.h"
-#include "framework/Colors.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/Colors.h"
 
 using namespace skl;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "framework/ComboBox.h"
-#include "framework/SpinEdit.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/SpinEdit.h"
 
 using namespace skl;
 

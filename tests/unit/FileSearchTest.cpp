@@ -4,8 +4,8 @@
 #include <map>
 
 #include "TempFolder.h"
-#include "framework/FileSearch.h"
-#include "framework/Folders.h"
+#include "framework/system/FileSearch.h"
+#include "framework/system/Folders.h"
 
 using namespace skl;
 

@@ -5,7 +5,7 @@
 
 #include "GifBuilder.h"
 #include "GifTestSupport.h"
-#include "framework/Exceptions.h"
+#include "framework/core/Exceptions.h"
 #include "gif/GIFImage.h"
 #include "gif/LZWDecoder.h"
 

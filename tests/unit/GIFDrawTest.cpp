@@ -2,7 +2,7 @@
 
 #include "GifBuilder.h"
 #include "GifTestSupport.h"
-#include "framework/Colors.h"
+#include "framework/graphics/Colors.h"
 #include "gif/BlitTransparent.h"
 #include "gif/GIFImage.h"
 

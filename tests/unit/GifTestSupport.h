@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/Bitmap.h"
-#include "framework/Streams.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/io/Streams.h"
 #include "gif/GIFImage.h"
 
 inline void Parse(skl::TGIFImage& image, const std::string& bytes, bool decodeFirst = false) {

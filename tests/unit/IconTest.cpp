@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "framework/Exceptions.h"
-#include "framework/Icon.h"
+#include "framework/core/Exceptions.h"
+#include "framework/graphics/Icon.h"
 #include "IconFile.h"
 
 using namespace skl;

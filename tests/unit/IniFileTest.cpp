@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "framework/IniFile.h"
+#include "framework/io/IniFile.h"
 
 using namespace skl;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/IntegerText.h"
+#include "framework/core/IntegerText.h"
 
 using namespace skl;
 

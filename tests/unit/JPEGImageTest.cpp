@@ -6,8 +6,8 @@
 #include <memory>
 #include <set>
 
-#include "framework/Bitmap.h"
-#include "framework/Exceptions.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/core/Exceptions.h"
 #include "imaging/JPEGImage.h"
 #include "Samples.h"
 #include "TempFolder.h"

@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "TempFolder.h"
-#include "framework/FileBytes.h"
-#include "framework/Folders.h"
-#include "framework/ProgramFolder.h"
+#include "framework/io/FileBytes.h"
+#include "framework/system/Folders.h"
+#include "framework/system/ProgramFolder.h"
 #include "lang/BuiltInTexts.h"
 #include "lang/LanguageFile.h"
 

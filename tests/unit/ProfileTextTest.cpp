@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/ProfileText.h"
+#include "framework/io/ProfileText.h"
 
 using namespace skl;
 

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "framework/Registry.h"
+#include "framework/io/Registry.h"
 
 using namespace skl;
 

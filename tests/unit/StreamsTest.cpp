@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "framework/Exceptions.h"
-#include "framework/Streams.h"
+#include "framework/core/Exceptions.h"
+#include "framework/io/Streams.h"
 #include "TempFolder.h"
 
 using namespace skl;

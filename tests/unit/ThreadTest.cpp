@@ -5,8 +5,8 @@
 #include <future>
 #include <thread>
 
-#include "framework/Exceptions.h"
-#include "framework/Thread.h"
+#include "framework/core/Exceptions.h"
+#include "framework/application/Thread.h"
 
 using namespace skl;
 

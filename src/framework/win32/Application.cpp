@@ -1,4 +1,4 @@
-#include "framework/Application.h"
+#include "framework/application/Application.h"
 
 #include <windows.h>
 #include <commctrl.h>

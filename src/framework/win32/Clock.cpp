@@ -1,4 +1,4 @@
-#include "framework/Clock.h"
+#include "framework/system/Clock.h"
 
 #include <windows.h>
 

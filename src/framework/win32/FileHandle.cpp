@@ -1,4 +1,4 @@
-#include "framework/FileHandle.h"
+#include "framework/system/FileHandle.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "framework/FileSearch.h"
+#include "framework/system/FileSearch.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "framework/Folders.h"
+#include "framework/system/Folders.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "framework/Foreground.h"
+#include "framework/system/Foreground.h"
 
 #include <windows.h>
 

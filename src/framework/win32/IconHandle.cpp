@@ -1,4 +1,4 @@
-#include "framework/IconHandle.h"
+#include "framework/system/IconHandle.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "framework/InputState.h"
+#include "framework/system/InputState.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
-#include "framework/MenuPopup.h"
+#include "framework/system/MenuPopup.h"
 
 #include <windows.h>
 
 #include <memory>
 #include <vector>
 
-#include "framework/Menus.h"
+#include "framework/controls/Menus.h"
 #include "framework/win32/WideText.h"
 
 namespace skl {

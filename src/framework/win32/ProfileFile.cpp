@@ -1,9 +1,9 @@
-#include "framework/ProfileFile.h"
+#include "framework/system/ProfileFile.h"
 
 #include <windows.h>
 
-#include "framework/FileBytes.h"
-#include "framework/ProfileText.h"
+#include "framework/io/FileBytes.h"
+#include "framework/io/ProfileText.h"
 #include "framework/win32/WideText.h"
 
 namespace skl {

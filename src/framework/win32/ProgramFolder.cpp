@@ -1,4 +1,4 @@
-#include "framework/ProgramFolder.h"
+#include "framework/system/ProgramFolder.h"
 
 #include <windows.h>
 

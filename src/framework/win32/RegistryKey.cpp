@@ -1,4 +1,4 @@
-#include "framework/RegistryKey.h"
+#include "framework/system/RegistryKey.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "framework/Screen.h"
+#include "framework/system/Screen.h"
 
 #include <windows.h>
 

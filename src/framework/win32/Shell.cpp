@@ -1,4 +1,4 @@
-#include "framework/Shell.h"
+#include "framework/system/Shell.h"
 
 #include <windows.h>
 #include <objbase.h>

@@ -1,4 +1,4 @@
-#include "framework/ShellNotify.h"
+#include "framework/system/ShellNotify.h"
 
 #include <windows.h>
 #include <shellapi.h>

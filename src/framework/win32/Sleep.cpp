@@ -1,4 +1,4 @@
-#include "framework/Sleep.h"
+#include "framework/system/Sleep.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "framework/Colors.h"
+#include "framework/system/SystemColors.h"
 
 namespace skl {
 

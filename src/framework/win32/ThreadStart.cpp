@@ -1,4 +1,4 @@
-#include "framework/ThreadStart.h"
+#include "framework/system/ThreadStart.h"
 
 #include <thread>
 

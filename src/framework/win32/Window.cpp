@@ -1,10 +1,10 @@
-#include "framework/Window.h"
+#include "framework/system/Window.h"
 
 #include <windows.h>
 
 #include <set>
 
-#include "framework/Exceptions.h"
+#include "framework/core/Exceptions.h"
 #include "framework/win32/WideText.h"
 
 namespace skl {

@@ -2,17 +2,18 @@
 
 #include <stdexcept>
 
-#include "FreshDesktop.h"
-#include "framework/Application.h"
-#include "framework/Exceptions.h"
+#include "FreshFakes.h"
+#include "framework/fake/Desktop.h"
+#include "framework/application/Application.h"
+#include "framework/core/Exceptions.h"
 
 using namespace skl;
-using headless::MessageBoxesShown;
-using headless::TMessageBoxShown;
+using fake::MessageBoxesShown;
+using fake::TMessageBoxShown;
 
 namespace {
 
-class FailureReport : public FreshDesktop {
+class FailureReport : public FreshFakes {
 protected:
     FailureReport() { application.SetTitle("Skelvora"); }
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "../TempFolder.h"
-#include "framework/FileSearch.h"
-#include "framework/Folders.h"
-#include "framework/headless/ProgramFolder.h"
+#include "framework/system/FileSearch.h"
+#include "framework/system/Folders.h"
+#include "framework/fake/ProgramFolder.h"
 
 using namespace skl;
 
@@ -70,7 +70,7 @@ TEST_F(HeadlessFileSearch, TheCatalogueOrderOfTheImagesFolder) {
     program.Write("Images/B.JPG", "b");
     program.Write("Images/x/c.jpg", "c");
     program.Write("Images/x/y/d.jpg", "d");
-    SetProgramFolder(program.Path());
+    skl::fake::SetProgramFolder(program.Path());
     const std::string images = ProgramFolder() + "Images";
     const std::string saved = GetCurrentDir();
 
@@ -86,7 +86,7 @@ TEST_F(HeadlessFileSearch, TheCatalogueOrderOfTheImagesFolder) {
             pictures.push_back(sub + "\\" + rec.Name);
     }
     SetCurrentDir(saved);
-    SetProgramFolder("");
+    skl::fake::SetProgramFolder("");
 
     EXPECT_EQ(folders, (std::vector<std::string>{".", "..", "x"}));
     EXPECT_EQ(pictures, (std::vector<std::string>{"a.jpg", "B.JPG", "x\\c.jpg"}));
@@ -95,11 +95,11 @@ TEST_F(HeadlessFileSearch, TheCatalogueOrderOfTheImagesFolder) {
 TEST(HeadlessProgramFolder, IsSettableAndEndsWithASeparator) {
     const std::string own = ProgramFolder();
     EXPECT_TRUE(own.ends_with('/'));
-    SetProgramFolder("/srv/skelvora");
+    skl::fake::SetProgramFolder("/srv/skelvora");
     EXPECT_EQ(ProgramFolder(), "/srv/skelvora/");
     EXPECT_EQ(ProgramFolder() + "Images\\x\\c.jpg", "/srv/skelvora/Images\\x\\c.jpg");
-    SetProgramFolder("C:\\Skelvora\\");
+    skl::fake::SetProgramFolder("C:\\Skelvora\\");
     EXPECT_EQ(ProgramFolder(), "C:\\Skelvora\\");
-    SetProgramFolder("");
+    skl::fake::SetProgramFolder("");
     EXPECT_EQ(ProgramFolder(), own);
 }

@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "FreshDesktop.h"
-#include "framework/Application.h"
-#include "framework/Exceptions.h"
-#include "framework/Form.h"
+#include "FreshFakes.h"
+#include "framework/fake/Desktop.h"
+#include "framework/application/Application.h"
+#include "framework/core/Exceptions.h"
+#include "framework/controls/Form.h"
 
 using namespace skl;
-using headless::MessageBoxesShown;
-using headless::TMessageBoxShown;
-using headless::WindowState;
+using fake::MessageBoxesShown;
+using fake::TMessageBoxShown;
+using fake::WindowState;
 
 namespace {
 
@@ -37,7 +38,7 @@ public:
     const char* ClassName() const override { return "TOtherForm"; }
 };
 
-class Forms : public FreshDesktop {
+class Forms : public FreshFakes {
 protected:
     Forms() {
         application.SetTitle("Skelvora");
@@ -83,7 +84,7 @@ TEST_F(Forms, AFailureInTheCreationHookEndsItIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(form.Caption(), "Skelvora - (1/3)");
 
     bool shownWhileRunning = false;
-    headless::SetIdleHandler([&] {
+    fake::SetIdleHandler([&] {
         shownWhileRunning = WindowState(form.Handle())->Visible;
         application.Terminate();
     });
@@ -100,7 +101,7 @@ TEST_F(Forms, AnAbortInTheCreationHookIsSilent) {
 
 TEST_F(Forms, ClosingTheMainFormEndsTheLoop) {
     auto& form = application.CreateForm<TTestForm>();
-    headless::SetIdleHandler([&] { PostWindowMessage(form.Handle(), wm::Close); });
+    fake::SetIdleHandler([&] { PostWindowMessage(form.Handle(), wm::Close); });
     application.Run();
     EXPECT_TRUE(application.Terminated());
     EXPECT_TRUE(MessageBoxesShown().empty());
@@ -142,9 +143,9 @@ TEST_F(Forms, TheApplicationTakesItsFormsWindowsWithIt) {
         TApplication shortLived;
         shortLived.CreateForm<TTestForm>().Show();
         shortLived.CreateForm<TOtherForm>().Show();
-        EXPECT_EQ(headless::Windows().size(), 2u);
+        EXPECT_EQ(fake::Windows().size(), 2u);
     }
-    EXPECT_TRUE(headless::Windows().empty());
+    EXPECT_TRUE(fake::Windows().empty());
 }
 
 TEST_F(Forms, ChildWindowsAreTheWindowsWhoseParentItIs) {

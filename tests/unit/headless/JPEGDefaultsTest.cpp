@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "framework/Bitmap.h"
-#include "framework/headless/Screen.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/fake/Screen.h"
 #include "imaging/JPEGImage.h"
 #include "../Samples.h"
 
@@ -15,7 +15,7 @@ namespace {
 class ScreenAtStartUp : public ::testing::Test {
 protected:
     void StartWithScreenOf(int bits) {
-        SetScreenBitsPerPixel(bits);
+        skl::fake::SetScreenBitsPerPixel(bits);
         ReadJPEGDefaults();
     }
     void TearDown() override { StartWithScreenOf(32); }
@@ -52,9 +52,9 @@ TEST_F(ScreenAtStartUp, DeeperScreensGive24BitColourPictures) {
 
 TEST_F(ScreenAtStartUp, ChangingTheScreenLaterChangesNothing) {
     StartWithScreenOf(8);
-    SetScreenBitsPerPixel(32);
+    skl::fake::SetScreenBitsPerPixel(32);
     EXPECT_EQ(DecodedFormat("baseline.jpg"), TPixelFormat::pf8bit);
     StartWithScreenOf(32);
-    SetScreenBitsPerPixel(8);
+    skl::fake::SetScreenBitsPerPixel(8);
     EXPECT_EQ(DecodedFormat("baseline.jpg"), TPixelFormat::pf24bit);
 }

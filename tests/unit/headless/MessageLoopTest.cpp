@@ -2,13 +2,14 @@
 
 #include <vector>
 
-#include "FreshDesktop.h"
-#include "framework/Application.h"
-#include "framework/Exceptions.h"
-#include "framework/Window.h"
+#include "FreshFakes.h"
+#include "framework/fake/Desktop.h"
+#include "framework/application/Application.h"
+#include "framework/core/Exceptions.h"
+#include "framework/system/Window.h"
 
 using namespace skl;
-using headless::MessageBoxesShown;
+using fake::MessageBoxesShown;
 
 namespace {
 
@@ -33,7 +34,7 @@ public:
     }
 };
 
-class MessageLoop : public FreshDesktop {
+class MessageLoop : public FreshFakes {
 protected:
     MessageLoop() { application.SetTitle("Skelvora"); }
     TApplication application;
@@ -48,7 +49,7 @@ TEST_F(MessageLoop, PostedMessagesArriveInOrder) {
     application.ProcessMessages();
     EXPECT_EQ(recorder.Numbers(Note), (std::vector<unsigned>{1, 2}));
     EXPECT_EQ(recorder.Got.back().LParam, 20);
-    EXPECT_EQ(headless::PendingMessages(), 0u);
+    EXPECT_EQ(fake::PendingMessages(), 0u);
 }
 
 TEST_F(MessageLoop, AFailingHandlerIsReportedAndTheNextMessagesStillArrive) {
@@ -76,7 +77,7 @@ TEST_F(MessageLoop, AGoneWindowTakesNoMessages) {
         gone = shortLived.Window.Handle();
         PostWindowMessage(gone, Note);
     }
-    EXPECT_EQ(headless::PendingMessages(), 0u);
+    EXPECT_EQ(fake::PendingMessages(), 0u);
     EXPECT_FALSE(PostWindowMessage(gone, Note));
     EXPECT_EQ(SendWindowMessage(gone, Note), 0);
 }
@@ -86,7 +87,7 @@ TEST_F(MessageLoop, TerminateEndsTheLoopAfterTheMessagesPostedBefore) {
     application.Terminate();
     PostWindowMessage(recorder.Window.Handle(), Note, 2);
     application.CreateForm<TForm>();
-    headless::SetIdleHandler([] { FAIL() << "the loop went idle before the quit message"; });
+    fake::SetIdleHandler([] { FAIL() << "the loop went idle before the quit message"; });
     application.Run();
     EXPECT_TRUE(application.Terminated());
     EXPECT_EQ(recorder.Numbers(Note), (std::vector<unsigned>{1}));
@@ -95,7 +96,7 @@ TEST_F(MessageLoop, TerminateEndsTheLoopAfterTheMessagesPostedBefore) {
 TEST_F(MessageLoop, TheIdleHandlerActsWhileTheLoopRuns) {
     application.CreateForm<TForm>();
     int idleCalls = 0;
-    headless::SetIdleHandler([&] {
+    fake::SetIdleHandler([&] {
         if (++idleCalls < 3)
             PostWindowMessage(recorder.Window.Handle(), Note, idleCalls);
         else
@@ -110,38 +111,38 @@ TEST_F(MessageLoop, WithoutAMainFormRunReturnsAtOnce) {
     PostWindowMessage(recorder.Window.Handle(), Note, 1);
     application.Run();
     EXPECT_TRUE(recorder.Numbers(Note).empty());
-    EXPECT_EQ(headless::PendingMessages(), 1u);
+    EXPECT_EQ(fake::PendingMessages(), 1u);
     EXPECT_FALSE(application.Terminated());
 }
 
 TEST_F(MessageLoop, ATimerTicksOncePerPeriodAndTicksDoNotPileUp) {
     ASSERT_TRUE(recorder.Window.SetTimer(1, 300000));
-    EXPECT_EQ(headless::TimerPeriod(recorder.Window.Handle(), 1), 300000u);
-    headless::AdvanceClock(299999);
+    EXPECT_EQ(fake::TimerPeriod(recorder.Window.Handle(), 1), 300000u);
+    fake::AdvanceClock(299999);
     application.ProcessMessages();
     EXPECT_TRUE(recorder.Numbers(wm::Timer).empty());
-    headless::AdvanceClock(1);
+    fake::AdvanceClock(1);
     application.ProcessMessages();
     EXPECT_EQ(recorder.Numbers(wm::Timer), (std::vector<unsigned>{1}));
-    headless::AdvanceClock(300000);
-    headless::AdvanceClock(300000);
-    EXPECT_EQ(headless::PendingMessages(), 1u);
+    fake::AdvanceClock(300000);
+    fake::AdvanceClock(300000);
+    EXPECT_EQ(fake::PendingMessages(), 1u);
     application.ProcessMessages();
     EXPECT_EQ(recorder.Numbers(wm::Timer), (std::vector<unsigned>{1, 1}));
 }
 
 TEST_F(MessageLoop, ATimerSetAgainRestartsAndAKilledTimerIsSilent) {
     recorder.Window.SetTimer(3, 1000);
-    headless::AdvanceClock(600);
+    fake::AdvanceClock(600);
     recorder.Window.SetTimer(3, 1000);
-    headless::AdvanceClock(600);
-    EXPECT_EQ(headless::PendingMessages(), 0u);
-    headless::AdvanceClock(400);
-    EXPECT_EQ(headless::PendingMessages(), 1u);
+    fake::AdvanceClock(600);
+    EXPECT_EQ(fake::PendingMessages(), 0u);
+    fake::AdvanceClock(400);
+    EXPECT_EQ(fake::PendingMessages(), 1u);
     application.ProcessMessages();
     recorder.Window.KillTimer(3);
-    EXPECT_FALSE(headless::TimerPeriod(recorder.Window.Handle(), 3));
-    headless::AdvanceClock(5000);
+    EXPECT_FALSE(fake::TimerPeriod(recorder.Window.Handle(), 3));
+    fake::AdvanceClock(5000);
     application.ProcessMessages();
     EXPECT_EQ(recorder.Numbers(wm::Timer), (std::vector<unsigned>{3}));
 }

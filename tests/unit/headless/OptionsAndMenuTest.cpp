@@ -1,5 +1,5 @@
 #include "ProgramFixture.h"
-#include "framework/Screen.h"
+#include "framework/system/Screen.h"
 
 using namespace skl;
 
@@ -13,7 +13,7 @@ protected:
         AddPicture("a.jpg");
         AddPicture("b.jpg");
     }
-    bool Shown() { return headless::WindowState(form->Handle())->Visible; }
+    bool Shown() { return fake::WindowState(form->Handle())->Visible; }
 };
 
 }  // namespace
@@ -61,7 +61,7 @@ TEST_F(OptionsAndMenu, LettersInTheIntervalSaveOneMinute) {
 }
 
 TEST_F(OptionsAndMenu, UntickingAutostartRemovesTheValueAndAgainIsHarmless) {
-    PutRegistryValue(RunKey, "Skelvora", {TRegDataType::String, "x"});
+    skl::fake::PutRegistryValue(RunKey, "Skelvora", {TRegDataType::String, "x"});
     TFormSkelvora1& window = Start();
     window.Options1.Click();
     window.Layout.CheckBox1.SetChecked(false);
@@ -101,7 +101,7 @@ TEST_F(OptionsAndMenu, HelpAndLicenceBoxesShowTheirTextsAndHideTheWindowAfterwar
     EXPECT_FALSE(Shown()) << "closing the box activates the window, which hides it";
     window.About1.Click();
     window.Layout.Button2.Click();
-    const auto boxes = headless::MessageBoxesShown();
+    const auto boxes = fake::MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].Text, "Якщо малюнки не змінюються, то включіть цю опцію, інакше краще її виключити.");
     EXPECT_EQ(boxes[0].Caption, "Skelvora");
@@ -114,7 +114,7 @@ TEST_F(OptionsAndMenu, LinksOpenWithTheShellAndLightUpUnderTheMouse) {
     TFormSkelvora1& window = Start();
     window.Layout.Label7.Click();
     window.Layout.Label8.Click();
-    EXPECT_EQ(headless::ShellLog().OpenedLinks,
+    EXPECT_EQ(fake::ShellLog().OpenedLinks,
               (std::vector<std::string>{"mailto:skelvora@example.org|hide", "https://skelvora.example.org/|maximized"}));
     window.Layout.Label8.MouseMove({}, 1, 1);
     EXPECT_EQ(window.Layout.Label8.Font.Color, clBlue);
@@ -123,5 +123,5 @@ TEST_F(OptionsAndMenu, LinksOpenWithTheShellAndLightUpUnderTheMouse) {
     EXPECT_EQ(window.Layout.Label8.Font.Color, clWindowText);
     EXPECT_EQ(ScreenCursor(), TCursor::Default);
     window.Layout.Image1.Click();
-    EXPECT_EQ(headless::ShellLog().ScreenSaverStarts, 1);
+    EXPECT_EQ(fake::ShellLog().ScreenSaverStarts, 1);
 }

@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "framework/Exceptions.h"
-#include "framework/headless/MenuPopup.h"
-#include "framework/Menus.h"
+#include "framework/core/Exceptions.h"
+#include "framework/fake/MenuPopup.h"
+#include "framework/controls/Menus.h"
+#include "FreshFakes.h"
+#include "framework/fake/Desktop.h"
 
 using namespace skl;
 
 namespace {
 
-class PopupMenuTest : public ::testing::Test {
+class PopupMenuTest : public FreshFakes {
 protected:
     void SetUp() override {
-        headless::ClearMenuPopups();
-        headless::SetMenuChooser(nullptr);
         for (const char* caption : {"About", "-", "Exit"}) {
             TMenuItem& item = menu.Add(caption);
             item.OnClick = [this, caption](TComponent& sender) {
@@ -21,7 +21,7 @@ protected:
             };
         }
     }
-    void TearDown() override { headless::SetMenuChooser(nullptr); }
+    void TearDown() override { fake::SetMenuChooser(nullptr); }
 
     TComponent form{nullptr};
     TPopupMenu& menu = form.Make<TPopupMenu>();
@@ -49,14 +49,14 @@ TEST_F(PopupMenuTest, ItemsKeepTheirOrderAndDefaults) {
 TEST_F(PopupMenuTest, PopupShowsTheMenuAtThePointAndRunsTheChosenItem) {
     int popups = 0;
     menu.OnPopup = [&](TComponent&) { ++popups; };
-    headless::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(2); });
+    fake::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(2); });
     menu.Popup(30, -4);
     EXPECT_EQ(popups, 1);
-    ASSERT_EQ(headless::MenuPopups().size(), 1u);
-    EXPECT_EQ(headless::MenuPopups()[0].Point, (TPoint{30, -4}));
+    ASSERT_EQ(fake::MenuPopups().size(), 1u);
+    EXPECT_EQ(fake::MenuPopups()[0].Point, (TPoint{30, -4}));
     EXPECT_EQ(clicked, (std::vector<std::string>{"Exit"}));
 
-    headless::SetMenuChooser(nullptr);  // closed without a choice
+    fake::SetMenuChooser(nullptr);  // closed without a choice
     menu.Popup(0, 0);
     EXPECT_EQ(clicked.size(), 1u);
 }

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "../TempFolder.h"
-#include "framework/IniFile.h"
-#include "framework/headless/AnsiText.h"
+#include "framework/io/IniFile.h"
+#include "framework/posix/AnsiText.h"
 #include "lang/BuiltInTexts.h"
 #include "lang/LanguageFile.h"
 

@@ -8,28 +8,24 @@
 
 #include "../Samples.h"
 #include "../TempFolder.h"
-#include "FreshDesktop.h"
+#include "FreshFakes.h"
+#include "framework/fake/Desktop.h"
 #include "app/FormSkelvora1.h"
-#include "framework/Application.h"
-#include "framework/headless/Clock.h"
-#include "framework/headless/ProgramFolder.h"
-#include "framework/headless/Registry.h"
-#include "framework/headless/Shell.h"
-#include "framework/headless/ShellNotify.h"
+#include "framework/application/Application.h"
+#include "framework/fake/Clock.h"
+#include "framework/fake/ProgramFolder.h"
+#include "framework/fake/RegistryKey.h"
+#include "framework/fake/Shell.h"
+#include "framework/fake/ShellNotify.h"
 
-class ProgramFixture : public FreshDesktop {
+class ProgramFixture : public FreshFakes {
 protected:
     ProgramFixture() {
-        skl::ClearRegistry();
-        skl::headless::ResetShell();
-        skl::headless::ClearShellCalls();
-        skl::headless::ResetNotificationArea();
-        skl::SetProgramFolder(folder.Path());
+        skl::fake::SetProgramFolder(folder.Path());
         application.SetTitle("Skelvora");
     }
     ~ProgramFixture() override {
         skl::ReleaseActiveDesktop();
-        skl::SetProgramFolder("");
     }
 
     // The program folder with a trailing separator, as the program builds paths.
@@ -59,12 +55,12 @@ protected:
             skl::SendWindowMessage(form->TrayIcon1.WindowHandle(), skl::TrayNotifyMessage, 0, mouse);
     }
     std::string RegistryString(const std::string& key, const std::string& name) {
-        auto value = skl::GetRegistryValue(key, name);
+        auto value = skl::fake::GetRegistryValue(key, name);
         return value ? value->Data : "<none>";
     }
     std::vector<std::string> Reports() const {
         std::vector<std::string> texts;
-        for (const auto& box : skl::headless::MessageBoxesShown()) texts.push_back(box.Text);
+        for (const auto& box : skl::fake::MessageBoxesShown()) texts.push_back(box.Text);
         return texts;
     }
 

@@ -1,20 +1,21 @@
 #include <gtest/gtest.h>
 
 #include "../TempFolder.h"
-#include "FreshDesktop.h"
+#include "FreshFakes.h"
+#include "framework/fake/Desktop.h"
 #include "app/Program.h"
-#include "framework/Window.h"
-#include "framework/headless/ProgramFolder.h"
+#include "framework/system/Window.h"
+#include "framework/fake/ProgramFolder.h"
 
 using namespace skl;
 
 namespace {
 
 // The program in a folder of its own, at its first start (no Images yet).
-class ProgramEntry : public FreshDesktop {
+class ProgramEntry : public FreshFakes {
 protected:
-    ProgramEntry() { SetProgramFolder(folder.Path()); }
-    ~ProgramEntry() override { SetProgramFolder(""); }
+    ProgramEntry() { skl::fake::SetProgramFolder(folder.Path()); }
+    ~ProgramEntry() override { skl::fake::SetProgramFolder(""); }
     TempFolder folder;
 };
 
@@ -28,29 +29,29 @@ TCreateParams RunningInstance() {
 }  // namespace
 
 TEST_F(ProgramEntry, StartsWithTheMainWindowShownAndEndsWhenItIsClosed) {
-    headless::TWindowState seen;
-    headless::SetIdleHandler([&] {
+    fake::TWindowState seen;
+    fake::SetIdleHandler([&] {
         const TWindowHandle main = FindTopLevelWindow("TFormSkelvora1");
         ASSERT_NE(main, 0u);
-        seen = *headless::WindowState(main);
+        seen = *fake::WindowState(main);
         PostWindowMessage(main, wm::Close);
     });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_TRUE(seen.Visible);
     EXPECT_EQ(seen.Caption, "Skelvora - (1/0)");
-    EXPECT_TRUE(headless::Windows().empty());
-    EXPECT_TRUE(headless::MessageBoxesShown().empty());
+    EXPECT_TRUE(fake::Windows().empty());
+    EXPECT_TRUE(fake::MessageBoxesShown().empty());
 }
 
 TEST_F(ProgramEntry, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
     TWindow first(RunningInstance(), nullptr);
     bool looped = false;
-    headless::SetIdleHandler([&] { looped = true; });
+    fake::SetIdleHandler([&] { looped = true; });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_FALSE(looped);
-    ASSERT_EQ(headless::Windows().size(), 1u);
-    EXPECT_EQ(headless::Windows()[0].Handle, first.Handle());
-    EXPECT_EQ(headless::Windows()[0].Caption, "Skelvora - (4/7)");
-    EXPECT_TRUE(headless::MessageBoxesShown().empty());
-    EXPECT_EQ(headless::PendingMessages(), 0u);
+    ASSERT_EQ(fake::Windows().size(), 1u);
+    EXPECT_EQ(fake::Windows()[0].Handle, first.Handle());
+    EXPECT_EQ(fake::Windows()[0].Caption, "Skelvora - (4/7)");
+    EXPECT_TRUE(fake::MessageBoxesShown().empty());
+    EXPECT_EQ(fake::PendingMessages(), 0u);
 }

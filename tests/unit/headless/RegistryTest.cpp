@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/headless/Registry.h"
+#include "FreshFakes.h"
+#include "framework/fake/Desktop.h"
+#include "framework/fake/RegistryKey.h"
 
 using namespace skl;
 
@@ -13,11 +15,7 @@ const std::string Wallpaper = "C:\\Skelvora\\SKELVORA.BMP";
 
 TRegistryValue Text(const std::string& text) { return {TRegDataType::String, text}; }
 
-class HeadlessRegistry : public ::testing::Test {
-protected:
-    HeadlessRegistry() { ClearRegistry(); }
-    ~HeadlessRegistry() override { ClearRegistry(); }
-};
+class HeadlessRegistry : public FreshFakes {};
 
 // The start-up registry work: keep the autostart value at this program and
 // point the desktop at its wallpaper file.
@@ -34,28 +32,28 @@ void StartUp(TRegistry& registry) {
 }  // namespace
 
 TEST_F(HeadlessRegistry, StartUpRewritesValuesPointingElsewhereOrInAnotherCase) {
-    PutRegistryValue(RunKey, "Skelvora", Text("D:\\Old\\Skelvora.exe"));
-    PutRegistryValue(DesktopKey, "Wallpaper", Text("c:\\skelvora\\Skelvora.bmp"));
+    skl::fake::PutRegistryValue(RunKey, "Skelvora", Text("D:\\Old\\Skelvora.exe"));
+    skl::fake::PutRegistryValue(DesktopKey, "Wallpaper", Text("c:\\skelvora\\Skelvora.bmp"));
     TRegistry registry;
     StartUp(registry);
-    EXPECT_EQ(GetRegistryValue(RunKey, "Skelvora"), Text(Exe));
-    EXPECT_EQ(GetRegistryValue(DesktopKey, "Wallpaper"), Text(Wallpaper));
+    EXPECT_EQ(skl::fake::GetRegistryValue(RunKey, "Skelvora"), Text(Exe));
+    EXPECT_EQ(skl::fake::GetRegistryValue(DesktopKey, "Wallpaper"), Text(Wallpaper));
     EXPECT_EQ(registry.CurrentPath(), "Control Panel\\Desktop");
 }
 
 TEST_F(HeadlessRegistry, StartUpOnAnEmptyHiveMakesTheKeysAndOnlyTheWallpaper) {
     TRegistry registry;
     StartUp(registry);
-    EXPECT_TRUE(RegistryKeyExists(RunKey));
-    EXPECT_TRUE(RegistryKeyExists("Software\\Microsoft"));
-    EXPECT_EQ(GetRegistryValue(RunKey, "Skelvora"), std::nullopt);
-    EXPECT_EQ(GetRegistryValue(DesktopKey, "Wallpaper"), Text(Wallpaper));
+    EXPECT_TRUE(skl::fake::RegistryKeyExists(RunKey));
+    EXPECT_TRUE(skl::fake::RegistryKeyExists("Software\\Microsoft"));
+    EXPECT_EQ(skl::fake::GetRegistryValue(RunKey, "Skelvora"), std::nullopt);
+    EXPECT_EQ(skl::fake::GetRegistryValue(DesktopKey, "Wallpaper"), Text(Wallpaper));
 }
 
 TEST_F(HeadlessRegistry, AValueOfAnotherTypeCannotBeReadAsAString) {
-    PutRegistryValue(DesktopKey, "Wallpaper", {TRegDataType::DWord, std::string("\x01\0\0\0", 4)});
-    PutRegistryValue(DesktopKey, "Empty", {TRegDataType::Binary, ""});
-    PutRegistryValue(DesktopKey, "Expand", {TRegDataType::ExpandString, "%USERPROFILE%\\a.bmp"});
+    skl::fake::PutRegistryValue(DesktopKey, "Wallpaper", {TRegDataType::DWord, std::string("\x01\0\0\0", 4)});
+    skl::fake::PutRegistryValue(DesktopKey, "Empty", {TRegDataType::Binary, ""});
+    skl::fake::PutRegistryValue(DesktopKey, "Expand", {TRegDataType::ExpandString, "%USERPROFILE%\\a.bmp"});
     TRegistry registry;
     ASSERT_TRUE(registry.OpenKey(DesktopKey, false));
     EXPECT_TRUE(registry.ValueExists("Wallpaper"));
@@ -70,8 +68,8 @@ TEST_F(HeadlessRegistry, AValueOfAnotherTypeCannotBeReadAsAString) {
 }
 
 TEST_F(HeadlessRegistry, ARefusedWriteNamesTheValueAndChangesNothing) {
-    PutRegistryValue(RunKey, "Skelvora", Text("D:\\Old\\Skelvora.exe"));
-    SetRegistryWritesFail(true);
+    skl::fake::PutRegistryValue(RunKey, "Skelvora", Text("D:\\Old\\Skelvora.exe"));
+    skl::fake::SetRegistryWritesFail(true);
     TRegistry registry;
     try {
         StartUp(registry);
@@ -79,23 +77,23 @@ TEST_F(HeadlessRegistry, ARefusedWriteNamesTheValueAndChangesNothing) {
     } catch (const ERegistryException& error) {
         EXPECT_EQ(error.Message(), "Failed to set data for 'Skelvora'");
     }
-    EXPECT_EQ(GetRegistryValue(RunKey, "Skelvora"), Text("D:\\Old\\Skelvora.exe"));
+    EXPECT_EQ(skl::fake::GetRegistryValue(RunKey, "Skelvora"), Text("D:\\Old\\Skelvora.exe"));
 }
 
 TEST_F(HeadlessRegistry, NamesMatchInAnyCaseAndKeepTheirFirstSpelling) {
     TRegistry registry;
     ASSERT_TRUE(registry.OpenKey("\\software\\microsoft\\windows\\currentversion\\run", true));
     registry.WriteString("SKELVORA", Exe);
-    EXPECT_EQ(GetRegistryValue(RunKey, "Skelvora"), Text(Exe));
+    EXPECT_EQ(skl::fake::GetRegistryValue(RunKey, "Skelvora"), Text(Exe));
     EXPECT_TRUE(registry.DeleteValue("skelvora"));
     EXPECT_FALSE(registry.DeleteValue("Skelvora"));
-    EXPECT_EQ(GetRegistryValue(RunKey, "Skelvora"), std::nullopt);
+    EXPECT_EQ(skl::fake::GetRegistryValue(RunKey, "Skelvora"), std::nullopt);
 }
 
 TEST_F(HeadlessRegistry, AMissingKeyIsNotOpenedWithoutCreation) {
     TRegistry registry;
     EXPECT_FALSE(registry.OpenKey(RunKey, false));
-    EXPECT_FALSE(RegistryKeyExists(RunKey));
+    EXPECT_FALSE(skl::fake::RegistryKeyExists(RunKey));
     ASSERT_TRUE(registry.OpenKey(RunKey, true));
     EXPECT_FALSE(registry.OpenKey("\\Missing", false));
     EXPECT_EQ(registry.CurrentPath(), RunKey.substr(1));

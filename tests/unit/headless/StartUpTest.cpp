@@ -88,7 +88,7 @@ TEST_F(StartUp, LargeIntervalsNeverWrapTheTimerPeriod) {
 
 TEST_F(StartUp, RewritesAnAutostartValueOfAnotherFolderAndTicksTheBox) {
     MakeImages();
-    PutRegistryValue(RunKey, "Skelvora", Text("C:\\Old\\Skelvora.exe"));
+    skl::fake::PutRegistryValue(RunKey, "Skelvora", Text("C:\\Old\\Skelvora.exe"));
     TFormSkelvora1& window = Start();
     EXPECT_EQ(RegistryString(RunKey, "Skelvora"), Folder() + "Skelvora.exe");
     EXPECT_EQ(window.RunValue, "C:\\Old\\Skelvora.exe");
@@ -98,7 +98,7 @@ TEST_F(StartUp, RewritesAnAutostartValueOfAnotherFolderAndTicksTheBox) {
 
 TEST_F(StartUp, RewritesAWallpaperValueInAnotherLetterCase) {
     MakeImages();
-    PutRegistryValue(DesktopKey, "Wallpaper", Text(Folder() + "Skelvora.bmp"));
+    skl::fake::PutRegistryValue(DesktopKey, "Wallpaper", Text(Folder() + "Skelvora.bmp"));
     TFormSkelvora1& window = Start();
     EXPECT_EQ(window.WallpaperValue, Folder() + "Skelvora.bmp");
     EXPECT_EQ(RegistryString(DesktopKey, "Wallpaper"), Folder() + "SKELVORA.BMP");
@@ -106,20 +106,20 @@ TEST_F(StartUp, RewritesAWallpaperValueInAnotherLetterCase) {
 
 TEST_F(StartUp, AWallpaperValueOfTheWrongTypeStopsTheRemainingStepsAndIsReported) {
     AddPicture("a.jpg");
-    PutRegistryValue(DesktopKey, "Wallpaper", {TRegDataType::DWord, std::string(4, '\0')});
+    skl::fake::PutRegistryValue(DesktopKey, "Wallpaper", {TRegDataType::DWord, std::string(4, '\0')});
     TFormSkelvora1& window = Start();
     EXPECT_EQ(Reports(), std::vector<std::string>{"Invalid data type for 'Wallpaper'"});
     EXPECT_EQ(window.Caption(), "Skelvora") << "the caption step never ran";
     EXPECT_EQ(window.PictureCount, 0) << "nor did the scan";
     EXPECT_FALSE(window.Timer1.Running()) << "no change before the settings are read";
-    EXPECT_EQ(headless::NotificationArea().size(), 1u) << "the program goes on, with its icon";
+    EXPECT_EQ(fake::NotificationArea().size(), 1u) << "the program goes on, with its icon";
 }
 
 TEST_F(StartUp, ARefusedRegistryWriteIsReported) {
     MakeImages();
-    SetRegistryWritesFail(true);
+    skl::fake::SetRegistryWritesFail(true);
     Start();
-    SetRegistryWritesFail(false);
+    skl::fake::SetRegistryWritesFail(false);
     EXPECT_EQ(Reports(), std::vector<std::string>{"Failed to set data for 'Wallpaper'"});
 }
 
@@ -127,18 +127,18 @@ TEST_F(StartUp, WithImagesTheFirstActivationHidesTheWindowToTheTray) {
     MakeImages();
     TFormSkelvora1& window = Start();
     application.Run();
-    const auto state = headless::WindowState(window.Handle());
+    const auto state = fake::WindowState(window.Handle());
     ASSERT_TRUE(state);
     EXPECT_FALSE(state->Visible);
     EXPECT_TRUE(state->Minimized);
-    ASSERT_EQ(headless::NotificationArea().size(), 1u);
-    EXPECT_EQ(headless::NotificationArea()[0].szTip, "Skelvora - (1/0)");
+    ASSERT_EQ(fake::NotificationArea().size(), 1u);
+    EXPECT_EQ(fake::NotificationArea()[0].szTip, "Skelvora - (1/0)");
 }
 
 TEST_F(StartUp, TheFirstRunShowsTheOptionsPageAndMakesTheImagesFolder) {
     TFormSkelvora1& window = Start();
     application.Run();
-    EXPECT_TRUE(headless::WindowState(window.Handle())->Visible);
+    EXPECT_TRUE(fake::WindowState(window.Handle())->Visible);
     EXPECT_EQ(window.Layout.PageControl1.ActivePageIndex(), 0);
     EXPECT_FALSE(window.Layout.TabSheet2.TabVisible);
     EXPECT_TRUE(std::filesystem::is_directory(Folder() + "Images"));

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "framework/Application.h"
-#include "framework/Exceptions.h"
-#include "framework/Thread.h"
-#include "framework/headless/Desktop.h"
-#include "framework/headless/ThreadStart.h"
+#include "framework/application/Application.h"
+#include "framework/core/Exceptions.h"
+#include "framework/application/Thread.h"
+#include "framework/fake/Desktop.h"
+#include "FreshFakes.h"
+#include "framework/fake/ThreadStart.h"
 
 using namespace skl;
 
@@ -20,16 +21,12 @@ protected:
     void Execute() override {}
 };
 
-class ThreadFailure : public ::testing::Test {
+class ThreadFailure : public FreshFakes {
 protected:
-    ThreadFailure() {
-        headless::ResetDesktop();
-        application.SetTitle("Skelvora");
-    }
+    ThreadFailure() { application.SetTitle("Skelvora"); }
     ~ThreadFailure() override {
-        headless::RefuseThreadCreation(false);
-        EXPECT_TRUE(headless::WaitForThreadsToEnd());
-        headless::ResetDesktop();
+        fake::RefuseThreadCreation(false);
+        EXPECT_TRUE(fake::WaitForThreadsToEnd());
     }
     TApplication application;
 };
@@ -39,18 +36,18 @@ protected:
 TEST_F(ThreadFailure, AFailureOfTheBodyIsReportedByTheApplication) {
     auto thread = TThread::Make<FailingThread>(false);
     thread->WaitFor();
-    EXPECT_EQ(headless::MessageBoxesShown(),
-              (std::vector<headless::TMessageBoxShown>{{"Out of system resources.", "Skelvora", TMessageBoxIcon::Error}}));
+    EXPECT_EQ(fake::MessageBoxesShown(),
+              (std::vector<fake::TMessageBoxShown>{{"Out of system resources.", "Skelvora", TMessageBoxIcon::Error}}));
 }
 
 TEST_F(ThreadFailure, AThreadTheSystemCannotMakeFailsWithTheSystemsText) {
-    ASSERT_TRUE(headless::WaitForThreadsToEnd());
-    headless::RefuseThreadCreation(true);
+    ASSERT_TRUE(fake::WaitForThreadsToEnd());
+    fake::RefuseThreadCreation(true);
     try {
         TThread::Make<EmptyThread>(true);
         FAIL() << "no exception";
     } catch (const EThread& error) {
         EXPECT_EQ(error.Message(), "Thread creation error: Resource temporarily unavailable");
     }
-    EXPECT_EQ(headless::RunningThreads(), 0);
+    EXPECT_EQ(fake::RunningThreads(), 0);
 }

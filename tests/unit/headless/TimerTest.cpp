@@ -1,24 +1,25 @@
 #include <gtest/gtest.h>
 
-#include "FreshDesktop.h"
-#include "framework/Application.h"
-#include "framework/Exceptions.h"
-#include "framework/Timer.h"
+#include "FreshFakes.h"
+#include "framework/fake/Desktop.h"
+#include "framework/application/Application.h"
+#include "framework/core/Exceptions.h"
+#include "framework/controls/Timer.h"
 
 using namespace skl;
 
 namespace {
 
-class TimerTest : public FreshDesktop {
+class TimerTest : public FreshFakes {
 protected:
     // Moves the clock on and lets the message loop deliver what came due.
     void Pass(unsigned milliseconds) {
-        headless::AdvanceClock(milliseconds);
+        fake::AdvanceClock(milliseconds);
         application.ProcessMessages();
     }
     std::optional<unsigned> ArmedPeriod() {
-        for (const auto& window : headless::Windows())
-            if (auto period = headless::TimerPeriod(window.Handle, 1)) return period;
+        for (const auto& window : fake::Windows())
+            if (auto period = fake::TimerPeriod(window.Handle, 1)) return period;
         return std::nullopt;
     }
 
@@ -66,6 +67,6 @@ TEST_F(TimerTest, AFailingTickIsReportedAndTheTimerGoesOn) {
     Pass(1000);
     Pass(1000);
     EXPECT_EQ(ticks, 2);
-    ASSERT_EQ(headless::MessageBoxesShown().size(), 2u);
-    EXPECT_EQ(headless::MessageBoxesShown()[0].Text, "Stream read error.");
+    ASSERT_EQ(fake::MessageBoxesShown().size(), 2u);
+    EXPECT_EQ(fake::MessageBoxesShown()[0].Text, "Stream read error.");
 }

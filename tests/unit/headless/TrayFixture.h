@@ -4,21 +4,23 @@
 // notes the cancel-mode requests and the posted messages it handles.
 #include <gtest/gtest.h>
 
+#include "FreshFakes.h"
+
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "framework/Application.h"
-#include "framework/Exceptions.h"
-#include "framework/headless/Desktop.h"
-#include "framework/headless/Foreground.h"
-#include "framework/headless/InputState.h"
-#include "framework/headless/Journal.h"
-#include "framework/headless/MenuPopup.h"
-#include "framework/headless/ShellNotify.h"
-#include "framework/headless/Sleep.h"
-#include "framework/headless/ThreadStart.h"
-#include "framework/Messages.h"
+#include "framework/application/Application.h"
+#include "framework/core/Exceptions.h"
+#include "framework/fake/Desktop.h"
+#include "framework/fake/Foreground.h"
+#include "framework/fake/InputState.h"
+#include "framework/fake/Journal.h"
+#include "framework/fake/MenuPopup.h"
+#include "framework/fake/ShellNotify.h"
+#include "framework/fake/Sleep.h"
+#include "framework/fake/ThreadStart.h"
+#include "framework/core/Messages.h"
 #include "ui/TrayIcon.h"
 #include "../IconFile.h"
 
@@ -53,48 +55,37 @@ public:
 
 protected:
     void WndProc(TMessage& message) override {
-        if (message.Msg == wm::CancelMode) headless::Note("CancelMode " + Name());
+        if (message.Msg == wm::CancelMode) fake::Note("CancelMode " + Name());
         if (message.Msg == wm::User) {
-            headless::Note("User message");
+            fake::Note("User message");
             if (OnUserMessage) OnUserMessage();
         }
         TForm::WndProc(message);
     }
 };
 
-class TrayFixture : public ::testing::Test {
+class TrayFixture : public FreshFakes {
 protected:
     void SetUp() override {
-        headless::ResetDesktop();
-        headless::ResetForeground();
         application = std::make_unique<TApplication>();
         application->SetTitle("Skelvora");
         mainForm = &application->CreateForm<RecordingForm>();
         mainForm->SetName("FormSkelvora1");
-        headless::ClearShellCalls();
-        headless::ResetNotificationArea();
-        headless::RefuseShellAdds(false);
-        headless::ClearJournal();
-        headless::ResetInput();
-        headless::SetMenuChooser(nullptr);
-        headless::ClearMenuPopups();
-        headless::HoldSleeps(false);
-        headless::ClearSleepRequests();
-        headless::RefuseThreadCreation(false);
+        fake::ClearShellCalls();
+        fake::ClearJournal();
     }
 
     void TearDown() override {
         form.reset();
-        headless::HoldSleeps(false);
-        EXPECT_TRUE(headless::WaitForThreadsToEnd());
+        fake::HoldSleeps(false);
+        EXPECT_TRUE(fake::WaitForThreadsToEnd());
         application.reset();
-        headless::ResetDesktop();
     }
 
     // The texts of the failure reports shown so far.
     std::vector<std::string> Reported() {
         std::vector<std::string> texts;
-        for (const auto& shown : headless::MessageBoxesShown()) {
+        for (const auto& shown : fake::MessageBoxesShown()) {
             EXPECT_EQ(shown.Caption, "Skelvora");
             EXPECT_EQ(shown.Icon, TMessageBoxIcon::Error);
             texts.push_back(shown.Text);
@@ -153,7 +144,7 @@ protected:
 
     std::vector<TNotifyIconMessage> ShellMessages() {
         std::vector<TNotifyIconMessage> messages;
-        for (const auto& call : headless::ShellCalls()) messages.push_back(call.Message);
+        for (const auto& call : fake::ShellCalls()) messages.push_back(call.Message);
         return messages;
     }
 

@@ -12,7 +12,7 @@ class TrayIconAnimation : public TrayFixture {
 protected:
     void SetUp() override {
         TrayFixture::SetUp();
-        headless::HoldSleeps(true);
+        fake::HoldSleeps(true);
         for (std::uint8_t colour : {2, 3, 4}) {
             TIcon frame = MakeIcon(colour);
             frames.Add(&frame);
@@ -20,19 +20,19 @@ protected:
     }
 
     // Index of the list entry whose picture a call carried; -1 for the own icon.
-    int FrameOf(const TTrayIcon& tray, const headless::TShellCall& call) {
+    int FrameOf(const TTrayIcon& tray, const fake::TShellCall& call) {
         for (int i = 0; i < tray.Icons().Count(); ++i)
             if (tray.Icons().Items(i) && tray.Icons().Items(i)->Handle() == call.Data.hIcon) return i;
         return call.Data.hIcon == icon.Handle() ? -1 : -2;
     }
 
     // Lets one pause pass and waits for the frame it brings.
-    headless::TShellCall NextFrame() {
-        const std::size_t calls = headless::ShellCalls().size();
-        EXPECT_TRUE(headless::WaitForWaitingSleeps(1));
-        headless::ReleaseSleeps(1);
-        EXPECT_TRUE(headless::WaitForShellCalls(calls + 1));
-        return headless::ShellCalls().back();
+    fake::TShellCall NextFrame() {
+        const std::size_t calls = fake::ShellCalls().size();
+        EXPECT_TRUE(fake::WaitForWaitingSleeps(1));
+        fake::ReleaseSleeps(1);
+        EXPECT_TRUE(fake::WaitForShellCalls(calls + 1));
+        return fake::ShellCalls().back();
     }
 
     TIconList frames;
@@ -42,25 +42,25 @@ protected:
 
 TEST_F(TrayIconAnimation, WithNoIconsItStaysOffAndMakesNoThread) {
     TTrayIcon& tray = LoadedTray();
-    headless::ClearShellCalls();
+    fake::ClearShellCalls();
     tray.SetAnimated(true);
     EXPECT_FALSE(tray.Animated());
     EXPECT_EQ(tray.AnimationThread(), nullptr);
-    EXPECT_EQ(headless::RunningThreads(), 0);
-    EXPECT_TRUE(headless::ShellCalls().empty());
+    EXPECT_EQ(fake::RunningThreads(), 0);
+    EXPECT_TRUE(fake::ShellCalls().empty());
 }
 
 TEST_F(TrayIconAnimation, ThePictureCyclesThroughTheListFromItsFirstEntry) {
     TTrayIcon& tray = LoadedTray();
     tray.SetInterval(150);
     tray.SetIcons(frames);
-    headless::ClearShellCalls();
+    fake::ClearShellCalls();
     tray.SetAnimated(true);
     EXPECT_TRUE(tray.Animated());
     ASSERT_NE(tray.AnimationThread(), nullptr);
     EXPECT_FALSE(tray.AnimationThread()->Suspended());
     ASSERT_EQ(ShellMessages(), (std::vector{nimModify}));
-    EXPECT_EQ(FrameOf(tray, headless::ShellCalls()[0]), 0);
+    EXPECT_EQ(FrameOf(tray, fake::ShellCalls()[0]), 0);
 
     std::vector<int> shown;
     for (int i = 0; i < 7; ++i) {
@@ -70,16 +70,16 @@ TEST_F(TrayIconAnimation, ThePictureCyclesThroughTheListFromItsFirstEntry) {
         shown.push_back(FrameOf(tray, call));
     }
     EXPECT_EQ(shown, (std::vector{1, 2, 0, 1, 2, 0, 1}));
-    for (std::uint32_t pause : headless::SleepRequests()) EXPECT_EQ(pause, 150u);
+    for (std::uint32_t pause : fake::SleepRequests()) EXPECT_EQ(pause, 150u);
 
-    headless::ClearShellCalls();
+    fake::ClearShellCalls();
     tray.SetAnimated(false);
     EXPECT_EQ(tray.AnimationThread(), nullptr);
     ASSERT_EQ(ShellMessages(), (std::vector{nimModify}));
-    EXPECT_EQ(FrameOf(tray, headless::ShellCalls()[0]), -1);  // the own icon again
-    headless::HoldSleeps(false);
-    EXPECT_TRUE(headless::WaitForThreadsToEnd());
-    EXPECT_EQ(headless::ShellCalls().size(), 1u);
+    EXPECT_EQ(FrameOf(tray, fake::ShellCalls()[0]), -1);  // the own icon again
+    fake::HoldSleeps(false);
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
+    EXPECT_EQ(fake::ShellCalls().size(), 1u);
 }
 
 TEST_F(TrayIconAnimation, AnIntervalOfZeroAsksForNoPause) {
@@ -87,7 +87,7 @@ TEST_F(TrayIconAnimation, AnIntervalOfZeroAsksForNoPause) {
     tray.SetIcons(frames);
     tray.SetAnimated(true);
     NextFrame();
-    EXPECT_EQ(headless::SleepRequests().front(), 0u);
+    EXPECT_EQ(fake::SleepRequests().front(), 0u);
 }
 
 TEST_F(TrayIconAnimation, TheThreadWaitsSuspendedWhileTheIconIsNotShown) {
@@ -97,13 +97,13 @@ TEST_F(TrayIconAnimation, TheThreadWaitsSuspendedWhileTheIconIsNotShown) {
     tray.SetAnimated(true);
     ASSERT_NE(tray.AnimationThread(), nullptr);
     EXPECT_TRUE(tray.AnimationThread()->Suspended());
-    EXPECT_EQ(headless::RunningThreads(), 1);
+    EXPECT_EQ(fake::RunningThreads(), 1);
 
-    headless::ClearShellCalls();
+    fake::ClearShellCalls();
     tray.SetActive(true);
     EXPECT_FALSE(tray.AnimationThread()->Suspended());
     ASSERT_EQ(ShellMessages(), (std::vector{nimDelete, nimAdd}));
-    EXPECT_EQ(FrameOf(tray, headless::ShellCalls()[1]), 0);
+    EXPECT_EQ(FrameOf(tray, fake::ShellCalls()[1]), 0);
     EXPECT_EQ(FrameOf(tray, NextFrame()), 1);
 
     tray.SetActive(false);
@@ -117,7 +117,7 @@ TEST_F(TrayIconAnimation, AnEmptyEntryRemovesTheIconAndHoldsTheAnimation) {
     tray.SetAnimated(true);
     const auto removal = NextFrame();
     EXPECT_EQ(removal.Message, nimDelete);
-    EXPECT_TRUE(headless::NotificationArea().empty());
+    EXPECT_TRUE(fake::NotificationArea().empty());
     EXPECT_FALSE(tray.IconAdded());
     EXPECT_TRUE(tray.AnimationThread()->Suspended());
 }
@@ -127,20 +127,20 @@ TEST_F(TrayIconAnimation, EmptyingTheListStopsTheAnimation) {
     tray.SetIcons(frames);
     tray.SetAnimated(true);
     NextFrame();
-    headless::ClearShellCalls();
+    fake::ClearShellCalls();
     tray.SetIcons(TIconList());
     EXPECT_FALSE(tray.Animated());
     EXPECT_EQ(tray.AnimationThread(), nullptr);
-    EXPECT_EQ(FrameOf(tray, headless::ShellCalls().back()), -1);
-    headless::HoldSleeps(false);
-    EXPECT_TRUE(headless::WaitForThreadsToEnd());
+    EXPECT_EQ(FrameOf(tray, fake::ShellCalls().back()), -1);
+    fake::HoldSleeps(false);
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
 }
 
 TEST_F(TrayIconAnimation, AThreadThatCannotBeMadeLeavesTheAnimationOff) {
     TTrayIcon& tray = LoadedTray();
     tray.SetIcons(frames);
-    headless::RefuseThreadCreation(true);
-    headless::ClearShellCalls();
+    fake::RefuseThreadCreation(true);
+    fake::ClearShellCalls();
     try {
         tray.SetAnimated(true);
         FAIL() << "no exception";
@@ -149,8 +149,8 @@ TEST_F(TrayIconAnimation, AThreadThatCannotBeMadeLeavesTheAnimationOff) {
     }
     EXPECT_FALSE(tray.Animated());
     EXPECT_EQ(tray.AnimationThread(), nullptr);
-    EXPECT_TRUE(headless::ShellCalls().empty());
-    headless::RefuseThreadCreation(false);
+    EXPECT_TRUE(fake::ShellCalls().empty());
+    fake::RefuseThreadCreation(false);
     tray.SetAnimated(true);
     EXPECT_TRUE(tray.Animated());
 }
@@ -160,37 +160,37 @@ TEST_F(TrayIconAnimation, DestructionStopsTheThreadWithoutWaitingAndNoFrameFollo
     tray.SetIcons(frames);
     tray.SetAnimated(true);
     NextFrame();
-    ASSERT_TRUE(headless::WaitForWaitingSleeps(1));  // the thread is in its pause
-    headless::ClearShellCalls();
+    ASSERT_TRUE(fake::WaitForWaitingSleeps(1));  // the thread is in its pause
+    fake::ClearShellCalls();
     form.reset();
-    EXPECT_EQ(headless::RunningThreads(), 1);  // not waited for
+    EXPECT_EQ(fake::RunningThreads(), 1);  // not waited for
     // Stopping the animation puts the own icon back, then the icon is removed.
     ASSERT_EQ(ShellMessages(), (std::vector{nimModify, nimDelete}));
-    EXPECT_EQ(headless::ShellCalls()[0].Data.hIcon, icon.Handle());
-    EXPECT_TRUE(headless::NotificationArea().empty());
-    const auto callsAtDestruction = headless::ShellCalls().size();
+    EXPECT_EQ(fake::ShellCalls()[0].Data.hIcon, icon.Handle());
+    EXPECT_TRUE(fake::NotificationArea().empty());
+    const auto callsAtDestruction = fake::ShellCalls().size();
 
-    headless::HoldSleeps(false);
-    EXPECT_TRUE(headless::WaitForThreadsToEnd());  // it ended and freed itself
-    EXPECT_EQ(headless::ShellCalls().size(), callsAtDestruction);
+    fake::HoldSleeps(false);
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());  // it ended and freed itself
+    EXPECT_EQ(fake::ShellCalls().size(), callsAtDestruction);
 }
 
 TEST_F(TrayIconAnimation, NoFrameComesOnceTheApplicationIsTerminating) {
     TTrayIcon& tray = LoadedTray();
     tray.SetIcons(frames);
     tray.SetAnimated(true);
-    ASSERT_TRUE(headless::WaitForWaitingSleeps(1));
+    ASSERT_TRUE(fake::WaitForWaitingSleeps(1));
     application->Terminate();
     application->ProcessMessages();
     ASSERT_TRUE(application->Terminated());
-    const auto calls = headless::ShellCalls().size();
-    headless::ReleaseSleeps(1);
+    const auto calls = fake::ShellCalls().size();
+    fake::ReleaseSleeps(1);
     // The thread no longer pauses; stopping the animation ends it.
     tray.SetAnimated(false);
-    EXPECT_TRUE(headless::WaitForThreadsToEnd());
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
     // Only the own icon's modify of the stop follows.
-    EXPECT_EQ(headless::ShellCalls().size(), calls + 1);
-    EXPECT_EQ(FrameOf(tray, headless::ShellCalls().back()), -1);
+    EXPECT_EQ(fake::ShellCalls().size(), calls + 1);
+    EXPECT_EQ(FrameOf(tray, fake::ShellCalls().back()), -1);
 }
 
 }  // namespace skl::test

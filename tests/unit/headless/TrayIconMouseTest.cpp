@@ -9,7 +9,7 @@ class TrayIconMouse : public TrayFixture {
 protected:
     void SetUp() override {
         TrayFixture::SetUp();
-        headless::SetCursorPos({1000, 740});
+        fake::SetCursorPos({1000, 740});
     }
 };
 
@@ -42,7 +42,7 @@ TEST_F(TrayIconMouse, ADoubleClickRunsTheMenusDefaultItemInsteadOfOnDblClick) {
     menu->Items(2).SetVisible(false);  // visibility is not looked at
     Send(tray, wm::LButtonDblClk);
     EXPECT_EQ(events, (Events{"Menu Exit", "MouseDown left [Double] 1000,740"}));
-    EXPECT_TRUE(headless::MenuPopups().empty());
+    EXPECT_TRUE(fake::MenuPopups().empty());
 
     events.clear();
     menu->Items(2).SetDefault(false);
@@ -59,17 +59,17 @@ TEST_F(TrayIconMouse, ADoubleClickRunsTheMenusDefaultItemInsteadOfOnDblClick) {
 TEST_F(TrayIconMouse, ARightClickOpensTheMenuAtTheCursorInsteadOfTheClick) {
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
-    headless::ClearJournal();
+    fake::ClearJournal();
     PostWindowMessage(mainForm->Handle(), wm::User);  // pending: handled before the menu opens
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
     EXPECT_EQ(events, (Events{"MouseDown right [Right] 1000,740", "MouseUp right [Right] 1000,740"}));
-    ASSERT_EQ(headless::MenuPopups().size(), 1u);
-    EXPECT_EQ(headless::MenuPopups()[0].Menu, menu);
-    EXPECT_EQ(headless::MenuPopups()[0].Point, (TPoint{1000, 740}));
+    ASSERT_EQ(fake::MenuPopups().size(), 1u);
+    EXPECT_EQ(fake::MenuPopups()[0].Menu, menu);
+    EXPECT_EQ(fake::MenuPopups()[0].Point, (TPoint{1000, 740}));
     EXPECT_EQ(menu->PopupComponent(), &tray);
     const std::string foreground = "SetForegroundWindow " + std::to_string(tray.WindowHandle());
-    EXPECT_EQ(headless::Journal(), (Events{"CancelMode FormSkelvora1", foreground, "User message",
+    EXPECT_EQ(fake::Journal(), (Events{"CancelMode FormSkelvora1", foreground, "User message",
                                            "TrackPopupMenu 1000,740", foreground}));
 }
 
@@ -78,17 +78,17 @@ TEST_F(TrayIconMouse, TheCancelModeRequestGoesToTheActiveFormBeforeTheMainForm) 
     TTrayIcon& tray = LoadedTray();
     RecordingForm& about = form->Make<RecordingForm>();
     about.SetName("FormAbout");
-    headless::SetActiveWindow(about.Handle());
-    headless::ClearJournal();
+    fake::SetActiveWindow(about.Handle());
+    fake::ClearJournal();
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
-    EXPECT_EQ(headless::Journal().front(), "CancelMode FormAbout");
+    EXPECT_EQ(fake::Journal().front(), "CancelMode FormAbout");
 }
 
 TEST_F(TrayIconMouse, TheChosenMenuItemRunsItsAction) {
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
-    headless::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(1); });
+    fake::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(1); });
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
     EXPECT_EQ(events, (Events{"MouseDown right [Right] 1000,740", "Menu Options", "MouseUp right [Right] 1000,740"}));
@@ -105,7 +105,7 @@ TEST_F(TrayIconMouse, WithoutAMenuOrWithAutoPopupOffARightClickIsAClick) {
     const std::string click = "Click right [Right] 1000,740";
     EXPECT_EQ(events, (Events{"MouseDown right [Right] 1000,740", click, "MouseUp right [Right] 1000,740",
                               "MouseDown right [Right] 1000,740", click, "MouseUp right [Right] 1000,740"}));
-    EXPECT_TRUE(headless::MenuPopups().empty());
+    EXPECT_TRUE(fake::MenuPopups().empty());
 }
 
 TEST_F(TrayIconMouse, TheSecondClickOfARightDoubleClickDoesNotOpenTheMenuAgain) {
@@ -114,7 +114,7 @@ TEST_F(TrayIconMouse, TheSecondClickOfARightDoubleClickDoesNotOpenTheMenuAgain) 
     for (unsigned message : {wm::RButtonDown, wm::RButtonUp, wm::RButtonDblClk, wm::RButtonUp}) Send(tray, message);
     EXPECT_EQ(events, (Events{"MouseDown right [Right] 1000,740", "MouseUp right [Right] 1000,740",
                               "MouseDown right [Double] 1000,740", "MouseUp right [Right] 1000,740"}));
-    EXPECT_EQ(headless::MenuPopups().size(), 1u);
+    EXPECT_EQ(fake::MenuPopups().size(), 1u);
 }
 
 TEST_F(TrayIconMouse, TheMiddleButtonNeverClicks) {
@@ -126,16 +126,16 @@ TEST_F(TrayIconMouse, TheMiddleButtonNeverClicks) {
 
 TEST_F(TrayIconMouse, KeysAreReadWhenEachNotificationIsHandled) {
     TTrayIcon& tray = LoadedTray();
-    headless::SetKeyDown(TModifierKey::Control, true);
+    fake::SetKeyDown(TModifierKey::Control, true);
     Send(tray, wm::LButtonDown);
     Send(tray, wm::LButtonUp);
-    headless::SetKeyDown(TModifierKey::Shift, true);
-    headless::SetKeyDown(TModifierKey::Menu, true);
-    headless::SetCursorPos({-20, 5});  // a monitor left of the main one
+    fake::SetKeyDown(TModifierKey::Shift, true);
+    fake::SetKeyDown(TModifierKey::Menu, true);
+    fake::SetCursorPos({-20, 5});  // a monitor left of the main one
     Send(tray, wm::MouseMove);
-    headless::SetKeyDown(TModifierKey::Control, false);
+    fake::SetKeyDown(TModifierKey::Control, false);
     Send(tray, wm::LButtonDown);
-    headless::ResetInput();
+    fake::ResetInput();
     Send(tray, wm::LButtonUp);
     EXPECT_EQ(events, (Events{"MouseDown left [Ctrl+Left] 1000,740", "Click left [Ctrl+Left] 1000,740",
                               "MouseUp left [Ctrl+Left] 1000,740", "MouseMove [Shift+Alt+Ctrl] -20,5",
@@ -156,15 +156,15 @@ TEST_F(TrayIconMouse, ADisabledTrayRaisesNothingAndOpensNoMenu) {
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
     tray.SetEnabled(false);
-    headless::ClearShellCalls();
-    headless::ClearJournal();
+    fake::ClearShellCalls();
+    fake::ClearJournal();
     for (unsigned message : {wm::LButtonDown, wm::LButtonUp, wm::RButtonDown, wm::RButtonUp, wm::MouseMove})
         Send(tray, message);
     EXPECT_TRUE(events.empty());
-    EXPECT_TRUE(headless::MenuPopups().empty());
-    EXPECT_TRUE(headless::ShellCalls().empty());
-    EXPECT_EQ(headless::NotificationArea().size(), 1u);
-    EXPECT_TRUE(headless::Journal().empty());
+    EXPECT_TRUE(fake::MenuPopups().empty());
+    EXPECT_TRUE(fake::ShellCalls().empty());
+    EXPECT_EQ(fake::NotificationArea().size(), 1u);
+    EXPECT_TRUE(fake::Journal().empty());
     tray.SetEnabled(true);
     Send(tray, wm::MouseMove);
     EXPECT_EQ(events, (Events{"MouseMove [] 1000,740"}));
@@ -172,15 +172,15 @@ TEST_F(TrayIconMouse, ADisabledTrayRaisesNothingAndOpensNoMenu) {
 
 TEST_F(TrayIconMouse, OtherMessagesGetDefaultProcessingAndOtherNotificationsNothing) {
     TTrayIcon& tray = LoadedTray();
-    headless::ClearJournal();
+    fake::ClearJournal();
     const unsigned taskbarCreated = 0xC123;  // a registered message such as "TaskbarCreated"
     EXPECT_EQ(SendWindowMessage(tray.WindowHandle(), taskbarCreated), 0);
     EXPECT_EQ(SendWindowMessage(tray.WindowHandle(), wm::User, 0, wm::LButtonDown), 0);
     EXPECT_EQ(Send(tray, 0x020A), 0);  // the wheel
     EXPECT_EQ(Send(tray, 0x0100), 0);  // a key
     EXPECT_TRUE(events.empty());
-    EXPECT_TRUE(headless::Journal().empty());
-    EXPECT_EQ(headless::ShellCalls().size(), 5u);  // only those of loading
+    EXPECT_TRUE(fake::Journal().empty());
+    EXPECT_EQ(fake::ShellCalls().size(), 5u);  // only those of loading
 }
 
 TEST_F(TrayIconMouse, AFailingHandlerIsReportedAndTheTrayKeepsWorking) {
@@ -204,35 +204,35 @@ TEST_F(TrayIconMouse, AFailingMenuItemIsReportedAfterTheSecondForegroundStep) {
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
     menu->Items(2).OnClick = [](TComponent&) { throw EWriteError("Unable to write to C:\\Skelvora\\Skelvora.ini"); };
-    headless::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(2); });
-    headless::ClearJournal();
+    fake::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(2); });
+    fake::ClearJournal();
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
     EXPECT_EQ(Reported(), (Events{"Unable to write to C:\\Skelvora\\Skelvora.ini."}));
     const std::string foreground = "SetForegroundWindow " + std::to_string(tray.WindowHandle());
-    EXPECT_EQ(headless::Journal(),
+    EXPECT_EQ(fake::Journal(),
               (Events{"CancelMode FormSkelvora1", foreground, "TrackPopupMenu 1000,740", foreground}));
 }
 
 TEST_F(TrayIconMouse, AFailingPopupStillBringsTheWindowForward) {
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
-    headless::SetMenuChooser([](TPopupMenu&, TPoint) -> TMenuItem* { throw EOutOfResources("Out of system resources"); });
-    headless::ClearJournal();
+    fake::SetMenuChooser([](TPopupMenu&, TPoint) -> TMenuItem* { throw EOutOfResources("Out of system resources"); });
+    fake::ClearJournal();
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
     EXPECT_EQ(Reported(), (Events{"Out of system resources."}));
-    EXPECT_EQ(headless::Journal().back(), "SetForegroundWindow " + std::to_string(tray.WindowHandle()));
+    EXPECT_EQ(fake::Journal().back(), "SetForegroundWindow " + std::to_string(tray.WindowHandle()));
 }
 
 TEST_F(TrayIconMouse, ADisabledWindowIsNotBroughtForward) {
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
-    headless::SetWindowEnabled(tray.WindowHandle(), false);
-    headless::ClearJournal();
+    fake::SetWindowEnabled(tray.WindowHandle(), false);
+    fake::ClearJournal();
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
-    EXPECT_EQ(headless::Journal(), (Events{"CancelMode FormSkelvora1", "TrackPopupMenu 1000,740"}));
+    EXPECT_EQ(fake::Journal(), (Events{"CancelMode FormSkelvora1", "TrackPopupMenu 1000,740"}));
 }
 
 TEST_F(TrayIconMouse, AFreedMenuIsForgotten) {
@@ -255,7 +255,7 @@ TEST_F(TrayIconMouse, AMenuFreedWhilePendingMessagesAreProcessedIsNotShown) {
     PostWindowMessage(mainForm->Handle(), wm::User);
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
-    EXPECT_TRUE(headless::MenuPopups().empty());
+    EXPECT_TRUE(fake::MenuPopups().empty());
     EXPECT_EQ(tray.PopupMenu(), nullptr);
     EXPECT_TRUE(Reported().empty());
     EXPECT_EQ(events, (Events{"MouseDown right [Right] 1000,740", "MouseUp right [Right] 1000,740"}));

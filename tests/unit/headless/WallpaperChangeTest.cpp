@@ -26,7 +26,7 @@ TEST_F(WallpaperChange, WritesTheWallpaperFileShowsThePictureAndMovesOn) {
     EXPECT_EQ(Wallpaper().substr(0, 2), "BM");
     EXPECT_EQ(window.Caption(), "Skelvora - x\\c.jpg (3/3)");
     EXPECT_EQ(window.TrayIcon1.Hint(), "x\\c.jpg (3/3)");
-    EXPECT_EQ(headless::ShellLog().WallpaperReloads, std::vector<std::string>{Folder() + "SKELVORA.BMP"});
+    EXPECT_EQ(fake::ShellLog().WallpaperReloads, std::vector<std::string>{Folder() + "SKELVORA.BMP"});
     EXPECT_EQ(window.CurrentPicture, 4);
     EXPECT_NE(Settings().find("ImageN=4"), std::string::npos) << Settings();
 
@@ -38,12 +38,12 @@ TEST_F(WallpaperChange, WritesTheWallpaperFileShowsThePictureAndMovesOn) {
 
 TEST_F(WallpaperChange, TheTimerAndALeftClickOnTheIconEachChangeOnce) {
     TFormSkelvora1& window = StartWithThreePictures("[Options]\nInterval=1\n");
-    headless::AdvanceClock(60000);
+    fake::AdvanceClock(60000);
     application.ProcessMessages();
     EXPECT_EQ(window.CurrentPicture, 2);
     ClickTrayIcon();
     EXPECT_EQ(window.CurrentPicture, 3);
-    EXPECT_EQ(headless::ShellLog().WallpaperReloads.size(), 2u);
+    EXPECT_EQ(fake::ShellLog().WallpaperReloads.size(), 2u);
 }
 
 TEST_F(WallpaperChange, RandomOrderWithOnePictureShowsItAndWritesNothing) {
@@ -51,7 +51,7 @@ TEST_F(WallpaperChange, RandomOrderWithOnePictureShowsItAndWritesNothing) {
     WriteSettings("[Options]\nRandomize=1\n");
     TFormSkelvora1& window = Start();
     const std::string before = Settings();
-    SetUniversalTimeOfDay({10, 20, 30, 400});
+    skl::fake::SetUniversalTimeOfDay({10, 20, 30, 400});
     ClickTrayIcon();
     ClickTrayIcon();
     EXPECT_EQ(window.Caption(), "Skelvora - only.jpg (1/1)");
@@ -60,7 +60,7 @@ TEST_F(WallpaperChange, RandomOrderWithOnePictureShowsItAndWritesNothing) {
 
 TEST_F(WallpaperChange, RandomOrderDrawsFromTheClock) {
     TFormSkelvora1& window = StartWithThreePictures("[Options]\nRandomize=1\n");
-    SetUniversalTimeOfDay({12, 34, 56, 789});  // draw for 3 gives 1, so picture 2
+    skl::fake::SetUniversalTimeOfDay({12, 34, 56, 789});  // draw for 3 gives 1, so picture 2
     ClickTrayIcon();
     EXPECT_EQ(window.CurrentPicture, 2);
     EXPECT_EQ(window.Caption(), "Skelvora - b.jpg (2/3)");
@@ -84,7 +84,7 @@ TEST_F(WallpaperChange, ACorruptPictureIsReportedEachTimeAndTheRotationStaysOnIt
     EXPECT_EQ(window.CurrentPicture, 1);
     EXPECT_EQ(window.Caption(), "Skelvora - (1/2)");
     EXPECT_FALSE(std::filesystem::exists(Folder() + "Skelvora.bmp"));
-    EXPECT_TRUE(headless::ShellLog().WallpaperReloads.empty());
+    EXPECT_TRUE(fake::ShellLog().WallpaperReloads.empty());
     EXPECT_EQ(window.Bitmap, nullptr) << "the picture objects are freed also on failure";
 }
 
@@ -103,7 +103,7 @@ TEST_F(WallpaperChange, AWallpaperFileThatCannotBeWrittenIsNotReloaded) {
     ClickTrayIcon();
     EXPECT_EQ(Reports(), std::vector<std::string>{"Cannot create file " + Folder() + "Skelvora.bmp."});
     EXPECT_EQ(Wallpaper(), "old");
-    EXPECT_TRUE(headless::ShellLog().WallpaperReloads.empty());
+    EXPECT_TRUE(fake::ShellLog().WallpaperReloads.empty());
     EXPECT_EQ(window.CurrentPicture, 1);
 }
 
@@ -111,16 +111,16 @@ TEST_F(WallpaperChange, ActiveDesktopModeAppliesWithAllFourFlagsAndKeepsTheObjec
     StartWithThreePictures("[Options]\nActiveDesktop=1\n");
     ClickTrayIcon();
     ClickTrayIcon();
-    EXPECT_EQ(headless::ShellLog().ActiveDesktopApplies, (std::vector<unsigned>{15, 15}));
-    EXPECT_EQ(headless::ShellLog().ActiveDesktopsAlive, 1) << "each change releases the one before";
-    EXPECT_TRUE(headless::ShellLog().WallpaperReloads.empty());
+    EXPECT_EQ(fake::ShellLog().ActiveDesktopApplies, (std::vector<unsigned>{15, 15}));
+    EXPECT_EQ(fake::ShellLog().ActiveDesktopsAlive, 1) << "each change releases the one before";
+    EXPECT_TRUE(fake::ShellLog().WallpaperReloads.empty());
     ReleaseActiveDesktop();
-    EXPECT_EQ(headless::ShellLog().ActiveDesktopsAlive, 0);
+    EXPECT_EQ(fake::ShellLog().ActiveDesktopsAlive, 0);
 }
 
 TEST_F(WallpaperChange, AMissingActiveDesktopIsReportedAfterTheFileWasWritten) {
     TFormSkelvora1& window = StartWithThreePictures("[Options]\nActiveDesktop=1\n");
-    headless::ShellLog().ActiveDesktopMissing = true;
+    fake::ShellLog().ActiveDesktopMissing = true;
     ClickTrayIcon();
     EXPECT_EQ(Reports(), std::vector<std::string>{"Class not registered."});
     EXPECT_EQ(Wallpaper().size(), 78u);

@@ -1,0 +1,92 @@
+#include "framework/application/Application.h"
+
+#include <exception>
+
+#include "framework/core/Exceptions.h"
+
+namespace skl {
+
+namespace {
+
+TApplication* current = nullptr;
+constexpr const char* SUnknownFailure = "Unknown failure";
+
+}  // namespace
+
+TApplication::TApplication() : previous_(current) { current = this; }
+
+TApplication::~TApplication() {
+    while (!forms_.empty()) forms_.pop_back();
+    Finalize();
+    current = previous_;
+}
+
+TApplication& Application() {
+    if (!current) {
+        // Failures outside any application's life still get reported.
+        static TApplication standby;
+    }
+    return *current;
+}
+
+void TApplication::AddForm(std::unique_ptr<TForm> form) {
+    TForm& added = *form;
+    forms_.push_back(std::move(form));
+    if (mainForm_) return;
+    // From here on the main window exists, hidden until Run shows it.
+    added.HandleNeeded();
+    mainForm_ = &added;
+}
+
+void TApplication::ShowInformation(const std::string& text) {
+    ShowMessageBox(text, title_, TMessageBoxIcon::Information);
+    if (mainForm_) mainForm_->Activate();
+}
+
+void TApplication::Run() {
+    if (!mainForm_) return;
+    try {
+        mainForm_->Show();
+        mainForm_->Activate();
+    } catch (...) {
+        HandleException();
+    }
+    while (!terminated_) {
+        try {
+            if (!ProcessMessage() && !Idle()) return;
+        } catch (...) {
+            HandleException();
+        }
+    }
+}
+
+void TApplication::Terminate() { PostQuit(); }
+
+void TApplication::ProcessMessages() {
+    while (ProcessMessage()) {
+    }
+}
+
+void TApplication::HandleException() noexcept {
+    if (!std::current_exception()) return;
+    try {
+        try {
+            throw;
+        } catch (const EAbort&) {
+        } catch (const Exception& failure) {
+            ShowException(failure.Message());
+        } catch (const std::exception& failure) {
+            ShowException(failure.what());
+        } catch (...) {
+            ShowException(SUnknownFailure);
+        }
+    } catch (...) {
+        // Nothing is left to report with.
+    }
+}
+
+void TApplication::ShowException(const std::string& message) {
+    ShowMessageBox(ReportText(message), title_, TMessageBoxIcon::Error);
+}
+
+}  // namespace skl

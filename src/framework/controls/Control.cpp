@@ -1,0 +1,30 @@
+#include "framework/controls/Control.h"
+
+#include "framework/controls/WinControl.h"
+
+namespace skl {
+
+TControl::~TControl() { SetParent(nullptr); }
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent_) parent_->RemoveControl(*this);
+    parent_ = parent;
+    if (parent_) parent_->InsertControl(*this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+}
+
+void TControl::Click() {
+    if (OnClick) OnClick(*this);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    if (OnMouseMove) OnMouseMove(*this, shift, x, y);
+}
+
+}  // namespace skl

@@ -1,0 +1,26 @@
+#pragma once
+// A periodic timer of the user-interface thread: a hidden window of its own
+// receives the system's timer messages, so ticks arrive through the message
+// loop and a failing tick is reported like any other handler's.
+#include <cstdint>
+#include <functional>
+
+#include "framework/system/Window.h"
+
+namespace skl {
+
+// The longest period the system's window timers take (about 24.8 days).
+inline constexpr std::uint32_t MaxTimerInterval = 0x7FFFFFFF;
+inline constexpr const char* SNoTimers = "Not enough timers available";
+
+class TWindowTimer {
+public:
+    // EOutOfResources when the system has no timer left.
+    TWindowTimer(std::uint32_t interval, std::function<void()> tick);
+
+private:
+    std::function<void()> tick_;
+    TWindow window_;
+};
+
+}  // namespace skl

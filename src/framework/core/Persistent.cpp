@@ -1,0 +1,13 @@
+#include "framework/core/Persistent.h"
+
+#include "framework/core/Exceptions.h"
+
+namespace skl {
+
+void TPersistent::Assign(TPersistent& source) { source.AssignTo(*this); }
+
+void TPersistent::AssignTo(TPersistent& target) {
+    throw EConvertError(Format(SAssignError, ClassName(), target.ClassName()));
+}
+
+}  // namespace skl

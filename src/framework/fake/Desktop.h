@@ -1,0 +1,56 @@
+#pragma once
+// The headless backend's desktop: every window, the message queue, the timers
+// and the message boxes live in this process, so that a test can look at them
+// and drive the message loop. Nothing happens unless a test makes it happen.
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/application/Application.h"
+#include "framework/core/Messages.h"
+
+namespace skl::fake {
+
+struct TWindowState {
+    TWindowHandle Handle = 0;
+    std::string WindowClass;
+    std::string Caption;
+    std::uint32_t Style = 0;
+    std::uint32_t ExStyle = 0;
+    TWindowHandle Parent = 0;
+    int X = 0, Y = 0, Width = 0, Height = 0;
+    bool Visible = false;
+    bool Minimized = false;
+};
+
+struct TMessageBoxShown {
+    std::string Text;
+    std::string Caption;
+    TMessageBoxIcon Icon = TMessageBoxIcon::None;
+    friend bool operator==(const TMessageBoxShown&, const TMessageBoxShown&) = default;
+};
+
+// A fresh desktop: no window, message, timer, message box or idle handler.
+void ResetDesktop();
+
+// The windows alive, oldest first.
+std::vector<TWindowState> Windows();
+std::optional<TWindowState> WindowState(TWindowHandle window);
+
+std::vector<TMessageBoxShown> MessageBoxesShown();
+
+std::size_t PendingMessages();
+
+// The period of a window's timer, when it is set.
+std::optional<unsigned> TimerPeriod(TWindowHandle window, unsigned id);
+// Moves the clock on. Each timer that came due posts one wm::Timer, unless
+// one is still waiting in the queue: like the system's, ticks never pile up.
+void AdvanceClock(unsigned milliseconds);
+
+// Called by the message loop whenever the queue is empty, so that a test can
+// act as the user. Without one, or when it posts nothing, Run returns.
+void SetIdleHandler(std::function<void()> handler);
+
+}  // namespace skl::fake

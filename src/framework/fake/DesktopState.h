@@ -1,0 +1,38 @@
+#pragma once
+// The headless desktop's state, shared by the backend's files. Threads may post
+// messages, so every access holds the lock; handlers are called outside it.
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <utility>
+
+#include "framework/system/Window.h"
+#include "framework/fake/Desktop.h"
+
+namespace skl::fake {
+
+struct TQueuedMessage {
+    TWindowHandle Window = 0;  // 0: the quit message
+    TMessage Message;
+};
+
+struct TTimerState {
+    unsigned Period = 0;
+    std::int64_t Due = 0;
+};
+
+struct TDesktop {
+    std::recursive_mutex Lock;
+    std::map<TWindowHandle, std::pair<TWindow*, TWindowState>> Windows;
+    std::deque<TQueuedMessage> Queue;
+    std::map<std::pair<TWindowHandle, unsigned>, TTimerState> Timers;
+    std::vector<TMessageBoxShown> MessageBoxes;
+    std::function<void()> IdleHandler;
+    std::int64_t Clock = 0;
+    TWindowHandle LastHandle = 0;
+};
+
+TDesktop& Desktop();
+
+}  // namespace skl::fake

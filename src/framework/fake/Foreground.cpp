@@ -1,0 +1,41 @@
+#include "framework/fake/Foreground.h"
+
+#include <set>
+#include <string>
+
+#include "framework/fake/Journal.h"
+
+namespace skl::fake {
+
+namespace {
+
+TWindowHandle active = 0;
+std::set<TWindowHandle> disabled;
+
+}  // namespace
+
+void SetActiveWindow(TWindowHandle window) { active = window; }
+
+void SetWindowEnabled(TWindowHandle window, bool enabled) {
+    if (enabled)
+        disabled.erase(window);
+    else
+        disabled.insert(window);
+}
+
+void ResetForeground() {
+    active = 0;
+    disabled.clear();
+}
+
+}  // namespace skl::fake
+
+namespace skl {
+
+TWindowHandle ActiveWindow() { return fake::active; }
+
+bool WindowEnabled(TWindowHandle window) { return !fake::disabled.contains(window); }
+
+void BringToForeground(TWindowHandle window) { fake::Note("SetForegroundWindow " + std::to_string(window)); }
+
+}  // namespace skl

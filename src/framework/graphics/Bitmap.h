@@ -1,0 +1,104 @@
+#pragma once
+// Device-independent bitmaps in memory: rows bottom-up, each row padded to a
+// multiple of 4 bytes, 1, 4, 8 or 24 bits per pixel, a 256-entry colour table
+// for the palette formats. Copies share one reference-counted image.
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "framework/graphics/Graphic.h"
+#include "framework/graphics/SharedImage.h"
+
+namespace skl {
+
+struct TBitmapInfoHeader {
+    std::uint32_t biSize = 40;
+    std::int32_t biWidth = 0;
+    std::int32_t biHeight = 0;
+    std::uint16_t biPlanes = 1;
+    std::uint16_t biBitCount = 24;
+    std::uint32_t biCompression = 0;
+    std::uint32_t biSizeImage = 0;
+    std::int32_t biXPelsPerMeter = 0;
+    std::int32_t biYPelsPerMeter = 0;
+    std::uint32_t biClrUsed = 0;
+    std::uint32_t biClrImportant = 0;
+};
+
+enum class TPixelFormat { pf1bit = 1, pf4bit = 4, pf8bit = 8, pf24bit = 24 };
+
+// Bytes of one row of `width` pixels at `bits` per pixel, padded to 4.
+constexpr std::int64_t RowPitch(std::int64_t width, int bits) { return (width * bits + 31) / 32 * 4; }
+
+class TBitmapImage : public TSharedImage {
+public:
+    TBitmapImage(int width, int height, TPixelFormat format);
+    TBitmapImage(const TBitmapImage& other);
+
+    TBitmapInfoHeader Header;
+    std::vector<TRGBQuad> ColorTable;  // 2^bits entries for palette formats, none for 24 bits
+
+    std::uint8_t* Bits() { return bits_.get(); }
+    const std::uint8_t* Bits() const { return bits_.get(); }
+    std::int64_t Pitch() const { return RowPitch(Header.biWidth, Header.biBitCount); }
+
+private:
+    struct FreeMemory {
+        void operator()(std::uint8_t* memory) const { std::free(memory); }
+    };
+    std::unique_ptr<std::uint8_t[], FreeMemory> bits_;
+};
+
+class TBitmap : public TGraphic {
+public:
+    TBitmap();
+    const char* ClassName() const override { return "TBitmap"; }
+
+    int Width() override;
+    int Height() override;
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
+    void SetSize(int width, int height);
+    bool Empty() override;
+
+    TPixelFormat PixelFormat() const { return format_; }
+    void SetPixelFormat(TPixelFormat format);
+
+    // Picture row `row` (0 is the top row); the rows lie bottom-up in memory.
+    std::uint8_t* ScanLine(int row);
+    std::int64_t Pitch() const;
+    // Entries 0 to count - 1 of the colour table; the rest are left as they are.
+    void SetColors(const TRGBQuad* colors, int count);
+
+    // The shared image; null while the bitmap is empty.
+    const TBitmapImage* Image() const { return image_.get(); }
+
+    // The colour drawn see-through while the bitmap is transparent; clDefault,
+    // the default, stands for the colour of the bottom-left pixel.
+    TColor TransparentColor() const { return transparentColor_; }
+    void SetTransparentColor(TColor color);
+
+    // Draws the image scaled into the rectangle, holding this bitmap's canvas
+    // lock meanwhile, so that no other thread draws on the image while it is
+    // read.
+    void Draw(TCanvas& canvas, const TRect& rect) override;
+
+    void Assign(TPersistent& source) override;
+    void LoadFromStream(TStream& stream) override;
+    // Writes the image as a BMP file from the stream's position.
+    void SaveToStream(TStream& stream) override;
+
+    TCanvas& Canvas() { return canvas_; }
+
+private:
+    void NewImage(int width, int height);
+    TBitmapImage& OwnImage();
+
+    TSharedRef<TBitmapImage> image_;
+    TPixelFormat format_ = TPixelFormat::pf24bit;
+    TColor transparentColor_ = clDefault;
+    TCanvas canvas_{this};
+};
+
+}  // namespace skl

@@ -1,0 +1,58 @@
+#pragma once
+// An icon: the bytes of an icon file (.ico) and the system handle made from
+// them when first asked for. Copies share one reference-counted image.
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+#include "framework/graphics/Graphic.h"
+#include "framework/system/IconHandle.h"
+#include "framework/graphics/SharedImage.h"
+
+namespace skl {
+
+class TIconImage : public TSharedImage {
+public:
+    explicit TIconImage(std::vector<std::uint8_t> data);
+    ~TIconImage() override;
+
+    const std::vector<std::uint8_t>& Data() const { return data_; }
+    // Made on the first call, from any thread.
+    TIconHandle Handle() const;
+
+private:
+    std::vector<std::uint8_t> data_;
+    mutable std::mutex mutex_;
+    mutable TIconHandle handle_ = 0;
+    mutable bool handleMade_ = false;
+};
+
+class TIcon : public TGraphic {
+public:
+    const char* ClassName() const override { return "TIcon"; }
+
+    // Size of the icon file's first picture.
+    int Width() override;
+    int Height() override;
+    // EInvalidGraphicOperation: an icon's size is that of its picture.
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
+    bool Empty() override { return !image_; }
+
+    // 0 for an empty icon or a picture the system cannot use.
+    TIconHandle Handle() const { return image_ ? image_->Handle() : 0; }
+    // The stored icon file; empty for an empty icon.
+    const std::vector<std::uint8_t>& Data() const;
+
+    void Assign(TPersistent& source) override;
+    // Reads an icon file from the stream's position to its end.
+    // EInvalidGraphic "Icon image is not valid" when it is not one.
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) override;
+    void Clear();
+
+private:
+    TSharedRef<TIconImage> image_;
+};
+
+}  // namespace skl

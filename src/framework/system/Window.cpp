@@ -1,0 +1,27 @@
+#include "framework/system/Window.h"
+
+#include "framework/application/Application.h"
+
+namespace skl {
+
+TCreateParams UtilityWindow() {
+    TCreateParams params;
+    params.WindowClass = "SkelvoraUtilWindow";
+    params.Style = ws::Popup;
+    params.ExStyle = wsex::ToolWindow;
+    params.X = params.Y = params.Width = params.Height = 0;
+    return params;
+}
+
+void TWindow::Dispatch(TMessage& message) noexcept {
+    try {
+        if (handler_)
+            handler_(message);
+        else
+            DefaultHandler(message);
+    } catch (...) {
+        Application().HandleException();
+    }
+}
+
+}  // namespace skl
