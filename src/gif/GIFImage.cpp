@@ -117,6 +117,11 @@ bool TGIFImage::Empty() {
     return !codeData || codeData->Length() == 0;
 }
 
+const std::vector<TRGBQuad>* TGIFImage::Palette() {
+    TGIFFrame* frame = CurrentFrame();
+    return frame ? frame->FrameBitmap().Palette() : nullptr;
+}
+
 bool TGIFImage::Transparent() {
     return TGraphic::Transparent() &&
            std::any_of(frames_.begin(), frames_.end(), [](const auto& frame) { return frame->TransparentKey != clNone; });

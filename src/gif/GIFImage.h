@@ -58,6 +58,8 @@ public:
     void SetWidth(int width) override;
     void SetHeight(int height) override;
     bool Empty() override;
+    // The palette of the active frame's bitmap; none without frames.
+    const std::vector<TRGBQuad>* Palette() override;
     // The transparent switch is on and some frame has a transparent colour.
     bool Transparent() override;
     // The other picture shares this picture's header record.

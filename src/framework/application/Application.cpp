@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "framework/application/Synchronize.h"
 #include "framework/core/Exceptions.h"
 
 namespace skl {
@@ -16,6 +17,8 @@ constexpr const char* SUnknownFailure = "Unknown failure";
 TApplication::TApplication() : previous_(current) { current = this; }
 
 TApplication::~TApplication() {
+    // Workers waiting for this loop are let go before the forms that own them end.
+    if (syncWindow_) CloseSynchronize();
     while (!forms_.empty()) forms_.pop_back();
     Finalize();
     current = previous_;
@@ -61,6 +64,18 @@ void TApplication::Run() {
 }
 
 void TApplication::Terminate() { PostQuit(); }
+
+void TApplication::EnableSynchronize() {
+    if (syncWindow_) return;
+    syncWindow_ = std::make_unique<TWindow>([this](TMessage& message) {
+        if (message.Msg == wm::Null)
+            RunSynchronizedCalls();
+        else
+            syncWindow_->DefaultHandler(message);
+    });
+    syncWindow_->Create(UtilityWindow());
+    OpenSynchronize(syncWindow_->Handle(), wm::Null);
+}
 
 void TApplication::ProcessMessages() {
     while (ProcessMessage()) {

@@ -50,6 +50,10 @@ public:
     bool Terminated() const { return terminated_; }
     // Handles every pending message, then returns.
     void ProcessMessages();
+    // Opens the way for worker threads' Synchronize calls to this message
+    // loop (a hidden window that their calls are posted to). Call on the
+    // user-interface thread before a worker synchronises; once is enough.
+    void EnableSynchronize();
 
     // Inside a catch block: the uniform failure report of the failure being
     // handled. EAbort is never reported.
@@ -76,6 +80,7 @@ private:
     void Finalize() noexcept;
 
     std::string title_;
+    std::unique_ptr<TWindow> syncWindow_;
     std::vector<std::unique_ptr<TForm>> forms_;
     TForm* mainForm_ = nullptr;
     // Read by worker threads (the tray icon's animation) as well.

@@ -66,9 +66,26 @@ bool TThread::Suspended() const {
     return suspensions_ > 0;
 }
 
+int SystemPriority(TThreadPriority priority) {
+    constexpr int values[] = {-15, -2, -1, 0, 1, 2, 15};
+    return values[static_cast<int>(priority)];
+}
+
 void TThread::Terminate() {
     std::lock_guard hold(mutex_);
     terminated_ = true;
+    changed_.notify_all();
+}
+
+void TThread::SetPriority(TThreadPriority priority) {
+    std::lock_guard hold(mutex_);
+    priorityChanged_ = priorityChanged_ || priority != priority_;
+    priority_ = priority;
+}
+
+TThreadPriority TThread::Priority() const {
+    std::lock_guard hold(mutex_);
+    return priority_;
 }
 
 bool TThread::Terminated() const {
@@ -94,6 +111,14 @@ void TThread::WaitFor() {
 void TThread::WaitWhileSuspended() {
     std::unique_lock hold(mutex_);
     changed_.wait(hold, [this] { return suspensions_ == 0; });
+    if (!priorityChanged_) return;
+    priorityChanged_ = false;
+    SetThreadPriority(SystemPriority(priority_));
+}
+
+void TThread::WaitForTermination() {
+    std::unique_lock hold(mutex_);
+    changed_.wait(hold, [this] { return terminated_; });
 }
 
 }  // namespace skl

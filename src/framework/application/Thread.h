@@ -12,6 +12,12 @@
 
 namespace skl {
 
+// Scheduling priorities, from the system's lowest to its highest.
+enum class TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+
+// The system's number for a priority: -15, -2, -1, 0, 1, 2 or 15.
+int SystemPriority(TThreadPriority priority);
+
 class TThread {
 public:
     // Deleting through this first terminates the thread, lets it go if it is
@@ -45,6 +51,10 @@ public:
     void Terminate();
     bool Terminated() const;
 
+    // The thread takes the priority when it next leaves a suspension (and at its start).
+    void SetPriority(TThreadPriority priority);
+    TThreadPriority Priority() const;
+
     bool FreeOnTerminate() const;
     void SetFreeOnTerminate(bool value);
 
@@ -56,6 +66,8 @@ protected:
     virtual void Execute() = 0;
     // Blocks the calling body while the thread is suspended.
     void WaitWhileSuspended();
+    // Blocks the calling body until the thread is terminated.
+    void WaitForTermination();
 
 private:
     void Launch(bool suspended);
@@ -69,6 +81,8 @@ private:
     bool launched_ = false;
     bool finished_ = false;
     bool freeOnTerminate_ = false;
+    TThreadPriority priority_ = TThreadPriority::tpNormal;
+    bool priorityChanged_ = false;
 };
 
 }  // namespace skl

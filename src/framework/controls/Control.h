@@ -1,16 +1,17 @@
 #pragma once
 // Controls as state: parent, place, text, visibility, font and the mouse
 // events. A windowed control (TWinControl) mirrors this state on its window.
+#include <atomic>
+#include <cstdint>
 #include <string>
 
 #include "framework/controls/Component.h"
 #include "framework/controls/Events.h"
 #include "framework/core/Types.h"
+#include "framework/graphics/Colors.h"
 
 namespace skl {
 
-inline constexpr TColor clWindowText = 0x80000008;
-inline constexpr TColor clBtnFace = 0x8000000F;
 inline constexpr TColor clBlue = 0xFF0000;
 
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
@@ -23,6 +24,15 @@ struct TFont {
 };
 
 class TWinControl;
+
+// What a control does and how it is painted.
+enum TControlStyleFlag : std::uint8_t {
+    csClickEvents = 1,    // receives clicks
+    csCaptureMouse = 2,   // keeps the mouse while a button is held
+    csOpaque = 4,         // paints all of its rectangle: nothing of the parent shows through
+    csReplicatable = 8,   // may be painted as a copy into another control's picture
+    csDoubleClicks = 16,  // receives double clicks
+};
 
 class TControl : public TComponent {
 public:
@@ -37,7 +47,24 @@ public:
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    TRect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+    // With AutoSize, the control may change the size first (CanAutoSize).
     virtual void SetBounds(int left, int top, int width, int height);
+
+    // The control takes the size its content asks for.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
+    // Gives the control the size its content asks for, when AutoSize is set.
+    virtual void AdjustSize();
+
+    std::uint8_t ControlStyle = 0;
+    // Set while the control is painted as a copy into another control's picture.
+    std::atomic<bool> PaintCopy{false};
+
+    // With ParentColor, the parent's colour.
+    TColor Color() const;
+    void SetColor(TColor color) { color_ = color; }
+    bool ParentColor = false;
 
     const std::string& Caption() const { return caption_; }
     virtual void SetCaption(const std::string& caption) { caption_ = caption; }
@@ -57,12 +84,20 @@ public:
     virtual void Click();
     void MouseMove(TShiftState shift, int x, int y);
 
+protected:
+    // Proposes the size that AutoSize gives (width and height in, possibly
+    // changed); false keeps the size the control has.
+    virtual bool CanAutoSize(int& width, int& height);
+
 private:
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::string caption_;
-    bool visible_ = true;
+    // Read by worker threads that paint the control.
+    std::atomic<bool> visible_{true};
     bool enabled_ = true;
+    bool autoSize_ = false;
+    TColor color_ = clBtnFace;
 };
 
 }  // namespace skl

@@ -18,6 +18,12 @@ void TForm::DoCreate() {
     if (OnCreate) OnCreate(*this);
 }
 
+TForm* ParentForm(TControl& control) {
+    TControl* top = &control;
+    while (top->Parent()) top = top->Parent();
+    return dynamic_cast<TForm*>(top);
+}
+
 void TForm::Close() {
     if (Application().MainForm() == this)
         Application().Terminate();

@@ -37,4 +37,7 @@ protected:
     virtual void DoCreate();
 };
 
+// The form that holds the control, or none.
+TForm* ParentForm(TControl& control);
+
 }  // namespace skl

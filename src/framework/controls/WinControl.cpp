@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "framework/controls/GraphicControl.h"
+#include "framework/system/WindowPaint.h"
+
 namespace skl {
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
@@ -56,7 +59,28 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     if (HandleAllocated()) window_->SetBounds(left, top, width, height);
 }
 
-void TWinControl::WndProc(TMessage& message) { DefaultHandler(message); }
+void TWinControl::WndProc(TMessage& message) {
+    const bool hasGraphicControls = std::any_of(controls_.begin(), controls_.end(), [](TControl* control) {
+        return dynamic_cast<TGraphicControl*>(control) != nullptr;
+    });
+    if (message.Msg == wm::Paint && hasGraphicControls && HandleAllocated()) {
+        auto dc = BeginWindowPaint(window_->Handle());
+        PaintControls(*dc);
+        return;
+    }
+    DefaultHandler(message);
+}
+
+void TWinControl::PaintControls(TDeviceContext& dc) {
+    for (TControl* control : controls_) {
+        auto* graphic = dynamic_cast<TGraphicControl*>(control);
+        if (!graphic || !graphic->Visible()) continue;
+        const TRect shown = Intersection(Offset(graphic->BoundsRect(), dc.Origin()), dc.DeviceClip());
+        if (shown.Width() > 0 && shown.Height() > 0) graphic->PaintOn(dc);
+    }
+}
+
+void TWinControl::PaintBackground(TDeviceContext& dc) { dc.FillRect({0, 0, Width(), Height()}, Color()); }
 
 void TWinControl::DefaultHandler(TMessage& message) {
     if (window_) window_->DefaultHandler(message);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/controls/Control.h"
+#include "framework/graphics/DeviceContext.h"
 #include "framework/system/Window.h"
 
 namespace skl {
@@ -29,6 +30,11 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
 
     const std::vector<TControl*>& Controls() const { return controls_; }
+    // Paints the windowless children that meet the context's clip, the
+    // bottom one first.
+    void PaintControls(TDeviceContext& dc);
+    // Paints what the window shows beneath its children: its colour.
+    virtual void PaintBackground(TDeviceContext& dc);
     // Gives this control the keyboard focus within its top-level window.
     void SetFocus() { TopLevel().activeControl_ = this; }
     bool Focused() const { return TopLevel().activeControl_ == this; }

@@ -12,13 +12,35 @@ void TApplication::Initialize() {}
 
 void TApplication::Finalize() noexcept {}
 
+namespace {
+
+// With no message queued, the system paints an invalid window.
+bool PaintAWindow(TDesktop& desktop) {
+    TWindowHandle window;
+    {
+        std::lock_guard guard(desktop.Lock);
+        window = fake::WindowToPaint(desktop);
+        if (!window) return false;
+    }
+    SendWindowMessage(window, wm::Paint);
+    std::lock_guard guard(desktop.Lock);
+    // A window that left its paint undone is not asked again and again.
+    if (fake::TSurface* surface = fake::SurfaceOf(desktop, window)) surface->Invalid.reset();
+    return true;
+}
+
+}  // namespace
+
 bool TApplication::ProcessMessage() {
     TDesktop& desktop = Desktop();
     TQueuedMessage queued;
     TWindow* target = nullptr;
     {
-        std::lock_guard guard(desktop.Lock);
-        if (desktop.Queue.empty()) return false;
+        std::unique_lock guard(desktop.Lock);
+        if (desktop.Queue.empty()) {
+            guard.unlock();
+            return PaintAWindow(desktop);
+        }
         queued = desktop.Queue.front();
         desktop.Queue.pop_front();
         if (queued.Window == 0) {
@@ -49,6 +71,7 @@ void TApplication::PostQuit() {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     desktop.Queue.push_back({0, {wm::Quit, 0, 0, 0}});
+    desktop.Posted.notify_all();
 }
 
 void TApplication::ShowMessageBox(const std::string& text, const std::string& caption, TMessageBoxIcon icon) {

@@ -1,6 +1,9 @@
 #include "framework/fake/DesktopState.h"
 
 #include <algorithm>
+#include <chrono>
+
+#include "framework/graphics/Colors.h"
 
 namespace skl::fake {
 
@@ -15,9 +18,17 @@ void ResetDesktop() {
     desktop.Windows.clear();
     desktop.Queue.clear();
     desktop.Timers.clear();
+    desktop.Surfaces.clear();
     desktop.MessageBoxes.clear();
     desktop.IdleHandler = nullptr;
     desktop.Clock = 0;
+    desktop.RefuseTimers = false;
+}
+
+void RefuseTimers(bool refuse) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    desktop.RefuseTimers = refuse;
 }
 
 std::vector<TWindowState> Windows() {
@@ -40,6 +51,46 @@ std::vector<TMessageBoxShown> MessageBoxesShown() {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     return desktop.MessageBoxes;
+}
+
+TSurface* SurfaceOf(TDesktop& desktop, TWindowHandle window) {
+    const auto found = desktop.Windows.find(window);
+    if (found == desktop.Windows.end()) return nullptr;
+    const TWindowState& state = found->second.second;
+    TSurface& surface = desktop.Surfaces[window];
+    TBitmap& pixels = surface.Pixels;
+    if (pixels.Width() != state.Width || pixels.Height() != state.Height) {
+        pixels.SetSize(std::max(state.Width, 0), std::max(state.Height, 0));
+        pixels.Canvas().Brush.Color = clBtnFace;
+        pixels.Canvas().FillRect({0, 0, state.Width, state.Height});
+    }
+    return &surface;
+}
+
+TWindowHandle WindowToPaint(TDesktop& desktop) {
+    for (auto& [handle, surface] : desktop.Surfaces)
+        if (surface.Invalid && WindowVisible(handle)) return handle;
+    return 0;
+}
+
+TColor WindowPixel(TWindowHandle window, int x, int y) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    TSurface* surface = SurfaceOf(desktop, window);
+    return surface ? surface->Pixels.Canvas().Pixel(x, y) : clNone;
+}
+
+std::optional<TRect> InvalidRect(TWindowHandle window) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    const auto found = desktop.Surfaces.find(window);
+    return found == desktop.Surfaces.end() ? std::nullopt : found->second.Invalid;
+}
+
+bool WaitForPendingMessages(std::size_t count) {
+    TDesktop& desktop = Desktop();
+    std::unique_lock guard(desktop.Lock);
+    return desktop.Posted.wait_for(guard, std::chrono::seconds(10), [&] { return desktop.Queue.size() >= count; });
 }
 
 std::size_t PendingMessages() {

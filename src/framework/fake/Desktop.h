@@ -33,6 +33,8 @@ struct TMessageBoxShown {
 };
 
 // A fresh desktop: no window, message, timer, message box or idle handler.
+// When the queue is empty, the message loop paints an invalid visible window
+// (wm::Paint) before it goes idle, as the system does.
 void ResetDesktop();
 
 // The windows alive, oldest first.
@@ -43,11 +45,23 @@ std::vector<TMessageBoxShown> MessageBoxesShown();
 
 std::size_t PendingMessages();
 
+// While set, the system has no window timer left to give.
+void RefuseTimers(bool refuse);
 // The period of a window's timer, when it is set.
 std::optional<unsigned> TimerPeriod(TWindowHandle window, unsigned id);
 // Moves the clock on. Each timer that came due posts one wm::Timer, unless
 // one is still waiting in the queue: like the system's, ticks never pile up.
 void AdvanceClock(unsigned milliseconds);
+
+// What the window's client area shows now: the pixels painted on it, the
+// button face colour where nothing was painted.
+TColor WindowPixel(TWindowHandle window, int x, int y);
+// The part of the window that waits for a paint, when there is one.
+std::optional<TRect> InvalidRect(TWindowHandle window);
+
+// Waits until at least `count` messages are queued; false when that does not
+// happen within a few seconds.
+bool WaitForPendingMessages(std::size_t count = 1);
 
 // Called by the message loop whenever the queue is empty, so that a test can
 // act as the user. Without one, or when it posts nothing, Run returns.

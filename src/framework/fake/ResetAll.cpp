@@ -31,6 +31,7 @@ void ResetAll() {
     HoldSleeps(false);
     ClearSleepRequests();
     RefuseThreadCreation(false);
+    ClearPriorities();
     SetUniversalTimeOfDay({});
     SetScreenBitsPerPixel(32);
     SetScreenCursor(TCursor::Default);

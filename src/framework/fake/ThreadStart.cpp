@@ -16,6 +16,7 @@ struct Threads {
     std::condition_variable ended;
     bool refuse = false;
     int running = 0;
+    std::vector<int> priorities;
 };
 
 Threads& State() {
@@ -40,9 +41,24 @@ bool WaitForThreadsToEnd() {
     return State().ended.wait_for(guard, std::chrono::seconds(10), [] { return State().running == 0; });
 }
 
+std::vector<int> PrioritiesSet() {
+    std::lock_guard guard(State().mutex);
+    return State().priorities;
+}
+
+void ClearPriorities() {
+    std::lock_guard guard(State().mutex);
+    State().priorities.clear();
+}
+
 }  // namespace skl::fake
 
 namespace skl {
+
+void SetThreadPriority(int priority) {
+    std::lock_guard guard(fake::State().mutex);
+    fake::State().priorities.push_back(priority);
+}
 
 void StartThread(std::function<void()> body) {
     auto& state = fake::State();

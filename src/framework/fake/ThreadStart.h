@@ -1,6 +1,8 @@
 #pragma once
 // Threads of the headless backend: counted, so that a test can wait until
 // every thread has ended, and refusable, to test a failed creation.
+#include <vector>
+
 #include "framework/system/ThreadStart.h"
 
 namespace skl::fake {
@@ -11,5 +13,8 @@ void RefuseThreadCreation(bool refuse);
 int RunningThreads();
 // Waits until no thread runs; false when that does not happen within a few seconds.
 bool WaitForThreadsToEnd();
+// The priorities threads gave themselves, in order; cleared by ClearPriorities.
+std::vector<int> PrioritiesSet();
+void ClearPriorities();
 
 }  // namespace skl::fake

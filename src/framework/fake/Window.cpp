@@ -2,6 +2,7 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/fake/DesktopState.h"
+#include "framework/system/WindowPaint.h"
 
 namespace skl {
 
@@ -56,11 +57,16 @@ TWindow::~TWindow() {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     desktop.Windows.erase(handle_);
+    desktop.Surfaces.erase(handle_);
     std::erase_if(desktop.Timers, [this](const auto& timer) { return timer.first.first == handle_; });
     std::erase_if(desktop.Queue, [this](const auto& queued) { return queued.Window == handle_; });
 }
 
-void TWindow::DefaultHandler(TMessage& message) { message.Result = message.Msg == wm::NcCreate ? 1 : 0; }
+void TWindow::DefaultHandler(TMessage& message) {
+    message.Result = message.Msg == wm::NcCreate ? 1 : 0;
+    // The system's default paint takes the invalid area as painted.
+    if (message.Msg == wm::Paint) BeginWindowPaint(handle_);
+}
 
 void TWindow::SetText(const std::string& text) {
     Update(handle_, [&](TWindowState& state) { state.Caption = text; });
@@ -86,6 +92,7 @@ void TWindow::SetBounds(int x, int y, int width, int height) {
 bool TWindow::SetTimer(unsigned id, unsigned milliseconds) {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
+    if (desktop.RefuseTimers) return false;
     desktop.Timers[{handle_, id}] = {milliseconds, desktop.Clock + milliseconds};
     return true;
 }
@@ -111,9 +118,15 @@ std::string WindowText(TWindowHandle window) {
 }
 
 bool WindowVisible(TWindowHandle window) {
-    bool visible = false;
-    Update(window, [&](TWindowState& state) { visible = state.Visible; });
-    return visible;
+    // As on the system: a window shows only while its parents show too.
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    for (auto found = desktop.Windows.find(window); found != desktop.Windows.end();
+         found = desktop.Windows.find(found->second.second.Parent)) {
+        if (!found->second.second.Visible) return false;
+        if (found->second.second.Parent == 0) return true;
+    }
+    return false;
 }
 
 std::vector<TWindowHandle> ChildWindows(TWindowHandle parent) {
@@ -130,6 +143,7 @@ bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam
     std::lock_guard guard(desktop.Lock);
     if (!desktop.Windows.contains(window)) return false;
     desktop.Queue.push_back({window, {msg, wParam, lParam, 0}});
+    desktop.Posted.notify_all();
     return true;
 }
 

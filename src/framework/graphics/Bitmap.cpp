@@ -1,7 +1,9 @@
 #include "framework/graphics/Bitmap.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <typeinfo>
 
 #include "framework/core/Exceptions.h"
 
@@ -10,6 +12,7 @@ namespace skl {
 namespace {
 
 constexpr std::int64_t MaxImageBytes = 0x7FFFFFFF;  // the header's image size is 32 bits
+std::atomic<bool> lockingDraw{false};
 
 }  // namespace
 
@@ -42,6 +45,10 @@ int TBitmap::Height() { return image_ ? image_->Header.biHeight : 0; }
 void TBitmap::SetWidth(int width) { SetSize(width, Height()); }
 void TBitmap::SetHeight(int height) { SetSize(Width(), height); }
 bool TBitmap::Empty() { return !image_ || Width() == 0 || Height() == 0; }
+
+const std::vector<TRGBQuad>* TBitmap::Palette() {
+    return image_ && !image_->ColorTable.empty() ? &image_->ColorTable : nullptr;
+}
 
 void TBitmap::SetSize(int width, int height) {
     if (width == Width() && height == Height()) return;
@@ -84,9 +91,13 @@ void TBitmap::SetTransparentColor(TColor color) {
     Changed();
 }
 
+void EnableLockingBitmapDraw() { lockingDraw = true; }
+bool LockingBitmapDraw() { return lockingDraw; }
+
 void TBitmap::Draw(TCanvas& canvas, const TRect& rect) {
     if (Empty()) return;
-    std::lock_guard<TCanvas> lock(canvas_);
+    std::unique_lock<TCanvas> lock(canvas_, std::defer_lock);
+    if (lockingDraw && typeid(*this) == typeid(TBitmap)) lock.lock();
     canvas.CopyBitmap(rect, *this, {0, 0, Width(), Height()}, Transparent() ? transparentColor_ : clNone);
 }
 

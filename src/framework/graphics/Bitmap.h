@@ -61,6 +61,8 @@ public:
     void SetHeight(int height) override;
     void SetSize(int width, int height);
     bool Empty() override;
+    // The colour table of a palette format; none for 24 bits.
+    const std::vector<TRGBQuad>* Palette() override;
 
     TPixelFormat PixelFormat() const { return format_; }
     void SetPixelFormat(TPixelFormat format);
@@ -79,9 +81,9 @@ public:
     TColor TransparentColor() const { return transparentColor_; }
     void SetTransparentColor(TColor color);
 
-    // Draws the image scaled into the rectangle, holding this bitmap's canvas
-    // lock meanwhile, so that no other thread draws on the image while it is
-    // read.
+    // Draws the image scaled into the rectangle. Once the locking draw is on,
+    // a TBitmap holds its own canvas's lock meanwhile, so that no other
+    // thread draws on the image while it is read.
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
     void Assign(TPersistent& source) override;
@@ -100,5 +102,11 @@ private:
     TColor transparentColor_ = clDefault;
     TCanvas canvas_{this};
 };
+
+// Switches on, for the rest of the process, the locking draw of TBitmap
+// (not of classes derived from it): from the first picture drawn by a worker
+// thread on, every draw of a bitmap takes its canvas's lock.
+void EnableLockingBitmapDraw();
+bool LockingBitmapDraw();
 
 }  // namespace skl

@@ -10,6 +10,7 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Colors.h"
+#include "framework/graphics/DeviceContext.h"
 
 namespace skl {
 
@@ -130,11 +131,6 @@ TColor Combine(TCopyMode mode, TColor source, TColor destination) {
     return source;
 }
 
-// The part of `rect` that lies on a surface of width x height.
-TRect Clip(const TRect& rect, int width, int height) {
-    return {std::max(rect.Left, 0), std::max(rect.Top, 0), std::min(rect.Right, width), std::min(rect.Bottom, height)};
-}
-
 // The source coordinate that destination coordinate `at` of a span of
 // `length` shows, scaled from a source span starting at `from` of
 // `sourceLength`.
@@ -144,9 +140,14 @@ int SourceAt(int at, int length, int from, int sourceLength) {
 
 }  // namespace
 
+TRect TCanvas::Area(const TRect& rect) const {
+    const TRect area = Intersection(Offset(rect, origin_), {0, 0, surface_->Width(), surface_->Height()});
+    return clip_ ? Intersection(area, *clip_) : area;
+}
+
 void TCanvas::FillRect(const TRect& rect) {
     if (!surface_ || surface_->Empty()) return;
-    const TRect area = Clip(rect, surface_->Width(), surface_->Height());
+    const TRect area = Area(rect);
     const TColor color = PaintedRGB(Brush.Color);
     PixelWriter out(*surface_);
     for (int y = area.Top; y < area.Bottom; ++y) {
@@ -164,17 +165,18 @@ void TCanvas::StretchDraw(const TRect& rect, TGraphic& graphic) { graphic.Draw(*
 void TCanvas::CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source, TColor key) {
     if (!surface_ || surface_->Empty() || bitmap.Empty()) return;
     if (dest.Width() <= 0 || dest.Height() <= 0 || source.Width() <= 0 || source.Height() <= 0) return;
+    const TRect placed = Offset(dest, origin_);
     PixelWriter out(*surface_);  // first: drawing a bitmap on itself reads the image it writes
     const PixelReader in(*bitmap.Image());
     if (key == clDefault) key = in.At(0, in.Height() - 1);
     else if (key != clNone) key = PaintedRGB(key);
 
-    const TRect area = Clip(dest, surface_->Width(), surface_->Height());
+    const TRect area = Area(dest);
     std::vector<int> columns;
     for (int x = area.Left; x < area.Right; ++x)
-        columns.push_back(SourceAt(x - dest.Left, dest.Width(), source.Left, source.Width()));
+        columns.push_back(SourceAt(x - placed.Left, placed.Width(), source.Left, source.Width()));
     for (int y = area.Top; y < area.Bottom; ++y) {
-        const int sourceY = SourceAt(y - dest.Top, dest.Height(), source.Top, source.Height());
+        const int sourceY = SourceAt(y - placed.Top, placed.Height(), source.Top, source.Height());
         if (sourceY < 0 || sourceY >= in.Height()) continue;
         out.SelectRow(y);
         for (int x = area.Left; x < area.Right; ++x) {
@@ -188,6 +190,8 @@ void TCanvas::CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source
 }
 
 TColor TCanvas::Pixel(int x, int y) {
+    x += origin_.X;
+    y += origin_.Y;
     if (!surface_ || x < 0 || y < 0 || x >= surface_->Width() || y >= surface_->Height()) return clNone;
     return PixelReader(*surface_->Image()).At(x, y);
 }

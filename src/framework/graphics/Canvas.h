@@ -6,6 +6,7 @@
 // window.
 #include <cstdint>
 #include <mutex>
+#include <optional>
 
 #include "framework/core/Types.h"
 
@@ -54,6 +55,11 @@ public:
 
     // The bitmap drawn on; none while the canvas has nothing to draw on.
     TBitmap* Surface() const { return surface_; }
+    // The surface point on which the canvas's (0, 0) lands.
+    TPoint Origin() const { return origin_; }
+    // The part of the surface that drawing may change, in surface
+    // coordinates; none means all of it.
+    const std::optional<TRect>& Clip() const { return clip_; }
 
     // Fills the rectangle with the brush colour.
     void FillRect(const TRect& rect);
@@ -72,11 +78,20 @@ public:
     TColor Pixel(int x, int y);
 
 protected:
-    void SetSurface(TBitmap* surface) { surface_ = surface; }
+    void SetSurface(TBitmap* surface, TPoint origin = {}, std::optional<TRect> clip = std::nullopt) {
+        surface_ = surface;
+        origin_ = origin;
+        clip_ = clip;
+    }
 
 private:
+    // The surface area that a drawing of `rect` (canvas coordinates) may change.
+    TRect Area(const TRect& rect) const;
+
     std::recursive_mutex lock_;
     TBitmap* surface_;
+    TPoint origin_;
+    std::optional<TRect> clip_;
 };
 
 }  // namespace skl

@@ -3,6 +3,7 @@
 // progress notification.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "framework/graphics/Canvas.h"
 #include "framework/core/Persistent.h"
@@ -24,6 +25,9 @@ public:
     virtual void SetWidth(int width) = 0;
     virtual void SetHeight(int height) = 0;
     virtual bool Empty() = 0;
+    // The colours the picture needs a palette screen to show; none for a
+    // picture that needs none.
+    virtual const std::vector<TRGBQuad>* Palette() { return nullptr; }
     // Whether the picture leaves some of its pixels see-through when drawn.
     virtual bool Transparent() { return transparent_; }
     virtual void SetTransparent(bool transparent);

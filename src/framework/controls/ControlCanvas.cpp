@@ -1,0 +1,22 @@
+#include "framework/controls/ControlCanvas.h"
+
+#include "framework/controls/Control.h"
+
+namespace skl {
+
+void TControlCanvas::Take(TDeviceContext& dc) {
+    dc_ = &dc;
+    if (TBitmap* bitmap = dc.Bitmap()) return SetSurface(bitmap, dc.Origin(), dc.DeviceClip());
+    buffer_ = std::make_unique<TBitmap>();
+    buffer_->SetSize(control_.Width(), control_.Height());
+    SetSurface(buffer_.get(), {}, Offset(dc.DeviceClip(), {-dc.Origin().X, -dc.Origin().Y}));
+}
+
+void TControlCanvas::Release() {
+    if (buffer_) dc_->PutBitmap(0, 0, *buffer_);
+    buffer_.reset();
+    dc_ = nullptr;
+    SetSurface(nullptr);
+}
+
+}  // namespace skl

@@ -1,0 +1,135 @@
+#include "framework/controls/ThreadedTimer.h"
+
+#include <algorithm>
+
+#include "framework/application/Application.h"
+#include "framework/controls/WindowTimer.h"
+#include "framework/core/Exceptions.h"
+
+namespace skl {
+
+namespace {
+constexpr unsigned TimerId = 1;
+}
+
+TThreadedTimer::TThreadedTimer(TComponent* owner)
+    : TComponent(owner), link_(std::make_shared<threadedtimer::TTimerLink>(this)) {
+    Application().EnableSynchronize();
+    worker_ = TThread::Make<threadedtimer::TTimerThread>(true, link_).release();
+}
+
+TThreadedTimer::~TThreadedTimer() {
+    BeginDestruction();
+    EndTicks();
+    {
+        std::lock_guard hold(link_->Mutex);
+        link_->Owner = nullptr;
+        if (worker_->Suspended()) worker_->Resume();
+        worker_->Terminate();
+    }
+    if (timerWindow_) timerWindow_->KillTimer(TimerId);
+}
+
+void TThreadedTimer::SetEnabled(bool enabled) {
+    if (enabled_.exchange(enabled) == enabled) return;
+    Rearm();
+}
+
+void TThreadedTimer::SetInterval(std::uint32_t interval) {
+    if (interval_.exchange(interval) == interval) return;
+    Rearm();
+}
+
+void TThreadedTimer::SetThreaded(bool threaded) {
+    if (threaded_.exchange(threaded) == threaded) return;
+    Rearm();
+}
+
+void TThreadedTimer::SetThreadPriority(TThreadPriority priority) {
+    if (priority_.exchange(priority) == priority) return;
+    if (threaded_) Rearm();
+}
+
+bool TThreadedTimer::HasOnTimer() const {
+    std::lock_guard hold(link_->Mutex);
+    return static_cast<bool>(onTimer_);
+}
+
+void TThreadedTimer::SetOnTimer(TNotifyEvent handler) {
+    bool setOrCleared;
+    {
+        std::lock_guard hold(link_->Mutex);
+        setOrCleared = static_cast<bool>(onTimer_) != static_cast<bool>(handler);
+        onTimer_ = std::move(handler);
+    }
+    if (setOrCleared) Rearm();
+}
+
+void TThreadedTimer::FireTick() {
+    if (!enabled_ || ending_) return;
+    TNotifyEvent handler;
+    {
+        std::lock_guard hold(link_->Mutex);
+        handler = onTimer_;
+    }
+    if (handler) handler(*this);
+}
+
+void TThreadedTimer::RunSynchronized(const std::function<void()>& method) {
+    if (InMainThread())
+        method();
+    else
+        Synchronize(method, &link_->Channel);
+}
+
+void TThreadedTimer::EndTicks() {
+    ending_ = true;
+    enabled_ = false;
+    {
+        std::lock_guard hold(link_->Mutex);
+        onTimer_ = nullptr;
+    }
+    // A tick that waits for this thread is let go before this thread waits for the tick.
+    CloseSyncChannel(link_->Channel);
+    std::lock_guard tick(link_->TickMutex);
+}
+
+// The worker pauses, and only between ticks; on the worker itself (a tick
+// that changes the timer) it goes on with the tick.
+void TThreadedTimer::PauseWorker() {
+    if (!worker_->Suspended()) worker_->Suspend();
+}
+
+void TThreadedTimer::Rearm() {
+    std::lock_guard hold(link_->Mutex);
+    if (ending_) return;
+    const bool ticking = interval_ != 0 && enabled_ && onTimer_;
+    PauseWorker();
+    if (!threaded_) return ArmWindowTimer(ticking);
+    if (timerWindow_) {
+        timerWindow_->KillTimer(TimerId);
+        timerWindow_.reset();
+    }
+    worker_->SetInterval(interval_);
+    if (!ticking) return;
+    worker_->SetPriority(priority_);
+    worker_->Resume();
+}
+
+void TThreadedTimer::ArmWindowTimer(bool ticking) {
+    if (timerWindow_) {
+        timerWindow_->KillTimer(TimerId);
+    } else {
+        timerWindow_ = std::make_unique<TWindow>([this](TMessage& message) {
+            if (message.Msg == wm::Timer)
+                FireTick();
+            else
+                timerWindow_->DefaultHandler(message);
+        });
+        timerWindow_->Create(UtilityWindow());
+    }
+    if (ticking && !timerWindow_->SetTimer(TimerId, std::min(interval_.load(), MaxTimerInterval)))
+        throw EOutOfResources(SNoTimers);
+}
+
+}  // namespace skl

@@ -1,0 +1,93 @@
+// The headless windows paint on surfaces in memory that a test can read.
+#include "framework/system/WindowPaint.h"
+
+#include <mutex>
+
+#include "framework/fake/DesktopState.h"
+#include "framework/graphics/Colors.h"
+
+namespace skl {
+
+using fake::Desktop;
+using fake::TDesktop;
+using fake::TSurface;
+
+namespace {
+
+// A context on a window's surface. The surface may go with its window while
+// the context lives; painting then lands nowhere.
+class TSurfaceDC final : public TDeviceContext {
+public:
+    TSurfaceDC(TWindowHandle window, const TRect& bounds) : TDeviceContext(bounds), window_(window) {}
+
+protected:
+    void Blit(TPoint at, TBitmap& bitmap, const TRect& source) override {
+        TDesktop& desktop = Desktop();
+        std::lock_guard guard(desktop.Lock);
+        if (TSurface* surface = fake::SurfaceOf(desktop, window_)) {
+            std::lock_guard<TCanvas> hold(bitmap.Canvas());
+            surface->Pixels.Canvas().CopyBitmap({at.X, at.Y, at.X + source.Width(), at.Y + source.Height()}, bitmap,
+                                                source);
+        }
+    }
+    void Fill(const TRect& area, TColor color) override {
+        TDesktop& desktop = Desktop();
+        std::lock_guard guard(desktop.Lock);
+        if (TSurface* surface = fake::SurfaceOf(desktop, window_)) {
+            surface->Pixels.Canvas().Brush.Color = color;
+            surface->Pixels.Canvas().FillRect(area);
+        }
+    }
+
+private:
+    TWindowHandle window_;
+};
+
+TRect Bounds(TSurface& surface) { return {0, 0, surface.Pixels.Width(), surface.Pixels.Height()}; }
+
+TRect Union(const TRect& a, const TRect& b) {
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
+
+}  // namespace
+
+std::unique_ptr<TDeviceContext> BeginWindowPaint(TWindowHandle window) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    TSurface* surface = fake::SurfaceOf(desktop, window);
+    if (!surface) return std::make_unique<TSurfaceDC>(window, TRect{});
+    auto dc = std::make_unique<TSurfaceDC>(window, Bounds(*surface));
+    const TRect invalid = surface->Invalid.value_or(TRect{});
+    dc->IntersectClip(invalid);
+    if (surface->Erase) dc->FillRect(invalid, clBtnFace);
+    surface->Invalid.reset();
+    surface->Erase = false;
+    return dc;
+}
+
+std::unique_ptr<TDeviceContext> WindowDC(TWindowHandle window) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    TSurface* surface = fake::SurfaceOf(desktop, window);
+    if (!surface) return nullptr;
+    return std::make_unique<TSurfaceDC>(window, Bounds(*surface));
+}
+
+void InvalidateWindowRect(TWindowHandle window, const TRect& rect, bool erase) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    TSurface* surface = fake::SurfaceOf(desktop, window);
+    if (!surface) return;
+    const TRect area = Intersection(rect, Bounds(*surface));
+    if (area.Width() <= 0 || area.Height() <= 0) return;
+    surface->Invalid = surface->Invalid ? Union(*surface->Invalid, area) : area;
+    surface->Erase = surface->Erase || erase;
+}
+
+void UpdateWindow(TWindowHandle window) {
+    if (!fake::InvalidRect(window)) return;
+    SendWindowMessage(window, wm::Paint);
+}
+
+}  // namespace skl

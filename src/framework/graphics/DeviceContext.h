@@ -1,0 +1,74 @@
+#pragma once
+// Where painting lands: the client area of a window, or a bitmap in memory.
+// Painting is given in logical coordinates: the origin puts logical (0, 0) on
+// a point of the device, and nothing lands outside the clip.
+#include "framework/core/Types.h"
+
+namespace skl {
+
+class TBitmap;
+
+class TDeviceContext {
+public:
+    virtual ~TDeviceContext() = default;
+    TDeviceContext(const TDeviceContext&) = delete;
+    TDeviceContext& operator=(const TDeviceContext&) = delete;
+
+    // The device point on which logical (0, 0) lands.
+    TPoint Origin() const { return origin_; }
+    void SetOrigin(TPoint origin) { origin_ = origin; }
+    // Narrows the clip to a rectangle in logical coordinates.
+    void IntersectClip(const TRect& rect);
+    // The clip in device coordinates.
+    const TRect& DeviceClip() const { return clip_; }
+
+    // Origin and clip, to be put back after a change.
+    struct TState {
+        TPoint Origin;
+        TRect Clip;
+    };
+    TState State() const { return {origin_, clip_}; }
+    void SetState(const TState& state);
+
+    // Copies the whole bitmap with its top-left corner at logical (x, y).
+    void PutBitmap(int x, int y, TBitmap& bitmap);
+    // Fills a logical rectangle with a colour.
+    void FillRect(const TRect& rect, TColor color);
+
+    // The bitmap painted on, for a context in memory; none for a window's.
+    virtual TBitmap* Bitmap() { return nullptr; }
+
+protected:
+    // A device of `bounds` (device coordinates), all of it in the clip.
+    explicit TDeviceContext(const TRect& bounds) : clip_(bounds) {}
+    // Copies the part `source` of the bitmap to device point `at`; the part
+    // lies inside the bitmap and lands inside the clip.
+    virtual void Blit(TPoint at, TBitmap& bitmap, const TRect& source) = 0;
+    // Fills a device rectangle inside the clip.
+    virtual void Fill(const TRect& area, TColor color) = 0;
+
+private:
+    TPoint origin_;
+    TRect clip_;
+};
+
+// The intersection of two rectangles; empty (zero width or height) when they
+// do not meet.
+TRect Intersection(const TRect& a, const TRect& b);
+TRect Offset(const TRect& rect, TPoint by);
+
+// A context that paints on a bitmap in memory, in software.
+class TBitmapDC final : public TDeviceContext {
+public:
+    explicit TBitmapDC(TBitmap& bitmap);
+    TBitmap* Bitmap() override { return &bitmap_; }
+
+protected:
+    void Blit(TPoint at, TBitmap& bitmap, const TRect& source) override;
+    void Fill(const TRect& area, TColor color) override;
+
+private:
+    TBitmap& bitmap_;
+};
+
+}  // namespace skl

@@ -1,0 +1,304 @@
+#include "gif/GIFAnimator.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "framework/graphics/Colors.h"
+#include "framework/system/Window.h"
+#include "gif/BlitTransparent.h"
+#include "gif/PaintUnderlay.h"
+
+namespace skl {
+
+namespace {
+
+constexpr std::uint32_t ShortestDelay = 50;
+constexpr std::uint32_t LongestDelay = 10000;
+constexpr std::uint8_t RestoreToBackground = 2;
+constexpr std::uint8_t RestoreToPrevious = 3;
+
+}  // namespace
+
+TGIFAnimator::TGIFAnimator(TComponent* owner)
+    : TImageControl(owner), image_(nullptr), timer_(Make<TThreadedTimer>()) {
+    SetAutoSize(true);
+    image_ = std::make_unique<TGIFImage>();
+    Picture = image_.get();
+    image_->OnChange = [this](TGraphic&) { GIFChanged(); };
+}
+
+TGIFAnimator::~TGIFAnimator() {
+    BeginDestruction();
+    onStart_ = onStop_ = onChange_ = nullptr;
+    SetOnFrameChanged(nullptr);
+    SetAnimate(false);
+    timer_.EndTicks();
+    frameCache_.reset();
+    image_->OnChange = nullptr;
+    Picture = nullptr;
+    image_.reset();
+}
+
+bool TGIFAnimator::AsyncDrawing() {
+    std::lock_guard hold(ControlLock());
+    return async_;
+}
+
+void TGIFAnimator::SetAsyncDrawing(bool async) {
+    std::lock_guard hold(ControlLock());
+    if (async == async_) return;
+    if (async) EnableLockingBitmapDraw();
+    timer_.SetSyncEvent(!async);
+    async_ = async;
+}
+
+void TGIFAnimator::SetAnimate(bool animate) {
+    if (animate == animate_) return;
+    if (animate) {
+        timer_.SetOnTimer([this](TComponent&) { AdvanceFrame(); });
+        timer_.SetEnabled(true);
+        animate_ = timer_.Enabled();
+        DoStart();
+        return;
+    }
+    timer_.SetEnabled(false);
+    timer_.SetOnTimer(nullptr);
+    animate_ = false;
+    DoStop();
+    ImageUpdated();
+}
+
+bool TGIFAnimator::Center() {
+    std::lock_guard hold(ControlLock());
+    return center_;
+}
+
+bool TGIFAnimator::Stretch() {
+    std::lock_guard hold(ControlLock());
+    return stretch_;
+}
+
+bool TGIFAnimator::Transparent() {
+    std::lock_guard hold(ControlLock());
+    return transparent_;
+}
+
+void TGIFAnimator::SetCenter(bool center) { SetDisplayFlag(&TGIFAnimator::center_, center); }
+void TGIFAnimator::SetStretch(bool stretch) { SetDisplayFlag(&TGIFAnimator::stretch_, stretch); }
+void TGIFAnimator::SetTransparent(bool transparent) { SetDisplayFlag(&TGIFAnimator::transparent_, transparent); }
+
+void TGIFAnimator::SetDisplayFlag(bool TGIFAnimator::*flag, bool value) {
+    {
+        std::lock_guard hold(ControlLock());
+        if (this->*flag == value) return;
+        this->*flag = value;
+    }
+    ImageUpdated();
+    if (animate_) Repaint();
+}
+
+int TGIFAnimator::FrameIndex() {
+    std::lock_guard hold(ControlLock());
+    return frameIndex_;
+}
+
+void TGIFAnimator::SetFrameIndex(int index) {
+    {
+        std::lock_guard hold(ControlLock());
+        if (index == frameIndex_ || index >= image_->FrameCount() || index < 0) return;
+        frameIndex_ = index;
+        timer_.SetInterval(FrameDelay());
+    }
+    DoFrameChanged();
+    ImageUpdated();
+}
+
+void TGIFAnimator::SetImage(TGIFImage& image) {
+    std::lock_guard hold(ControlLock());
+    image_->Assign(image);
+}
+
+void TGIFAnimator::SetOnFrameChanged(TNotifyEvent handler) {
+    std::lock_guard hold(ControlLock());
+    onFrameChanged_ = std::move(handler);
+}
+
+void TGIFAnimator::GIFChanged() {
+    {
+        std::lock_guard hold(ControlLock());
+        cacheIndex_ = -1;
+        frameCache_.reset();
+        cacheColor_ = clNone;
+        frameIndex_ = image_->ActiveFrame();
+        if (frameIndex_ >= 0 && image_->FrameCount() > 0) timer_.SetInterval(FrameDelay());
+    }
+    ImageUpdated();
+    DoChange();
+}
+
+std::uint32_t TGIFAnimator::FrameDelay() {
+    std::lock_guard hold(ControlLock());
+    const int count = image_->FrameCount();
+    if (frameIndex_ < 0 || frameIndex_ >= count || count < 2) return 0;
+    return std::clamp<std::uint32_t>(image_->FrameAt(frameIndex_).DelayMs, ShortestDelay, LongestDelay);
+}
+
+const std::vector<TRGBQuad>* TGIFAnimator::Palette() { return image_->Empty() ? nullptr : image_->Palette(); }
+
+void TGIFAnimator::AdjustSize() {
+    if (!AutoSize() || !image_ || image_->Empty()) return;
+    SetBounds(Left(), Top(), image_->LogicalWidth(), image_->LogicalHeight());
+}
+
+bool TGIFAnimator::CanAutoSize(int& width, int& height) {
+    if (image_ && !image_->Empty()) {
+        width = image_->LogicalWidth();
+        height = image_->LogicalHeight();
+    }
+    return true;
+}
+
+void TGIFAnimator::DoChange() {
+    if (onChange_) onChange_(*this);
+}
+
+void TGIFAnimator::DoFrameChanged() {
+    if (onFrameChanged_) onFrameChanged_(*this);
+}
+
+void TGIFAnimator::DoStart() {
+    if (onStart_) onStart_(*this);
+}
+
+void TGIFAnimator::DoStop() {
+    if (onStop_) onStop_(*this);
+}
+
+void TGIFAnimator::AdvanceFrame() {
+    std::unique_lock control(ControlLock());
+    const TWindowHandle window = ParentWindow();
+    if (PaintCopy || !Visible() || image_->FrameCount() < 2 || !window) return;
+    frameIndex_ = frameIndex_ < image_->FrameCount() - 1 ? frameIndex_ + 1 : 0;
+    const bool async = async_;
+    if (async && onFrameChanged_) {
+        // The user-interface thread may itself be waiting for this control:
+        // the lock is not held while the event runs there.
+        control.unlock();
+        timer_.RunSynchronized([this] { DoFrameChanged(); });
+        control.lock();
+    }
+    std::exception_ptr failure;
+    {
+        std::lock_guard<TCanvas> canvas(Canvas());
+        try {
+            if (!async) DoFrameChanged();
+            // The frames go on while the window is hidden; only their painting waits.
+            if (WindowVisible(window)) PaintNow();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    if (frameIndex_ >= 0 && frameIndex_ < image_->FrameCount()) timer_.SetInterval(FrameDelay());
+    if (failure) std::rethrow_exception(failure);
+    const bool stop = !loop_ && frameIndex_ == 0;
+    control.unlock();
+    if (stop) timer_.RunSynchronized([this] { StopAtEnd(); });
+}
+
+void TGIFAnimator::StopAtEnd() { SetAnimate(false); }
+
+void TGIFAnimator::Paint() { PaintWithBackground(); }
+
+void TGIFAnimator::RenderImage() {
+    TGIFImage& image = *image_;
+    if (image.Transparent() || image.Empty()) PaintUnderlay(this, Canvas());
+    if (image.Empty() || image.LogicalWidth() <= 0 || image.LogicalHeight() <= 0) return;
+    TColor key = clNone;
+    TBitmap& picture = ComposeFrame(frameIndex_, key);
+    std::lock_guard<TCanvas> hold(picture.Canvas());
+    const int width = picture.Width();
+    const int height = picture.Height();
+    TRect dest{0, 0, width, height};
+    if (stretch_)
+        dest = {0, 0, Width(), Height()};
+    else if (center_)
+        dest = Offset(dest, {(Width() - width) / 2, (Height() - height) / 2});
+    if (key == clNone || !transparent_)
+        Canvas().CopyBitmap(dest, picture, {0, 0, width, height});
+    else
+        BlitTransparent(Canvas(), dest.Left, dest.Top, dest.Width(), dest.Height(), picture, 0, 0, width, height, key);
+}
+
+TRect TGIFAnimator::FrameRect(int index) {
+    TGIFFrame& frame = image_->FrameAt(index);
+    return {frame.FramePos.X, frame.FramePos.Y, frame.FramePos.X + frame.FrameWidth(),
+            frame.FramePos.Y + frame.FrameHeight()};
+}
+
+TColor TGIFAnimator::Background(TColor& key) {
+    TGIFImage& image = *image_;
+    const int active = image.ActiveFrame();
+    const TColor activeKey = active >= 0 && active < image.FrameCount() ? image.FrameAt(active).TransparentKey : clNone;
+    if (activeKey != clNone) {
+        // The composed picture holds 24 bits: it shows every colour as it is.
+        key = PaintedRGB(activeKey);
+        return ToPaletteRGB(key);
+    }
+    if (image.BackdropColor() != clNone && image.Transparent()) return ToPaletteRGB(image.BackdropColor());
+    return ToPaletteRGB(clWindow);
+}
+
+TBitmap& TGIFAnimator::ComposeFrame(int k, TColor& key) {
+    std::lock_guard control(ControlLock());
+    TGIFImage& image = *image_;
+    k = std::clamp(k, 0, image.FrameCount() - 1);
+    const bool incremental = frameCache_ && cacheIndex_ >= 0 && cacheIndex_ == k - 1 &&
+                             image.FrameAt(cacheIndex_).Disposal != RestoreToPrevious;
+    std::unique_ptr<TBitmap> fresh;
+    if (incremental) {
+        key = cacheColor_;
+    } else {
+        frameCache_.reset();
+        fresh = std::make_unique<TBitmap>();
+    }
+    TBitmap& bitmap = incremental ? *frameCache_ : *fresh;
+    {
+        std::lock_guard<TCanvas> hold(bitmap.Canvas());
+        TCanvas& canvas = bitmap.Canvas();
+        if (!incremental) {
+            const int width = image.LogicalWidth();
+            const int height = image.LogicalHeight();
+            bitmap.SetSize(width, height);
+            canvas.Brush.Color = Background(key);
+            canvas.FillRect({0, 0, width, height});
+            // The last frame that hides everything before it starts the picture.
+            int start = 0;
+            for (int i = k; i >= 1 && start == 0; --i) {
+                TGIFFrame& frame = image.FrameAt(i);
+                if (frame.FrameWidth() == width && frame.FrameHeight() == height &&
+                    (frame.TransparentKey == clNone || (frame.Disposal == RestoreToBackground && i < k)))
+                    start = i;
+            }
+            for (int j = start; j < k; ++j) {
+                const std::uint8_t disposal = image.FrameAt(j).Disposal;
+                if (disposal < RestoreToBackground)
+                    image.FrameAt(j).DrawFrame(canvas, FrameRect(j), true);
+                else if (disposal == RestoreToBackground && j > start)
+                    canvas.FillRect(FrameRect(j));
+            }
+        } else if (image.FrameAt(k - 1).Disposal == RestoreToBackground) {
+            canvas.FillRect(FrameRect(k - 1));
+        }
+        image.FrameAt(k).DrawFrame(canvas, FrameRect(k), true);
+        if (!incremental && key != clNone && transparent_) {
+            bitmap.SetTransparentColor(ToPaletteRGB(key));
+            bitmap.SetTransparent(true);
+        }
+    }
+    if (fresh) frameCache_ = std::move(fresh);
+    cacheIndex_ = k;
+    cacheColor_ = key;
+    return *frameCache_;
+}
+
+}  // namespace skl

@@ -1,0 +1,91 @@
+#include "gif/ImageControl.h"
+
+#include "framework/application/Synchronize.h"
+#include "framework/controls/Form.h"
+#include "framework/system/Foreground.h"
+#include "framework/system/WindowPaint.h"
+
+namespace skl {
+
+TImageControl::TImageControl(TComponent* owner) : TGraphicControl(owner) {
+    ControlStyle |= csClickEvents | csCaptureMouse | csOpaque | csReplicatable | csDoubleClicks;
+    SetBounds(Left(), Top(), Width(), 105);
+    SetBounds(Left(), Top(), 105, Height());
+    ParentColor = true;
+}
+
+void TImageControl::SetBounds(int left, int top, int width, int height) {
+    std::lock_guard hold(lock_);
+    TGraphicControl::SetBounds(left, top, width, height);
+}
+
+void TImageControl::PaintWithBackground() {
+    TCanvas& canvas = Canvas();
+    canvas.Brush.Color = Color();
+    canvas.FillRect({0, 0, Width(), Height()});
+    const std::thread::id before = painter_.exchange(std::this_thread::get_id());
+    try {
+        RenderImage();
+    } catch (...) {
+        painter_ = before;
+        throw;
+    }
+    painter_ = before;
+}
+
+void TImageControl::WndProc(TMessage& message) {
+    if (message.Msg != wm::Paint) return TGraphicControl::WndProc(message);
+    // The control's state first, then its canvas: the order a worker's tick
+    // takes them in, so that a paint here and a tick there never wait on
+    // each other crosswise.
+    std::lock_guard control(lock_);
+    if (bufferedPaint_) return TGraphicControl::WndProc(message);
+    if (!message.WParam) return;
+    auto& target = *reinterpret_cast<TDeviceContext*>(message.WParam);
+    std::lock_guard<TCanvas> canvas(Canvas());
+    TBitmap offscreen;
+    offscreen.SetSize(Width(), Height());
+    TBitmapDC memory(offscreen);
+    bufferedPaint_ = true;
+    message.WParam = reinterpret_cast<std::uintptr_t>(&memory);
+    try {
+        WndProc(message);
+    } catch (...) {
+        message.WParam = 0;
+        bufferedPaint_ = false;
+        throw;
+    }
+    message.WParam = 0;
+    bufferedPaint_ = false;
+    target.PutBitmap(0, 0, offscreen);
+}
+
+void TImageControl::PaintNow() {
+    if (InMainThread()) return Repaint();
+    if (auto dc = WindowDC(ParentWindow())) PaintOn(*dc);
+}
+
+bool TImageControl::NotifyPaletteChange() {
+    if (!Visible() || !Picture || !Picture->PaletteModified) return false;
+    if (!Palette()) {
+        Picture->PaletteModified = false;
+        return false;
+    }
+    TForm* form = ParentForm(*this);
+    if (!form || !form->HandleAllocated() || ActiveWindow() != form->Handle()) return false;
+    if (Drawing())
+        SendWindowMessage(form->Handle(), wm::QueryNewPalette);
+    else
+        PostWindowMessage(form->Handle(), wm::QueryNewPalette);
+    Picture->PaletteModified = false;
+    return true;
+}
+
+void TImageControl::ImageUpdated() {
+    if (Destroying()) return;
+    AdjustSize();
+    if (Picture && NotifyPaletteChange() && Drawing()) Update();
+    if (!Drawing()) Invalidate();
+}
+
+}  // namespace skl

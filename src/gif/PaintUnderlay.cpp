@@ -1,0 +1,53 @@
+#include "gif/PaintUnderlay.h"
+
+#include "framework/controls/WinControl.h"
+
+namespace skl {
+
+namespace {
+
+// Marks a control as painted into another one's picture while it lives.
+class TPaintCopy {
+public:
+    explicit TPaintCopy(TControl& control) : control_(control) { control_.PaintCopy = true; }
+    ~TPaintCopy() { control_.PaintCopy = false; }
+    TPaintCopy(const TPaintCopy&) = delete;
+    TPaintCopy& operator=(const TPaintCopy&) = delete;
+
+private:
+    TControl& control_;
+};
+
+bool Meet(const TRect& a, const TRect& b) {
+    const TRect both = Intersection(a, b);
+    return both.Width() > 0 && both.Height() > 0;
+}
+
+}  // namespace
+
+void PaintUnderlay(TGraphicControl* control, TControlCanvas& canvas) {
+    TDeviceContext* dc = canvas.DC();
+    if (!control || !control->Parent() || !dc) return;
+    TWinControl& parent = *control->Parent();
+    const TPaintCopy parentCopy(parent);
+    const TDeviceContext::TState state = dc->State();
+    try {
+        // From here on the context speaks the parent's coordinates.
+        dc->SetOrigin({dc->Origin().X - control->Left(), dc->Origin().Y - control->Top()});
+        dc->IntersectClip({0, 0, parent.Width(), parent.Height()});
+        parent.PaintBackground(*dc);
+        for (TControl* child : parent.Controls()) {
+            if (child == control) break;
+            auto* sibling = dynamic_cast<TGraphicControl*>(child);
+            if (!sibling || !sibling->Visible() || !Meet(sibling->BoundsRect(), control->BoundsRect())) continue;
+            const TPaintCopy siblingCopy(*sibling);
+            sibling->PaintOn(*dc);
+        }
+    } catch (...) {
+        dc->SetState(state);
+        throw;
+    }
+    dc->SetState(state);
+}
+
+}  // namespace skl
