@@ -28,12 +28,14 @@ void TTimerThread::Execute() {
 }
 
 void TTimerThread::Tick() {
-    std::unique_lock hold(link_->Mutex);
-    TThreadedTimer* owner = link_->Owner;
-    if (Closing() || !owner->Enabled()) return;
     // The timer does not go while the tick runs: its destruction waits for this lock.
     std::lock_guard tick(link_->TickMutex);
-    hold.unlock();
+    TThreadedTimer* owner;
+    {
+        std::lock_guard hold(link_->Mutex);
+        owner = link_->Owner;
+        if (Closing() || !owner->Enabled()) return;
+    }
     try {
         if (owner->SyncEvent())
             owner->RunSynchronized([owner] { owner->FireTick(); });

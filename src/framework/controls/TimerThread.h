@@ -23,7 +23,7 @@ struct TTimerLink {
     std::mutex Mutex;
     // None once the timer is being destroyed.
     TThreadedTimer* Owner;
-    // Held by the worker for the whole of a tick.
+    // Held by the worker for the whole of a tick; taken before Mutex.
     std::mutex TickMutex;
     // The worker's calls to the user-interface thread.
     TSyncChannel Channel;

@@ -48,6 +48,12 @@ bool WaitForWaitingSleeps(int count) {
     return State().changed.wait_for(guard, std::chrono::seconds(10), [&] { return State().waiting >= count; });
 }
 
+bool WaitForSleepRequests(std::size_t count) {
+    std::unique_lock guard(State().mutex);
+    return State().changed.wait_for(guard, std::chrono::seconds(10),
+                                    [&] { return State().requests.size() >= count; });
+}
+
 std::vector<std::uint32_t> SleepRequests() {
     std::lock_guard guard(State().mutex);
     return State().requests;
@@ -66,6 +72,7 @@ void SleepEx(std::uint32_t milliseconds) {
     auto& state = fake::State();
     std::unique_lock guard(state.mutex);
     state.requests.push_back(milliseconds);
+    state.changed.notify_all();
     if (!state.held) {
         guard.unlock();
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));

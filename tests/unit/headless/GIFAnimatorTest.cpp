@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "AnimatorFixture.h"
+#include "framework/graphics/Colors.h"
+
+using namespace skl;
+
+namespace {
+
+class GIFAnimator : public AnimatorFixture {
+protected:
+    // Notes every event of the animator.
+    void Listen() {
+        animator->SetOnChange([this](TComponent&) { events.push_back("change"); });
+        animator->SetOnFrameChanged([this](TComponent&) {
+            events.push_back("frame " + std::to_string(animator->FrameIndex()));
+            eventThread = std::this_thread::get_id();
+        });
+        animator->SetOnStart([this](TComponent&) { events.push_back("start"); });
+        animator->SetOnStop([this](TComponent&) { events.push_back("stop"); });
+    }
+    std::vector<std::string> TakeEvents() { return std::exchange(events, {}); }
+
+    std::vector<std::string> events;
+    std::thread::id eventThread;
+};
+
+using Events = std::vector<std::string>;
+
+}  // namespace
+
+TEST_F(GIFAnimator, StartsStillAndTakesThePicturesSize) {
+    TGIFAnimator fresh(nullptr);
+    EXPECT_FALSE(fresh.Animate());
+    EXPECT_FALSE(fresh.AsyncDrawing());
+    EXPECT_TRUE(fresh.AutoSize());
+    EXPECT_FALSE(fresh.Center());
+    EXPECT_EQ(fresh.FrameIndex(), 0);
+    EXPECT_TRUE(fresh.Loop());
+    EXPECT_FALSE(fresh.Stretch());
+    EXPECT_TRUE(fresh.Transparent());
+    EXPECT_TRUE(fresh.Image().Empty());
+    EXPECT_EQ(fresh.BoundsRect(), (TRect{0, 0, 105, 105}));
+
+    Load(SolidAnimation(30, 12, {{1}, {2}}));
+    EXPECT_EQ(animator->BoundsRect(), (TRect{8, 8, 38, 20}));
+    animator->SetBounds(1, 2, 50, 50);
+    EXPECT_EQ(animator->BoundsRect(), (TRect{1, 2, 31, 14}));
+    animator->SetAutoSize(false);
+    animator->SetBounds(1, 2, 50, 50);
+    EXPECT_EQ(animator->BoundsRect(), (TRect{1, 2, 51, 52}));
+}
+
+TEST_F(GIFAnimator, SettersRaiseTheirEventsInOrder) {
+    Listen();
+    application.ProcessMessages();
+    Load(SolidAnimation(20, 10, {{1}, {2}, {3}}));
+    EXPECT_EQ(TakeEvents(), Events{"change"});
+    EXPECT_EQ(fake::InvalidRect(Window()), (TRect{8, 8, 28, 18}));
+
+    animator->SetFrameIndex(2);
+    animator->SetFrameIndex(2);
+    animator->SetFrameIndex(3);
+    animator->SetFrameIndex(-1);
+    EXPECT_EQ(animator->FrameIndex(), 2);
+    EXPECT_EQ(TakeEvents(), Events{"frame 2"});
+
+    animator->SetAnimate(true);
+    animator->SetAnimate(true);
+    EXPECT_TRUE(animator->Animate());
+    EXPECT_EQ(TakeEvents(), Events{"start"});
+    animator->SetAnimate(false);
+    animator->SetAnimate(false);
+    EXPECT_EQ(TakeEvents(), Events{"stop"});
+
+    animator->SetCenter(true);
+    animator->SetStretch(true);
+    animator->SetTransparent(false);
+    animator->SetLoop(false);
+    EXPECT_TRUE(TakeEvents().empty());
+    EXPECT_TRUE(animator->Center());
+    EXPECT_TRUE(animator->Stretch());
+    EXPECT_FALSE(animator->Transparent());
+    EXPECT_FALSE(animator->Loop());
+}
+
+TEST_F(GIFAnimator, EachFrameStaysForItsDelayWithinFiftyMillisecondsToTenSeconds) {
+    Load(SolidAnimation(20, 10, {{1, 0}, {2, 3}, {3, 20}, {4, 1500}}));
+    std::vector<std::uint32_t> delays;
+    for (int i = 0; i < 4; ++i) {
+        animator->SetFrameIndex(i);
+        delays.push_back(animator->FrameDelay());
+    }
+    EXPECT_EQ(delays, (std::vector<std::uint32_t>{50, 50, 200, 10000}));
+
+    // The first change comes a whole delay of the frame shown after the start.
+    animator->SetFrameIndex(2);
+    animator->SetAnimate(true);
+    held::AwaitSleep(1);
+    EXPECT_EQ(fake::SleepRequests(), std::vector<std::uint32_t>{200});
+
+    Load(SolidAnimation(20, 10, {{1, 20}}));
+    EXPECT_EQ(animator->FrameDelay(), 0u) << "one frame never changes";
+}
+
+TEST_F(GIFAnimator, APictureOfOneFrameNeverAnimatesThoughAnimateReadsTrue) {
+    Listen();
+    Load(SolidAnimation(20, 10, {{1, 20}}));
+    TakeEvents();
+    animator->SetAnimate(true);
+    EXPECT_TRUE(animator->Animate());
+    EXPECT_EQ(TakeEvents(), Events{"start"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(fake::SleepRequests().empty()) << "the worker stays paused";
+}
+
+TEST_F(GIFAnimator, TheWorkerAdvancesAndPaintsEachFrameIntoTheWindow) {
+    Load(SolidAnimation(20, 10, {{1}, {2}, {3}}));
+    animator->SetAsyncDrawing(true);
+    PaintAll();
+    EXPECT_EQ(Shown(), ColorOf(1));
+    animator->SetAnimate(true);
+    held::AwaitSleep(1);
+    held::Tick();
+    EXPECT_EQ(animator->FrameIndex(), 1);
+    EXPECT_EQ(Shown(), ColorOf(2));
+    EXPECT_EQ(fake::InvalidRect(Window()), std::nullopt) << "painted straight, not through the loop";
+    held::Tick();
+    held::Tick();
+    EXPECT_EQ(animator->FrameIndex(), 0);
+    EXPECT_EQ(Shown(), ColorOf(1));
+    EXPECT_TRUE(animator->Animate()) << "a looping animation never stops";
+    EXPECT_EQ(Pixel(7, 10), Face);
+    EXPECT_EQ(Pixel(28, 10), Face);
+}
+
+TEST_F(GIFAnimator, WithoutAsyncDrawingEachFrameChangesInTheMessageLoop) {
+    Listen();
+    Load(SolidAnimation(20, 10, {{1}, {2}}));
+    TakeEvents();
+    animator->SetAnimate(true);
+    held::AwaitSleep(1);
+    fake::ReleaseSleeps(1);
+    ASSERT_TRUE(fake::WaitForPendingMessages());
+    EXPECT_EQ(animator->FrameIndex(), 0);
+    application.ProcessMessages();
+    EXPECT_EQ(animator->FrameIndex(), 1);
+    EXPECT_EQ(Shown(), ColorOf(2));
+    EXPECT_EQ(TakeEvents(), (Events{"start", "frame 1"}));
+    EXPECT_EQ(eventThread, std::this_thread::get_id());
+}
+
+TEST_F(GIFAnimator, WithoutLoopOnePassEndsOnFrameZero) {
+    for (const bool async : {true, false}) {
+        SCOPED_TRACE(async);
+        Listen();
+        Load(SolidAnimation(20, 10, {{1}, {2}, {3}}));
+        animator->SetAsyncDrawing(async);
+        animator->SetLoop(false);
+        const std::size_t slept = fake::SleepRequests().size();
+        animator->SetAnimate(true);
+        held::AwaitSleep(slept + 1);
+        held::SynchronisedTick(application);
+        held::SynchronisedTick(application);
+        fake::ReleaseSleeps(1);
+        // Without AsyncDrawing the whole tick is one call to the loop; with
+        // it, the worker hands over the frame's event, then the stop.
+        for (int call = 0; call < 2 && animator->Animate(); ++call) {
+            ASSERT_TRUE(fake::WaitForPendingMessages());
+            application.ProcessMessages();
+        }
+        EXPECT_FALSE(animator->Animate());
+        EXPECT_EQ(animator->FrameIndex(), 0);
+        EXPECT_EQ(Shown(), ColorOf(1));
+        EXPECT_EQ(TakeEvents(), (Events{"change", "start", "frame 1", "frame 2", "frame 0", "stop"}));
+        EXPECT_EQ(eventThread, std::this_thread::get_id());
+    }
+}
+
+TEST_F(GIFAnimator, TheFrameChangedEventWaitsForTheLoopWithoutHoldingTheControl) {
+    Listen();
+    Load(SolidAnimation(20, 10, {{1}, {2}}));
+    animator->SetAsyncDrawing(true);
+    animator->SetAnimate(true);
+    held::AwaitSleep(1);
+    TakeEvents();
+    fake::ReleaseSleeps(1);
+    ASSERT_TRUE(fake::WaitForPendingMessages());
+    // The worker waits for the event; the control's state stays reachable meanwhile.
+    EXPECT_EQ(animator->FrameIndex(), 1);
+    animator->SetCenter(true);
+    application.ProcessMessages();
+    held::AwaitSleep(2);
+    EXPECT_EQ(TakeEvents(), Events{"frame 1"});
+    EXPECT_EQ(eventThread, std::this_thread::get_id());
+    EXPECT_EQ(Shown(), ColorOf(2));
+}
+
+TEST_F(GIFAnimator, AHiddenControlHoldsItsFrameAndAHiddenWindowGetsNothingPainted) {
+    Load(SolidAnimation(20, 10, {{1}, {2}, {3}}));
+    animator->SetAsyncDrawing(true);
+    PaintAll();
+    animator->SetAnimate(true);
+    held::AwaitSleep(1);
+    animator->Hide();
+    held::Tick();
+    EXPECT_EQ(animator->FrameIndex(), 0);
+    animator->Show();
+    held::Tick();
+    EXPECT_EQ(animator->FrameIndex(), 1);
+    EXPECT_EQ(Shown(), ColorOf(2));
+
+    form.Hide();
+    held::Tick();
+    EXPECT_EQ(animator->FrameIndex(), 2) << "the frames go on";
+    EXPECT_EQ(Shown(), ColorOf(2)) << "nothing is painted that nobody can see";
+    form.Show();
+    PaintAll();
+    EXPECT_EQ(Shown(), ColorOf(3));
+}
+
+TEST_F(GIFAnimator, CenterAndStretchPlaceThePictureInTheControl) {
+    gifbuild::GifBuilder gif;
+    gifbuild::Frame frame;
+    frame.width = 4;
+    frame.height = 2;
+    frame.pixels = {1, 2, 3, 4, 5, 6, 7, 8};
+    frame.lzw.minCodeSize = 4;
+    Load(gif.Screen(4, 2, 4).Image(frame).Trailer().Bytes());
+    animator->SetAutoSize(false);
+    animator->SetBounds(8, 8, 2, 6);
+    animator->SetCenter(true);
+    PaintAll();
+    // Wider than the control: the picture sits at (-1, 2) and is cut.
+    EXPECT_EQ(Row(9, 7, 11), (std::vector<TColor>{Face, Face, Face, Face}));
+    EXPECT_EQ(Row(10, 7, 11), (std::vector<TColor>{Face, ColorOf(2), ColorOf(3), Face}));
+    EXPECT_EQ(Row(11, 7, 11), (std::vector<TColor>{Face, ColorOf(6), ColorOf(7), Face}));
+    EXPECT_EQ(Pixel(8, 8), SystemColor(15)) << "the parent's colour around the picture";
+
+    animator->SetBounds(8, 8, 8, 4);
+    animator->SetStretch(true);
+    PaintAll();
+    EXPECT_EQ(Row(8, 8, 16), (std::vector<TColor>{ColorOf(1), ColorOf(1), ColorOf(2), ColorOf(2), ColorOf(3),
+                                                   ColorOf(3), ColorOf(4), ColorOf(4)}));
+    EXPECT_EQ(Pixel(8, 11), ColorOf(5));
+}
+
+TEST_F(GIFAnimator, AnEmptyPictureShowsWhatLiesBeneath) {
+    form.SetColor(0x00FF00);
+    animator->SetAutoSize(false);
+    PaintAll();
+    EXPECT_EQ(Shown(), 0x00FF00u);
+}
