@@ -279,12 +279,15 @@ TBitmap& TGIFAnimator::ComposeFrame(int k, TColor& key) {
                     (frame.TransparentKey == clNone || (frame.Disposal == RestoreToBackground && i < k)))
                     start = i;
             }
+            // Disposals the format leaves undefined (4 to 7) leave the frame
+            // in place, as the step from one frame to the next does.
             for (int j = start; j < k; ++j) {
                 const std::uint8_t disposal = image.FrameAt(j).Disposal;
-                if (disposal < RestoreToBackground)
+                if (disposal == RestoreToBackground) {
+                    if (j > start) canvas.FillRect(FrameRect(j));
+                } else if (disposal != RestoreToPrevious) {
                     image.FrameAt(j).DrawFrame(canvas, FrameRect(j), true);
-                else if (disposal == RestoreToBackground && j > start)
-                    canvas.FillRect(FrameRect(j));
+                }
             }
         } else if (image.FrameAt(k - 1).Disposal == RestoreToBackground) {
             canvas.FillRect(FrameRect(k - 1));

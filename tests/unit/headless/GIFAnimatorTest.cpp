@@ -254,3 +254,19 @@ TEST_F(GIFAnimator, AnEmptyPictureShowsWhatLiesBeneath) {
     PaintAll();
     EXPECT_EQ(Shown(), 0x00FF00u);
 }
+
+TEST_F(GIFAnimator, ATransparentPictureShowsTheParentThroughItsTransparentColour) {
+    gifbuild::GifBuilder gif;
+    gifbuild::Frame frame;
+    frame.width = 3;
+    frame.height = 1;
+    frame.pixels = {1, 2, 1};
+    frame.lzw.minCodeSize = 4;
+    Load(gif.Screen(3, 1, 4).GraphicControl(1, 10, 1).Image(frame).Trailer().Bytes());
+    form.SetColor(0x00FF00);
+    PaintAll();
+    EXPECT_EQ(Row(8, 7, 12), (std::vector<TColor>{Face, 0x00FF00, ColorOf(2), 0x00FF00, Face}));
+    animator->SetTransparent(false);
+    PaintAll();
+    EXPECT_EQ(Row(8, 7, 12), (std::vector<TColor>{Face, ColorOf(1), ColorOf(2), ColorOf(1), Face}));
+}
