@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -131,6 +132,37 @@ TColor Combine(TCopyMode mode, TColor source, TColor destination) {
     return source;
 }
 
+// Rows of a bitmap image; row 0 is the top row.
+const std::uint8_t* RowOf(const TBitmapImage& image, int y) {
+    return image.Bits() + (image.Header.biHeight - 1 - static_cast<std::int64_t>(y)) * image.Pitch();
+}
+
+// A copy at the source's own size onto a 24-bit surface, the common case
+// (frames onto a composed picture, a picture onto a paint buffer), without
+// the general path's choices for every pixel. Destination x shows source
+// x + shift.X; `area` lies on the surface and, shifted, in the source.
+template <int Bits>
+void CopyUnscaledTo24(TBitmap& surface, const TBitmapImage& source, const TRect& area, TPoint shift, TColor key) {
+    const ColorTable colors = ColorsOf(source);
+    const int count = area.Width();
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        const std::uint8_t* in = RowOf(source, y + shift.Y);
+        std::uint8_t* out = surface.ScanLine(y) + 3 * area.Left;
+        const int from = area.Left + shift.X;
+        if (Bits == 24 && key == clNone) {
+            std::memmove(out, in + 3 * from, static_cast<std::size_t>(3 * count));
+            continue;
+        }
+        for (int i = 0; i < count; ++i, out += 3) {
+            const TColor color = ColorAt(in, from + i, Bits, colors);
+            if (color == key) continue;
+            out[0] = static_cast<std::uint8_t>(color >> 16);
+            out[1] = static_cast<std::uint8_t>(color >> 8);
+            out[2] = static_cast<std::uint8_t>(color);
+        }
+    }
+}
+
 // The source coordinate that destination coordinate `at` of a span of
 // `length` shows, scaled from a source span starting at `from` of
 // `sourceLength`.
@@ -148,8 +180,18 @@ TRect TCanvas::Area(const TRect& rect) const {
 void TCanvas::FillRect(const TRect& rect) {
     if (!surface_ || surface_->Empty()) return;
     const TRect area = Area(rect);
+    if (area.Width() <= 0 || area.Height() <= 0) return;
     const TColor color = PaintedRGB(Brush.Color);
     PixelWriter out(*surface_);
+    if (surface_->PixelFormat() == TPixelFormat::pf24bit) {
+        // One row painted, the others copied from it.
+        out.SelectRow(area.Top);
+        for (int x = area.Left; x < area.Right; ++x) out.Put(x, color);
+        const std::uint8_t* first = surface_->ScanLine(area.Top) + 3 * area.Left;
+        for (int y = area.Top + 1; y < area.Bottom; ++y)
+            std::copy_n(first, 3 * area.Width(), surface_->ScanLine(y) + 3 * area.Left);
+        return;
+    }
     for (int y = area.Top; y < area.Bottom; ++y) {
         out.SelectRow(y);
         for (int x = area.Left; x < area.Right; ++x) out.Put(x, color);
@@ -172,6 +214,19 @@ void TCanvas::CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source
     else if (key != clNone) key = PaintedRGB(key);
 
     const TRect area = Area(dest);
+    if (CopyMode == TCopyMode::cmSrcCopy && surface_->PixelFormat() == TPixelFormat::pf24bit &&
+        placed.Width() == source.Width() && placed.Height() == source.Height()) {
+        const TPoint shift{source.Left - placed.Left, source.Top - placed.Top};
+        const TRect inSource = Offset({0, 0, in.Width(), in.Height()}, {-shift.X, -shift.Y});
+        const TRect shown = Intersection(area, inSource);
+        if (shown.Width() <= 0 || shown.Height() <= 0) return;
+        switch (bitmap.Image()->Header.biBitCount) {
+            case 24: return CopyUnscaledTo24<24>(*surface_, *bitmap.Image(), shown, shift, key);
+            case 8: return CopyUnscaledTo24<8>(*surface_, *bitmap.Image(), shown, shift, key);
+            case 4: return CopyUnscaledTo24<4>(*surface_, *bitmap.Image(), shown, shift, key);
+            default: return CopyUnscaledTo24<1>(*surface_, *bitmap.Image(), shown, shift, key);
+        }
+    }
     std::vector<int> columns;
     for (int x = area.Left; x < area.Right; ++x)
         columns.push_back(SourceAt(x - placed.Left, placed.Width(), source.Left, source.Width()));
