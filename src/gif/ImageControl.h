@@ -18,8 +18,6 @@ public:
     const char* ClassName() const override { return "TImageControl"; }
 
     // The control lock: re-entrant, taken before the canvas's lock.
-    void LockControl() { lock_.lock(); }
-    void UnlockControl() { lock_.unlock(); }
     std::recursive_mutex& ControlLock() { return lock_; }
 
     void SetBounds(int left, int top, int width, int height) override;

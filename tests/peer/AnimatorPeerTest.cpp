@@ -67,7 +67,7 @@ void ExpectSameComposition(const std::string& bytes) {
             TBitmap& composed = animator.ComposeFrame(k, key);
             ASSERT_EQ(composed.Width(), file->SWidth);
             ASSERT_EQ(composed.Height(), file->SHeight);
-            EXPECT_EQ(Pixels(composed), expected[k]) << "frame " << k << (pass == 0 ? " in order" : " after a jump");
+            EXPECT_EQ(Pixels(composed), expected[static_cast<std::size_t>(k)]) << "frame " << k << (pass == 0 ? " in order" : " after a jump");
         }
     }
 }
@@ -122,8 +122,9 @@ TEST(AnimatorPeer, FullFramesStartTheCompositionAfresh) {
     gif.Screen(32, 24, 6).Loop(0);
     for (int i = 0; i < 24; ++i) {
         const bool full = i % 5 == 0;
-        Frame frame = full ? PatternFrame(32, 24, 64, 100 + i, 6)
-                           : Placed(PatternFrame(4 + i, 3 + i / 2, 64, 100 + i, 6), i % 9, i % 7);
+        const auto seed = static_cast<std::uint32_t>(100 + i);
+        Frame frame = full ? PatternFrame(32, 24, 64, seed, 6)
+                           : Placed(PatternFrame(4 + i, 3 + i / 2, 64, seed, 6), i % 9, i % 7);
         gif.GraphicControl(i % 4, 3, i % 3 == 0 ? 9 : -1).Image(frame);
     }
     ExpectSameComposition(gif.Trailer().Bytes());

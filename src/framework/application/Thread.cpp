@@ -83,10 +83,6 @@ void TThread::SetPriority(TThreadPriority priority) {
     priority_ = priority;
 }
 
-TThreadPriority TThread::Priority() const {
-    std::lock_guard hold(mutex_);
-    return priority_;
-}
 
 bool TThread::Terminated() const {
     std::lock_guard hold(mutex_);

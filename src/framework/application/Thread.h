@@ -53,7 +53,6 @@ public:
 
     // The thread takes the priority when it next leaves a suspension (and at its start).
     void SetPriority(TThreadPriority priority);
-    TThreadPriority Priority() const;
 
     bool FreeOnTerminate() const;
     void SetFreeOnTerminate(bool value);

@@ -50,11 +50,6 @@ void TThreadedTimer::SetThreadPriority(TThreadPriority priority) {
     if (threaded_) Rearm();
 }
 
-bool TThreadedTimer::HasOnTimer() const {
-    std::lock_guard hold(link_->Mutex);
-    return static_cast<bool>(onTimer_);
-}
-
 void TThreadedTimer::SetOnTimer(TNotifyEvent handler) {
     bool setOrCleared;
     {

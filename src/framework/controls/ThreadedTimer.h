@@ -28,7 +28,6 @@ public:
     void SetEnabled(bool enabled);
     std::uint32_t Interval() const { return interval_; }
     void SetInterval(std::uint32_t interval);
-    bool HasOnTimer() const;
     // Replacing one handler by another keeps the ticks as they are.
     void SetOnTimer(TNotifyEvent handler);
     // Threaded ticks run on the user-interface thread (the worker waits) or on the worker.

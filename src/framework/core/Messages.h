@@ -26,7 +26,6 @@ inline constexpr unsigned SetText = 0x000C;
 inline constexpr unsigned Paint = 0x000F;
 inline constexpr unsigned Close = 0x0010;
 inline constexpr unsigned Quit = 0x0012;
-inline constexpr unsigned EraseBkgnd = 0x0014;
 inline constexpr unsigned CancelMode = 0x001F;
 inline constexpr unsigned NcCreate = 0x0081;
 inline constexpr unsigned Timer = 0x0113;

@@ -8,8 +8,8 @@
 namespace skl::fake {
 
 TDesktop& Desktop() {
-    static TDesktop desktop;
-    return desktop;
+    static TDesktop* desktop = new TDesktop;  // outlives windows and threads at exit
+    return *desktop;
 }
 
 void ResetDesktop() {

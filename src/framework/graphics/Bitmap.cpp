@@ -92,7 +92,6 @@ void TBitmap::SetTransparentColor(TColor color) {
 }
 
 void EnableLockingBitmapDraw() { lockingDraw = true; }
-bool LockingBitmapDraw() { return lockingDraw; }
 
 void TBitmap::Draw(TCanvas& canvas, const TRect& rect) {
     if (Empty()) return;

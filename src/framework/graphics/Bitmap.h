@@ -107,6 +107,5 @@ private:
 // (not of classes derived from it): from the first picture drawn by a worker
 // thread on, every draw of a bitmap takes its canvas's lock.
 void EnableLockingBitmapDraw();
-bool LockingBitmapDraw();
 
 }  // namespace skl

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <future>
 #include <string>
 #include <thread>
 
@@ -269,4 +270,16 @@ TEST_F(GIFAnimator, ATransparentPictureShowsTheParentThroughItsTransparentColour
     animator->SetTransparent(false);
     PaintAll();
     EXPECT_EQ(Row(8, 7, 12), (std::vector<TColor>{Face, ColorOf(1), ColorOf(2), ColorOf(1), Face}));
+}
+
+TEST_F(GIFAnimator, FromTheFirstAsyncDrawingOnABitmapIsNotDrawnWhileAnotherThreadHoldsIt) {
+    TBitmap picture, target;
+    picture.SetSize(2, 2);
+    target.SetSize(2, 2);
+    animator->SetAsyncDrawing(true);
+    picture.Canvas().Lock();
+    auto drawn = std::async(std::launch::async, [&] { target.Canvas().Draw(0, 0, picture); });
+    EXPECT_EQ(drawn.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
+    picture.Canvas().Unlock();
+    drawn.get();
 }
