@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "framework/application/Synchronize.h"
 #include "framework/graphics/Colors.h"
 #include "framework/system/Window.h"
 #include "gif/BlitTransparent.h"
@@ -64,6 +65,10 @@ void TGIFAnimator::SetAnimate(bool animate) {
     timer_.SetEnabled(false);
     timer_.SetOnTimer(nullptr);
     animate_ = false;
+    {
+        std::lock_guard hold(ControlLock());
+        resting_ = false;
+    }
     DoStop();
     ImageUpdated();
 }
@@ -176,8 +181,15 @@ void TGIFAnimator::DoStop() {
 
 void TGIFAnimator::AdvanceFrame() {
     std::unique_lock control(ControlLock());
+    if (PaintCopy || image_->FrameCount() < 2) return;
     const TWindowHandle window = ParentWindow();
-    if (PaintCopy || !Visible() || image_->FrameCount() < 2 || !window) return;
+    if (!Visible() || !window || !WindowVisible(window)) {
+        // Nobody can see the frames: the timer rests until the control is
+        // painted again, so that a hidden animation costs nothing.
+        resting_ = true;
+        timer_.SetEnabled(false);
+        return;
+    }
     frameIndex_ = frameIndex_ < image_->FrameCount() - 1 ? frameIndex_ + 1 : 0;
     const bool async = async_;
     if (async && onFrameChanged_) {
@@ -192,8 +204,7 @@ void TGIFAnimator::AdvanceFrame() {
         std::lock_guard<TCanvas> canvas(Canvas());
         try {
             if (!async) DoFrameChanged();
-            // The frames go on while the window is hidden; only their painting waits.
-            if (WindowVisible(window)) PaintNow();
+            PaintNow();
         } catch (...) {
             failure = std::current_exception();
         }
@@ -207,7 +218,14 @@ void TGIFAnimator::AdvanceFrame() {
 
 void TGIFAnimator::StopAtEnd() { SetAnimate(false); }
 
-void TGIFAnimator::Paint() { PaintWithBackground(); }
+void TGIFAnimator::Paint() {
+    // Painted on the user-interface thread, the control is seen again.
+    if (resting_ && InMainThread()) {
+        resting_ = false;
+        timer_.SetEnabled(true);
+    }
+    PaintWithBackground();
+}
 
 void TGIFAnimator::RenderImage() {
     TGIFImage& image = *image_;

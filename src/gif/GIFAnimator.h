@@ -4,7 +4,9 @@
 // own. With AsyncDrawing the timer's worker thread advances, composes and
 // paints the frames itself, straight into the parent's window, while the
 // user-interface thread goes on; the frame-changed event and the stop of a
-// single pass still run on the user-interface thread.
+// single pass still run on the user-interface thread. While the control or
+// its window is hidden the animation rests where it is, and goes on once the
+// control is painted again.
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -94,6 +96,8 @@ private:
     int cacheIndex_ = -1;
     TColor cacheColor_ = clNone;
     bool async_ = false;
+    // The timer rests while nobody can see the frames.
+    bool resting_ = false;
     TNotifyEvent onChange_, onFrameChanged_, onStart_, onStop_;
 };
 

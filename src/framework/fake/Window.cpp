@@ -73,11 +73,15 @@ void TWindow::SetText(const std::string& text) {
 }
 
 void TWindow::Show(TShowCommand command) {
+    TRect appeared;
     Update(handle_, [&](TWindowState& state) {
+        if (!state.Visible && command != TShowCommand::Hide) appeared = {0, 0, state.Width, state.Height};
         state.Visible = command != TShowCommand::Hide;
         if (command == TShowCommand::Minimize) state.Minimized = true;
         if (command == TShowCommand::Restore || command == TShowCommand::ShowNormal) state.Minimized = false;
     });
+    // As on the system, a window that appears is painted afresh.
+    if (appeared.Width() > 0 && appeared.Height() > 0) InvalidateWindowRect(handle_, appeared, true);
 }
 
 void TWindow::SetBounds(int x, int y, int width, int height) {
