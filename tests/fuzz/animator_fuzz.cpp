@@ -9,7 +9,7 @@
 #include "framework/application/Application.h"
 #include "framework/core/Exceptions.h"
 #include "framework/graphics/DeviceContext.h"
-#include "framework/io/Streams.h"
+#include "ParseAny.h"
 #include "gif/GIFAnimator.h"
 
 namespace {
@@ -56,14 +56,8 @@ void PaintInEveryWay(skl::TGIFAnimator& animator) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static skl::TApplication application;
-    skl::TMemoryStream stream;
-    stream.WriteBuffer(data, static_cast<std::int64_t>(size));
-    stream.SetPosition(0);
     skl::TGIFImage image;
-    try {
-        image.ParseGIF(stream, static_cast<std::int64_t>(size), false);
-    } catch (const skl::Exception&) {
-    }
+    ParseAny(image, data, size);
     if (image.FrameCount() == 0 || !WithinBudget(image)) return 0;
 
     skl::TGIFAnimator animator(nullptr);

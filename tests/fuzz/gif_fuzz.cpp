@@ -7,6 +7,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/core/Exceptions.h"
 #include "framework/io/Streams.h"
+#include "ParseAny.h"
 #include "gif/GIFImage.h"
 
 namespace {
@@ -33,14 +34,8 @@ void DecodeFrames(skl::TGIFImage& image) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    skl::TMemoryStream stream;
-    stream.WriteBuffer(data, static_cast<std::int64_t>(size));
-    stream.SetPosition(0);
     skl::TGIFImage image;
-    try {
-        image.ParseGIF(stream, static_cast<std::int64_t>(size), false);
-    } catch (const skl::Exception&) {
-    }
+    ParseAny(image, data, size);
     DecodeFrames(image);
 
     skl::TGIFImage copy;

@@ -67,14 +67,8 @@ void TApplication::Terminate() { PostQuit(); }
 
 void TApplication::EnableSynchronize() {
     if (syncWindow_) return;
-    syncWindow_ = std::make_unique<TWindow>([this](TMessage& message) {
-        if (message.Msg == wm::Null)
-            RunSynchronizedCalls();
-        else
-            syncWindow_->DefaultHandler(message);
-    });
-    syncWindow_->Create(UtilityWindow());
-    OpenSynchronize(syncWindow_->Handle(), wm::Null);
+    syncWindow_ = std::make_unique<TMessageWindow>(wm::Null, [] { RunSynchronizedCalls(); });
+    OpenSynchronize(syncWindow_->Window().Handle(), wm::Null);
 }
 
 void TApplication::ProcessMessages() {

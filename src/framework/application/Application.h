@@ -80,7 +80,7 @@ private:
     void Finalize() noexcept;
 
     std::string title_;
-    std::unique_ptr<TWindow> syncWindow_;
+    std::unique_ptr<TMessageWindow> syncWindow_;
     std::vector<std::unique_ptr<TForm>> forms_;
     TForm* mainForm_ = nullptr;
     // Read by worker threads (the tray icon's animation) as well.

@@ -27,7 +27,7 @@ TThreadedTimer::~TThreadedTimer() {
         if (worker_->Suspended()) worker_->Resume();
         worker_->Terminate();
     }
-    if (timerWindow_) timerWindow_->KillTimer(TimerId);
+    if (timerWindow_) timerWindow_->Window().KillTimer(TimerId);
 }
 
 void TThreadedTimer::SetEnabled(bool enabled) {
@@ -102,7 +102,7 @@ void TThreadedTimer::Rearm() {
     PauseWorker();
     if (!threaded_) return ArmWindowTimer(ticking);
     if (timerWindow_) {
-        timerWindow_->KillTimer(TimerId);
+        timerWindow_->Window().KillTimer(TimerId);
         timerWindow_.reset();
     }
     worker_->SetInterval(interval_);
@@ -112,18 +112,11 @@ void TThreadedTimer::Rearm() {
 }
 
 void TThreadedTimer::ArmWindowTimer(bool ticking) {
-    if (timerWindow_) {
-        timerWindow_->KillTimer(TimerId);
-    } else {
-        timerWindow_ = std::make_unique<TWindow>([this](TMessage& message) {
-            if (message.Msg == wm::Timer)
-                FireTick();
-            else
-                timerWindow_->DefaultHandler(message);
-        });
-        timerWindow_->Create(UtilityWindow());
-    }
-    if (ticking && !timerWindow_->SetTimer(TimerId, std::min(interval_.load(), MaxTimerInterval)))
+    if (timerWindow_)
+        timerWindow_->Window().KillTimer(TimerId);
+    else
+        timerWindow_ = std::make_unique<TMessageWindow>(wm::Timer, [this] { FireTick(); });
+    if (ticking && !timerWindow_->Window().SetTimer(TimerId, std::min(interval_.load(), MaxTimerInterval)))
         throw EOutOfResources(SNoTimers);
 }
 

@@ -62,7 +62,7 @@ private:
     std::atomic<bool> enabled_{true};
     std::atomic<std::uint32_t> interval_{1000};
     TNotifyEvent onTimer_;  // guarded by the link's lock
-    std::unique_ptr<TWindow> timerWindow_;
+    std::unique_ptr<TMessageWindow> timerWindow_;
     std::atomic<bool> syncEvent_{true};
     std::atomic<bool> threaded_{true};
     std::atomic<TThreadPriority> priority_{TThreadPriority::tpNormal};

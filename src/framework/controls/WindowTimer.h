@@ -19,8 +19,7 @@ public:
     TWindowTimer(std::uint32_t interval, std::function<void()> tick);
 
 private:
-    std::function<void()> tick_;
-    TWindow window_;
+    TMessageWindow window_;
 };
 
 }  // namespace skl

@@ -13,6 +13,16 @@ TCreateParams UtilityWindow() {
     return params;
 }
 
+TMessageWindow::TMessageWindow(unsigned message, std::function<void()> handler)
+    : message_(message), handler_(std::move(handler)), window_([this](TMessage& received) {
+          if (received.Msg == message_)
+              handler_();
+          else
+              window_.DefaultHandler(received);
+      }) {
+    window_.Create(UtilityWindow());
+}
+
 void TWindow::Dispatch(TMessage& message) noexcept {
     try {
         if (handler_)

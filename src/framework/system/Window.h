@@ -74,6 +74,20 @@ private:
     std::uintptr_t systemProcedure_ = 0;  // the default handling of a system class
 };
 
+// A hidden utility window that hands one message to its handler and leaves
+// every other to the system: for timers and calls posted to the message loop.
+class TMessageWindow {
+public:
+    // EOutOfResources when the system refuses the window.
+    TMessageWindow(unsigned message, std::function<void()> handler);
+    TWindow& Window() { return window_; }
+
+private:
+    unsigned message_;
+    std::function<void()> handler_;
+    TWindow window_;
+};
+
 // Windows by handle, this program's or another's on the same desktop.
 TWindowHandle FindTopLevelWindow(const std::string& windowClass);
 std::string WindowText(TWindowHandle window);
