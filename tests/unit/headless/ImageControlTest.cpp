@@ -59,20 +59,6 @@ class ImageControls : public PaintFixture {};
 
 }  // namespace
 
-TEST_F(ImageControls, StartAt105By105OpaqueInTheirParentsColour) {
-    struct TPlain : TImageControl {
-        using TImageControl::TImageControl;
-
-    protected:
-        void RenderImage() override {}
-    } plain(nullptr);
-    EXPECT_EQ(plain.BoundsRect(), (TRect{0, 0, 105, 105}));
-    EXPECT_NE(plain.ControlStyle & csOpaque, 0);
-    plain.SetParent(&form);
-    form.SetColor(Green);
-    EXPECT_EQ(plain.Color(), Green);
-}
-
 TEST_F(ImageControls, APaintMessageWithoutAContextPaintsNothing) {
     TPictureControl picture(form, {0, 0, 5, 5});
     int renders = 0;
