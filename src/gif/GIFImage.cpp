@@ -33,7 +33,10 @@ void TGIFImage::ParseGIF(TStream& source, std::int64_t length, bool decodeFirst)
     if (length > 0) {
         std::vector<std::uint8_t> data(static_cast<std::size_t>(length));
         source.ReadBuffer(data.data(), length);
-        GIFReader(*this, data.data(), data.size()).Read();
+        TGIFContents contents = GIFReader(data.data(), data.size(), TolerateDamage).Read();
+        const std::exception_ptr failure = contents.Failure;
+        Adopt(std::move(contents));
+        if (failure) std::rethrow_exception(failure);
     }
     if (!frames_.empty()) {
         activeFrame_ = 0;
@@ -49,6 +52,18 @@ void TGIFImage::ParseGIF(TStream& source, std::int64_t length, bool decodeFirst)
     }
     PaletteModified = true;
     Changed();
+}
+
+void TGIFImage::Adopt(TGIFContents contents) {
+    header_ = contents.Header;
+    frames_ = std::move(contents.Frames);
+    for (const auto& frame : frames_) frame->owner_ = this;
+    formatVersion_ = contents.FormatVersion;
+    logicalWidth_ = contents.LogicalWidth;
+    logicalHeight_ = contents.LogicalHeight;
+    backdropColor_ = contents.BackdropColor;
+    loopPresent_ = contents.LoopPresent;
+    loopCount_ = contents.LoopCount;
 }
 
 void TGIFImage::ReadFromStream(TStream& stream) { ParseGIF(stream, stream.Size() - stream.Position(), true); }

@@ -13,6 +13,8 @@
 
 namespace skl {
 
+struct TGIFContents;
+
 class TGIFImage : public TGraphic {
 public:
     TGIFImage();
@@ -20,6 +22,10 @@ public:
     TGIFImage(const TGIFImage&) = delete;
     TGIFImage& operator=(const TGIFImage&) = delete;
     const char* ClassName() const override { return "TGIFImage"; }
+
+    // Damaged pixel data leaves the frame in the picture, flagged Damaged,
+    // instead of failing the reading or the decoding.
+    bool TolerateDamage = true;
 
     // Reads `length` bytes of GIF data from the source and replaces the
     // picture with them; with `decodeFirst`, frame 0's bitmap is built too.
@@ -74,10 +80,10 @@ protected:
     void AssignTo(TPersistent& target) override;
 
 private:
-    friend class GIFReader;
     friend class TGIFFrame;
 
     void Reset();
+    void Adopt(TGIFContents contents);
     void UpdateLogicalSize();
     TGIFFrame* CurrentFrame();
 

@@ -57,10 +57,6 @@ public:
     TGIFPaletteTable ColorTable;
 };
 
-// Damaged pixel data leaves the frame in the picture, flagged Damaged,
-// instead of failing the read or the decoding.
-inline bool TolerateDamage = true;
-
 // Message texts of the GIF unit's failures.
 inline constexpr const char* SUnknownGIFVersion = "Unknown GIF version";
 inline constexpr const char* SUnrecognizedExtension = "Unrecognized extension block: %.2X";

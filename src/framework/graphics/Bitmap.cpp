@@ -35,6 +35,17 @@ TBitmapImage::TBitmapImage(const TBitmapImage& other)
     std::memcpy(bits_.get(), other.bits_.get(), Header.biSizeImage);
 }
 
+std::array<TColor, 256> TBitmapImage::Palette() const {
+    std::array<TColor, 256> colors{};
+    for (std::size_t i = 0; i < ColorTable.size(); ++i) {
+        const TRGBQuad& entry = ColorTable[i];
+        colors[i] = static_cast<TColor>(entry.Red | entry.Green << 8 | entry.Blue << 16);
+    }
+    return colors;
+}
+
+TColor TBitmapImage::CornerColor() const { return Rows().Row(Header.biHeight - 1).Color(0, Palette().data()); }
+
 TBitmap::TBitmap() = default;
 
 int TBitmap::Width() { return image_ ? image_->Header.biWidth : 0; }
@@ -67,10 +78,7 @@ TBitmapImage& TBitmap::OwnImage() {
 
 std::int64_t TBitmap::Pitch() const { return image_ ? image_->Pitch() : 0; }
 
-std::uint8_t* TBitmap::ScanLine(int row) {
-    TBitmapImage& image = OwnImage();
-    return image.Bits() + (image.Header.biHeight - 1 - row) * image.Pitch();
-}
+TPixelRows TBitmap::Rows() { return OwnImage().Rows(); }
 
 void TBitmap::SetColors(const TRGBQuad* colors, int count) {
     TBitmapImage& image = OwnImage();
