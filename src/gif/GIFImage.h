@@ -48,11 +48,11 @@ public:
     // The logical screen; 0 while the picture is empty.
     int LogicalWidth();
     int LogicalHeight();
-    TColor BackdropColor() const { return backdropColor_; }
-    bool LoopPresent() const { return loopPresent_; }
-    std::uint16_t LoopCount() const { return loopCount_; }
+    TColor BackdropColor() const { return screen_.BackdropColor; }
+    bool LoopPresent() const { return screen_.LoopPresent; }
+    std::uint16_t LoopCount() const { return screen_.LoopCount; }
     // 0 none, 1 "87a", 2 "89a".
-    std::uint8_t FormatVersion() const { return formatVersion_; }
+    std::uint8_t FormatVersion() const { return screen_.FormatVersion; }
     int ActiveFrame() const { return activeFrame_; }
     const std::vector<std::string>& ImageComment() const { return header_->ImageComment; }
     const TGIFData& Header() const { return *header_; }
@@ -89,13 +89,8 @@ private:
 
     TSharedRef<TGIFData> header_;
     std::vector<std::unique_ptr<TGIFFrame>> frames_;
-    std::uint8_t formatVersion_ = 0;
+    TGIFScreen screen_;
     int activeFrame_ = -1;
-    std::uint16_t logicalWidth_ = 0;
-    std::uint16_t logicalHeight_ = 0;
-    TColor backdropColor_ = clNone;
-    bool loopPresent_ = false;
-    std::uint16_t loopCount_ = 1;
 };
 
 }  // namespace skl

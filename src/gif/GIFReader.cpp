@@ -91,15 +91,15 @@ void GIFReader::ReadSignature() {
     if (!SameText(signature, "GIF", 3)) throw EInvalidGraphicOperation(SUnknownGIFVersion);
     std::uint8_t version[3];
     ReadBytes(version, 3);
-    if (SameText(version, "87a", 3)) contents_.FormatVersion = 1;
-    else if (SameText(version, "89a", 3)) contents_.FormatVersion = 2;
+    if (SameText(version, "87a", 3)) contents_.Screen.FormatVersion = 1;
+    else if (SameText(version, "89a", 3)) contents_.Screen.FormatVersion = 2;
     else throw EInvalidGraphicOperation(SUnknownGIFVersion);
 }
 
 void GIFReader::ReadScreenDescriptor() {
     TGIFData& header = *contents_.Header;
-    contents_.LogicalWidth = ReadWord();
-    contents_.LogicalHeight = ReadWord();
+    contents_.Screen.LogicalWidth = ReadWord();
+    contents_.Screen.LogicalHeight = ReadWord();
     const std::uint8_t flags = ReadByte();
     const std::uint8_t background = ReadByte();
     header.AspectByte = ReadByte();
@@ -109,7 +109,7 @@ void GIFReader::ReadScreenDescriptor() {
     TGIFPaletteTable& table = header.GlobalTable;
     table.EntryCount = 1 << header.ColorBits;
     ReadBytes(table.Entries.data(), 3 * table.EntryCount);
-    if (background < table.EntryCount) contents_.BackdropColor = table.Color(background);
+    if (background < table.EntryCount) contents_.Screen.BackdropColor = table.Color(background);
 }
 
 std::uint8_t GIFReader::SkipZeroBytes() {
@@ -146,8 +146,8 @@ std::vector<TExtension> GIFReader::ReadExtensionRun(std::uint8_t& c) {
             if (IsLoopBlock(extension)) {
                 const std::string& data = extension.SubBlocks.front();
                 const int count = static_cast<std::uint8_t>(data[1]) + 256 * static_cast<std::uint8_t>(data[2]);
-                contents_.LoopPresent = true;
-                contents_.LoopCount = static_cast<std::uint16_t>(std::min(count, MaxLoopCount));
+                contents_.Screen.LoopPresent = true;
+                contents_.Screen.LoopCount = static_cast<std::uint16_t>(std::min(count, MaxLoopCount));
             }
         } else {
             pending.push_back(std::move(extension));
@@ -213,8 +213,8 @@ void GIFReader::ReadImageBlock(TGIFFrame& frame) {
         const std::uint16_t width = Word(descriptor + 4);
         const std::uint16_t height = Word(descriptor + 6);
         frame.FramePos = {Word(descriptor), Word(descriptor + 2)};
-        item.PixelWidth = width != 0 ? width : contents_.LogicalWidth;
-        item.PixelHeight = height != 0 ? height : contents_.LogicalHeight;
+        item.PixelWidth = width != 0 ? width : contents_.Screen.LogicalWidth;
+        item.PixelHeight = height != 0 ? height : contents_.Screen.LogicalHeight;
         item.DescriptorFlags = flags;
         if (!frame.OwnColors) item.ColorTable = contents_.Header->GlobalTable;
         ApplyGraphicControl(frame);

@@ -19,13 +19,7 @@ struct TGIFContents {
     TSharedRef<TGIFData> Header = MakeShared<TGIFData>();
     // Frames without an owner yet.
     std::vector<std::unique_ptr<TGIFFrame>> Frames;
-    // 0 none, 1 "87a", 2 "89a".
-    std::uint8_t FormatVersion = 0;
-    std::uint16_t LogicalWidth = 0;
-    std::uint16_t LogicalHeight = 0;
-    TColor BackdropColor = clNone;
-    bool LoopPresent = false;
-    std::uint16_t LoopCount = 1;
+    TGIFScreen Screen;
     // The failure that ended the reading early; the frames completed before
     // it are kept.
     std::exception_ptr Failure;

@@ -42,6 +42,17 @@ public:
     TGIFPaletteTable GlobalTable;
 };
 
+// What GIF data says of the whole picture besides its header record.
+struct TGIFScreen {
+    // 0 none, 1 "87a", 2 "89a".
+    std::uint8_t FormatVersion = 0;
+    std::uint16_t LogicalWidth = 0;
+    std::uint16_t LogicalHeight = 0;
+    TColor BackdropColor = clNone;
+    bool LoopPresent = false;
+    std::uint16_t LoopCount = 1;
+};
+
 class TGIFItem : public TSharedImage {
 public:
     // The LZW minimum code size byte, then the data sub-blocks as read (each
