@@ -64,7 +64,7 @@ void TGIFFrame::BuildBitmapImage(TMemoryStream& target) {
     PutPalette(out, item.ColorTable, depth);
 
     std::uint8_t* pixels = target.Memory() + pixelOffset;
-    std::memset(pixels, 0, imageSize);
+    std::memset(pixels, 0, static_cast<std::size_t>(imageSize));
     const TPixelRows rows(pixels, item.PixelWidth, item.PixelHeight, depth);
     const bool damaged = DecodeFrame(*item.CodeData, rows,
                                      {.Interlaced = IsInterlaced,

@@ -148,7 +148,7 @@ private:
 class Decoder {
 public:
     Decoder(const TMemoryStream& codes, FrameWriter& out, const ProgressReport& report, const TFrameDecoding& decoding)
-        : codes_(codes), out_(out), report_(report), reader_(codes.Memory(), codes.Length(), 1),
+        : codes_(codes), out_(out), report_(report), reader_(codes.Memory(), static_cast<std::size_t>(codes.Length()), 1),
           pixelMask_((1u << decoding.ColorBits) - 1), tolerate_(decoding.TolerateDamage) {}
 
     // Decodes to the end code, the end of the data or the last row; true

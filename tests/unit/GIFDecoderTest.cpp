@@ -48,7 +48,7 @@ Decoded Decode(const std::string& bytes) {
 std::string BitmapImage(TGIFFrame& frame) {
     TMemoryStream image;
     frame.BuildBitmapImage(image);
-    return std::string(reinterpret_cast<const char*>(image.Memory()), image.Length());
+    return std::string(reinterpret_cast<const char*>(image.Memory()), static_cast<std::size_t>(image.Length()));
 }
 
 std::uint32_t Dword(const std::string& bytes, std::size_t at) {

@@ -307,7 +307,7 @@ TEST(GIFRead, ACutShortSubBlockDamagesTheFrameAndKeepsTheWholeBlocks) {
     const std::string expected = whole.substr(dataStart, end - dataStart);
     EXPECT_LT(expected.size(), cut.size() - dataStart);
     const TMemoryStream& codeData = *read.Item().CodeData;
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(codeData.Memory()), codeData.Length()), expected);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(codeData.Memory()), static_cast<std::size_t>(codeData.Length())), expected);
 }
 
 TEST(GIFRead, AnImageWithoutAnySubBlockIsDamaged) {
