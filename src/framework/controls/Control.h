@@ -12,8 +12,6 @@
 
 namespace skl {
 
-inline constexpr TColor clBlue = 0xFF0000;
-
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
 
 struct TFont {

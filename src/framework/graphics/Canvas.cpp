@@ -17,28 +17,7 @@ namespace skl {
 
 namespace {
 
-using ColorTable = std::array<TColor, 256>;
-
-ColorTable ColorsOf(const TBitmapImage& image) {
-    ColorTable colors{};
-    for (std::size_t i = 0; i < image.ColorTable.size(); ++i) {
-        const TRGBQuad& entry = image.ColorTable[i];
-        colors[i] = static_cast<TColor>(entry.Red | entry.Green << 8 | entry.Blue << 16);
-    }
-    return colors;
-}
-
-TColor ColorAt(const std::uint8_t* row, int x, int bits, const ColorTable& colors) {
-    switch (bits) {
-        case 24: {
-            const std::uint8_t* pixel = row + 3 * x;
-            return static_cast<TColor>(pixel[2] | pixel[1] << 8 | pixel[0] << 16);
-        }
-        case 8: return colors[row[x]];
-        case 4: return colors[(row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0x0F];
-        default: return colors[(row[x / 8] >> (7 - x % 8)) & 1];
-    }
-}
+using Palette = std::array<TColor, 256>;
 
 int Distance(TColor a, TColor b) {
     int sum = 0;
@@ -49,77 +28,50 @@ int Distance(TColor a, TColor b) {
     return sum;
 }
 
-// Reads the pixels of a bitmap image; row 0 is the top row.
+// Reads the colours of a bitmap image's pixels.
 class PixelReader {
 public:
-    explicit PixelReader(const TBitmapImage& image)
-        : image_(image), bits_(image.Header.biBitCount), colors_(ColorsOf(image)) {}
+    explicit PixelReader(const TBitmapImage& image) : rows_(image.Rows()), palette_(image.Palette()) {}
 
-    int Width() const { return image_.Header.biWidth; }
-    int Height() const { return image_.Header.biHeight; }
-    TColor At(int x, int y) const {
-        return ColorAt(image_.Bits() + (Height() - 1 - static_cast<std::int64_t>(y)) * image_.Pitch(), x, bits_,
-                       colors_);
-    }
+    int Width() const { return rows_.Width(); }
+    int Height() const { return rows_.Height(); }
+    TColor At(int x, int y) const { return rows_.Row(y).Color(x, palette_.data()); }
 
 private:
-    const TBitmapImage& image_;
-    int bits_;
-    ColorTable colors_;
+    TConstPixelRows rows_;
+    Palette palette_;
 };
 
-// Writes the pixels of a bitmap, one row at a time, through the bitmap's own
-// scan lines (which give the bitmap an image of its own first).
+// Writes colours into the pixels of a bitmap, one row at a time; on a
+// palette bitmap a colour goes to the nearest entry of the colour table.
 class PixelWriter {
 public:
-    explicit PixelWriter(TBitmap& bitmap) : bitmap_(bitmap) {
-        bitmap_.ScanLine(0);
-        bits_ = bitmap_.Image()->Header.biBitCount;
-        colors_ = ColorsOf(*bitmap_.Image());
-        entries_ = static_cast<int>(bitmap_.Image()->ColorTable.size());
-    }
+    explicit PixelWriter(TBitmap& bitmap)
+        : rows_(bitmap.Rows()), palette_(bitmap.Image()->Palette()),
+          entries_(static_cast<int>(bitmap.Image()->ColorTable.size())) {}
 
-    void SelectRow(int y) { row_ = bitmap_.ScanLine(y); }
-    TColor At(int x) const { return ColorAt(row_, x, bits_, colors_); }
+    void SelectRow(int y) { row_ = rows_.Row(y); }
+    TColor At(int x) const { return row_.Color(x, palette_.data()); }
     void Put(int x, TColor color) {
-        switch (bits_) {
-            case 24: {
-                std::uint8_t* pixel = row_ + 3 * x;
-                pixel[0] = static_cast<std::uint8_t>(color >> 16);
-                pixel[1] = static_cast<std::uint8_t>(color >> 8);
-                pixel[2] = static_cast<std::uint8_t>(color);
-                break;
-            }
-            case 8: row_[x] = Nearest(color); break;
-            case 4: {
-                const int shift = x % 2 == 0 ? 4 : 0;
-                row_[x / 2] = static_cast<std::uint8_t>((row_[x / 2] & ~(0x0F << shift)) | Nearest(color) << shift);
-                break;
-            }
-            default: {
-                const int shift = 7 - x % 8;
-                row_[x / 8] = static_cast<std::uint8_t>((row_[x / 8] & ~(1 << shift)) | Nearest(color) << shift);
-                break;
-            }
-        }
+        if (rows_.Bits() == 24) row_.SetRgb(x, color);
+        else row_.SetIndex(x, Nearest(color));
     }
 
 private:
-    std::uint8_t Nearest(TColor color) {
+    int Nearest(TColor color) {
         const auto known = nearest_.find(color);
         if (known != nearest_.end()) return known->second;
         int best = 0;
         for (int i = 1; i < entries_; ++i)
-            if (Distance(colors_[i], color) < Distance(colors_[best], color)) best = i;
-        return nearest_[color] = static_cast<std::uint8_t>(best);
+            if (Distance(palette_[i], color) < Distance(palette_[best], color)) best = i;
+        return nearest_[color] = best;
     }
 
-    TBitmap& bitmap_;
-    int bits_ = 24;
-    int entries_ = 0;
-    ColorTable colors_{};
-    std::unordered_map<TColor, std::uint8_t> nearest_;
-    std::uint8_t* row_ = nullptr;
+    TPixelRows rows_;
+    Palette palette_;
+    int entries_;
+    std::unordered_map<TColor, int> nearest_;
+    TPixelRow row_{nullptr, 24};
 };
 
 TColor Combine(TCopyMode mode, TColor source, TColor destination) {
@@ -132,33 +84,25 @@ TColor Combine(TCopyMode mode, TColor source, TColor destination) {
     return source;
 }
 
-// Rows of a bitmap image; row 0 is the top row.
-const std::uint8_t* RowOf(const TBitmapImage& image, int y) {
-    return image.Bits() + (image.Header.biHeight - 1 - static_cast<std::int64_t>(y)) * image.Pitch();
-}
-
 // A copy at the source's own size onto a 24-bit surface, the common case
 // (frames onto a composed picture, a picture onto a paint buffer), without
 // the general path's choices for every pixel. Destination x shows source
 // x + shift.X; `area` lies on the surface and, shifted, in the source.
-template <int Bits>
 void CopyUnscaledTo24(TBitmap& surface, const TBitmapImage& source, const TRect& area, TPoint shift, TColor key) {
-    const ColorTable colors = ColorsOf(source);
-    const int count = area.Width();
+    const TConstPixelRows in = source.Rows();
+    const TPixelRows out = surface.Rows();
+    const Palette palette = source.Palette();
     for (int y = area.Top; y < area.Bottom; ++y) {
-        const std::uint8_t* in = RowOf(source, y + shift.Y);
-        std::uint8_t* out = surface.ScanLine(y) + 3 * area.Left;
-        const int from = area.Left + shift.X;
-        if (Bits == 24 && key == clNone) {
-            std::memmove(out, in + 3 * from, static_cast<std::size_t>(3 * count));
+        const auto from = in.Row(y + shift.Y);
+        const TPixelRow to = out.Row(y);
+        if (in.Bits() == 24 && key == clNone) {
+            std::memmove(to.Bytes() + 3 * area.Left, from.Bytes() + 3 * (area.Left + shift.X),
+                         static_cast<std::size_t>(3 * area.Width()));
             continue;
         }
-        for (int i = 0; i < count; ++i, out += 3) {
-            const TColor color = ColorAt(in, from + i, Bits, colors);
-            if (color == key) continue;
-            out[0] = static_cast<std::uint8_t>(color >> 16);
-            out[1] = static_cast<std::uint8_t>(color >> 8);
-            out[2] = static_cast<std::uint8_t>(color);
+        for (int x = area.Left; x < area.Right; ++x) {
+            const TColor color = from.Color(x + shift.X, palette.data());
+            if (color != key) to.SetRgb(x, color);
         }
     }
 }
@@ -187,9 +131,10 @@ void TCanvas::FillRect(const TRect& rect) {
         // One row painted, the others copied from it.
         out.SelectRow(area.Top);
         for (int x = area.Left; x < area.Right; ++x) out.Put(x, color);
-        const std::uint8_t* first = surface_->ScanLine(area.Top) + 3 * area.Left;
+        const TPixelRows rows = surface_->Rows();
+        const std::uint8_t* first = rows.Row(area.Top).Bytes() + 3 * area.Left;
         for (int y = area.Top + 1; y < area.Bottom; ++y)
-            std::copy_n(first, 3 * area.Width(), surface_->ScanLine(y) + 3 * area.Left);
+            std::copy_n(first, 3 * area.Width(), rows.Row(y).Bytes() + 3 * area.Left);
         return;
     }
     for (int y = area.Top; y < area.Bottom; ++y) {
@@ -210,7 +155,7 @@ void TCanvas::CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source
     const TRect placed = Offset(dest, origin_);
     PixelWriter out(*surface_);  // first: drawing a bitmap on itself reads the image it writes
     const PixelReader in(*bitmap.Image());
-    if (key == clDefault) key = in.At(0, in.Height() - 1);
+    if (key == clDefault) key = bitmap.Image()->CornerColor();
     else if (key != clNone) key = PaintedRGB(key);
 
     const TRect area = Area(dest);
@@ -219,13 +164,8 @@ void TCanvas::CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source
         const TPoint shift{source.Left - placed.Left, source.Top - placed.Top};
         const TRect inSource = Offset({0, 0, in.Width(), in.Height()}, {-shift.X, -shift.Y});
         const TRect shown = Intersection(area, inSource);
-        if (shown.Width() <= 0 || shown.Height() <= 0) return;
-        switch (bitmap.Image()->Header.biBitCount) {
-            case 24: return CopyUnscaledTo24<24>(*surface_, *bitmap.Image(), shown, shift, key);
-            case 8: return CopyUnscaledTo24<8>(*surface_, *bitmap.Image(), shown, shift, key);
-            case 4: return CopyUnscaledTo24<4>(*surface_, *bitmap.Image(), shown, shift, key);
-            default: return CopyUnscaledTo24<1>(*surface_, *bitmap.Image(), shown, shift, key);
-        }
+        if (shown.Width() > 0 && shown.Height() > 0) CopyUnscaledTo24(*surface_, *bitmap.Image(), shown, shift, key);
+        return;
     }
     std::vector<int> columns;
     for (int x = area.Left; x < area.Right; ++x)

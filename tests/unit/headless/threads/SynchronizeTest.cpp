@@ -3,7 +3,7 @@
 #include <future>
 #include <thread>
 
-#include "FreshFakes.h"
+#include "../FreshFakes.h"
 #include "framework/application/Application.h"
 #include "framework/application/Synchronize.h"
 #include "framework/core/Exceptions.h"

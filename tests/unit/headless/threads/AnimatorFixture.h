@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "../GifBuilder.h"
-#include "../GifTestSupport.h"
+#include "../../GifBuilder.h"
+#include "../../GifTestSupport.h"
 #include "HeldSleeps.h"
-#include "PaintFixture.h"
+#include "../PaintFixture.h"
 #include "framework/fake/ThreadStart.h"
 #include "gif/GIFAnimator.h"
 

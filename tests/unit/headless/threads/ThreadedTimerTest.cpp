@@ -6,7 +6,7 @@
 #include <future>
 #include <thread>
 
-#include "FreshFakes.h"
+#include "../FreshFakes.h"
 #include "HeldSleeps.h"
 #include "framework/application/Application.h"
 #include "framework/controls/ThreadedTimer.h"

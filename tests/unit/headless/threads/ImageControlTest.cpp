@@ -3,7 +3,7 @@
 #include <functional>
 #include <future>
 
-#include "PaintFixture.h"
+#include "../PaintFixture.h"
 #include "framework/controls/GraphicControl.h"
 #include "framework/fake/Foreground.h"
 #include "gif/ImageControl.h"
