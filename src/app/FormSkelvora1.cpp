@@ -118,6 +118,7 @@ void TFormSkelvora1::HideToTray() {
 void TFormSkelvora1::RestoreWindow() { Restore(); }
 
 void TFormSkelvora1::About1Click(TComponent&) {
+    Layout.GIFAnimator1.SetAnimate(true);
     RestoreWindow();
     Layout.PageControl1.SetActivePageIndex(1);
     Layout.TabSheet2.TabVisible = true;

@@ -1,5 +1,6 @@
 #include "ui/MainLayout.h"
 
+#include "assets/Assets.h"
 #include "ui/AboutTexts.h"
 
 namespace skl {
@@ -46,6 +47,7 @@ TMainLayout::TMainLayout(TWinControl& form)
       BitBtn3(Place<TBitBtn>(form, TabSheet1, "BitBtn3", 103, 232, 75, 25, "OK")),
       BitBtn2(Place<TBitBtn>(form, TabSheet1, "BitBtn2", 191, 232, 75, 25, "Cancel")),
       TabSheet2(Page(form, PageControl1, "TabSheet2")),
+      GIFAnimator1(Place<TGIFAnimator>(form, TabSheet2, "GIFAnimator1", 8, 8, 100, 100)),
       Label10(Place<TLabel>(form, TabSheet2, "Label10", 182, 8, 114, 31, "Skelvora")),
       Label1(Place<TLabel>(form, TabSheet2, "Label1", 120, 40, 241, 17)),
       Label5(Place<TLabel>(form, TabSheet2, "Label5", 168, 72, 137, 13)),
@@ -64,6 +66,11 @@ TMainLayout::TMainLayout(TWinControl& form)
     ComboBox1.SetItemIndex(ComboBox1.AddItem("Ukraine"));
     BitBtn3.Default = BitBtn1.Default = true;
     BitBtn2.Cancel = true;
+
+    GIFAnimator1.SetAsyncDrawing(true);
+    TGIFImage animation;
+    animation.LoadFromMemory(assets::AboutAnimation().data(), assets::AboutAnimation().size());
+    GIFAnimator1.SetImage(animation);
 
     TabSheet2.Font.Style = fsBold;
     Label10.Font = TimesNewRoman(-27, fsBold | fsItalic | fsUnderline, 0xFF00FF);

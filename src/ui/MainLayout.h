@@ -5,6 +5,7 @@
 #include "framework/controls/PageControl.h"
 #include "framework/controls/SpinEdit.h"
 #include "framework/controls/StandardControls.h"
+#include "gif/GIFAnimator.h"
 
 namespace skl {
 
@@ -33,6 +34,7 @@ struct TMainLayout {
 
     // About page
     TTabSheet& TabSheet2;
+    TGIFAnimator& GIFAnimator1;  // the animation, drawn by its timer's worker
     TLabel& Label10;  // "Skelvora"
     TLabel& Label1;   // description
     TLabel& Label5;   // version line
