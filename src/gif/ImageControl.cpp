@@ -8,7 +8,7 @@
 namespace skl {
 
 TImageControl::TImageControl(TComponent* owner) : TGraphicControl(owner) {
-    ControlStyle |= csClickEvents | csCaptureMouse | csOpaque | csReplicatable | csDoubleClicks;
+    ControlStyle |= csOpaque;
     SetBounds(Left(), Top(), Width(), 105);
     SetBounds(Left(), Top(), 105, Height());
     ParentColor = true;

@@ -83,7 +83,6 @@ void TThread::SetPriority(TThreadPriority priority) {
     priority_ = priority;
 }
 
-
 bool TThread::Terminated() const {
     std::lock_guard hold(mutex_);
     return terminated_;

@@ -23,13 +23,9 @@ struct TFont {
 
 class TWinControl;
 
-// What a control does and how it is painted.
+// How a control is painted.
 enum TControlStyleFlag : std::uint8_t {
-    csClickEvents = 1,    // receives clicks
-    csCaptureMouse = 2,   // keeps the mouse while a button is held
-    csOpaque = 4,         // paints all of its rectangle: nothing of the parent shows through
-    csReplicatable = 8,   // may be painted as a copy into another control's picture
-    csDoubleClicks = 16,  // receives double clicks
+    csOpaque = 1,  // paints all of its rectangle: nothing of the parent shows through
 };
 
 class TControl : public TComponent {
