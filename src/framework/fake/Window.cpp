@@ -1,7 +1,10 @@
 #include "framework/system/Window.h"
 
+#include <algorithm>
+
 #include "framework/core/Exceptions.h"
 #include "framework/fake/DesktopState.h"
+#include "framework/fake/StandardHandling.h"
 
 namespace skl {
 
@@ -34,8 +37,18 @@ void TWindow::Create(const TCreateParams& params) {
     {
         std::lock_guard guard(desktop.Lock);
         handle_ = desktop.LastHandle += 4;
-        TWindowState state{handle_,      params.WindowClass, params.Caption, params.Style, params.ExStyle,
-                           params.Parent, params.X,          params.Y,       params.Width, params.Height};
+        TWindowState state;
+        state.Handle = handle_;
+        state.WindowClass = params.WindowClass;
+        state.Caption = params.Caption;
+        state.Style = params.Style;
+        state.ExStyle = params.ExStyle;
+        state.Parent = params.Parent;
+        state.Id = params.Id;
+        state.X = params.X;
+        state.Y = params.Y;
+        state.Width = params.Width;
+        state.Height = params.Height;
         state.Visible = (params.Style & ws::Visible) != 0;
         desktop.Windows[handle_] = {this, state};
     }
@@ -56,14 +69,26 @@ TWindow::~TWindow() {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     desktop.Windows.erase(handle_);
+    desktop.Paints.erase(handle_);
+    if (desktop.Focused == handle_) desktop.Focused = 0;
     std::erase_if(desktop.Timers, [this](const auto& timer) { return timer.first.first == handle_; });
     std::erase_if(desktop.Queue, [this](const auto& queued) { return queued.Window == handle_; });
 }
 
-void TWindow::DefaultHandler(TMessage& message) { message.Result = message.Msg == wm::NcCreate ? 1 : 0; }
+void TWindow::DefaultHandler(TMessage& message) { message.Result = fake::StandardHandling(handle_, message); }
 
 void TWindow::SetText(const std::string& text) {
     Update(handle_, [&](TWindowState& state) { state.Caption = text; });
+    fake::EditChanged(handle_);
+}
+
+void TWindow::Invalidate() {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    const bool waiting = std::any_of(desktop.Queue.begin(), desktop.Queue.end(), [this](const auto& queued) {
+        return queued.Window == handle_ && queued.Message.Msg == wm::Paint;
+    });
+    if (!waiting && desktop.Windows.contains(handle_)) desktop.Queue.push_back({handle_, {wm::Paint, 0, 0, 0}});
 }
 
 void TWindow::Show(TShowCommand command) {
@@ -123,6 +148,44 @@ std::vector<TWindowHandle> ChildWindows(TWindowHandle parent) {
     for (auto& [handle, window] : desktop.Windows)
         if (window.second.Parent == parent) children.push_back(handle);
     return children;
+}
+
+std::string WindowClassName(TWindowHandle window) {
+    std::string name;
+    Update(window, [&](TWindowState& state) { name = state.WindowClass; });
+    return name;
+}
+
+// Every frame is 3 pixels wide; a caption adds 19 rows.
+TPoint FramedSize(const TCreateParams& params, int width, int height) {
+    if (!(params.Style & (ws::Caption | ws::Border | ws::DlgFrame))) return {width, height};
+    return {width + 6, height + 6 + ((params.Style & ws::Caption) == ws::Caption ? 19 : 0)};
+}
+
+TPoint ClientOrigin(TWindowHandle window) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    TPoint origin;
+    for (TWindowState* state = fake::Record(window); state;
+         state = (state->Style & ws::Child) ? fake::Record(state->Parent) : nullptr) {
+        TCreateParams frame;
+        frame.Style = state->Style;
+        const TPoint framed = FramedSize(frame, 0, 0);
+        origin.X += state->X + framed.X / 2;
+        origin.Y += state->Y + framed.Y - framed.X / 2;
+    }
+    return origin;
+}
+
+TRect WindowScreenRect(TWindowHandle window) {
+    const auto state = fake::WindowState(window);
+    if (!state) return {};
+    TCreateParams frame;
+    frame.Style = state->Style;
+    const TPoint framed = FramedSize(frame, 0, 0);
+    const TPoint client = ClientOrigin(window);
+    const int left = client.X - framed.X / 2, top = client.Y - (framed.Y - framed.X / 2);
+    return {left, top, left + state->Width, top + state->Height};
 }
 
 bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
