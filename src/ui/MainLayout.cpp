@@ -90,8 +90,9 @@ TMainLayout::TMainLayout(TForm& form)
     SpinEdit1.SetValue(5);
     ComboBox1.Sorted = true;
     ComboBox1.SetItemIndex(ComboBox1.AddItem("Ukraine"));
-    BitBtn3.Default = BitBtn1.Default = true;
-    BitBtn2.Cancel = true;
+    BitBtn3.SetDefault(true);
+    BitBtn1.SetDefault(true);
+    BitBtn2.SetCancel(true);
     BitBtn3.LoadGlyph(assets::GlyphOk());
     BitBtn1.LoadGlyph(assets::GlyphOk());
     BitBtn2.LoadGlyph(assets::GlyphCancel());

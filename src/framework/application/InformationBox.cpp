@@ -26,13 +26,16 @@ TInformationBox::TInformationBox(TComponent* owner, const std::string& text)
     text_.SetCaption(text);
     // Lines break at half the desktop's width.
     const TPoint extent = TextExtent(ScreenFont(text_.Font()), text, DesktopRect().Width() / 2);
-    text_.SetBounds(Margin, Margin, DesignPixels(extent.X), DesignPixels(extent.Y));
-    const int width = std::max(text_.Width(), ButtonWidth) + 2 * Margin;
+    const int width = std::max(DesignPixels(extent.X), ButtonWidth) + 2 * Margin;
+    // The right margin is the line's too: some systems draw a line a little
+    // wider than they measure it.
+    text_.SetBounds(Margin, Margin, width - Margin, DesignPixels(extent.Y));
     const int buttonTop = text_.Top() + text_.Height() + Margin;
     ok_.SetParent(this);
     ok_.SetBounds((width - ButtonWidth) / 2, buttonTop, ButtonWidth, ButtonHeight);
     ok_.SetCaption("OK");
-    ok_.Default = ok_.Cancel = true;
+    ok_.SetDefault(true);
+    ok_.SetCancel(true);
     ok_.OnClick = [this](TComponent&) { Close(); };
     SetClientSize(width, buttonTop + ButtonHeight + Margin);
 }

@@ -79,6 +79,19 @@ void TForm::CreateParams(TCreateParams& params) {
     }
 }
 
+// Some systems draw a frame other than the one they compute beforehand: the
+// client area gets its size all the same.
+void TForm::WindowCreated() {
+    if (clientWidth_ <= 0 && clientHeight_ <= 0) return;
+    const TPoint client = ClientSize(Handle());
+    const int wider = ScreenPixels(clientWidth_) - client.X, higher = ScreenPixels(clientHeight_) - client.Y;
+    if (wider == 0 && higher == 0) return;
+    const TRect outer = WindowScreenRect(Handle());
+    const bool centred = Position == TPosition::poDesktopCenter;
+    Window()->SetBounds(outer.Left - (centred ? wider / 2 : 0), outer.Top - (centred ? higher / 2 : 0),
+                        outer.Width() + wider, outer.Height() + higher);
+}
+
 void TForm::WndProc(TMessage& message) {
     switch (message.Msg) {
         case wm::Close:
@@ -127,14 +140,14 @@ void TForm::FocusMoved(TWinControl& control) {
     auto* focusedButton = dynamic_cast<TButton*>(&control);
     for (TWinControl* descendant : Descendants())
         if (auto* button = dynamic_cast<TButton*>(descendant))
-            button->ShowDefaultLook(focusedButton ? button == focusedButton : button->Default);
+            button->ShowDefaultLook(focusedButton ? button == focusedButton : button->Default());
 }
 
 TButton* TForm::ButtonFor(unsigned id) const {
     for (TWinControl* control : Descendants()) {
         auto* button = dynamic_cast<TButton*>(control);
         if (!button || !button->CanFocus()) continue;
-        if ((id == IdOk && button->Default) || (id == IdCancel && button->Cancel) || id == button->Id()) return button;
+        if ((id == IdOk && button->Default()) || (id == IdCancel && button->Cancel()) || id == button->Id()) return button;
     }
     return nullptr;
 }

@@ -56,6 +56,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void WindowCreated() override;
     void WndProc(TMessage& message) override;
     void FocusMoved(TWinControl& control) override;
     virtual void DoCreate();

@@ -51,6 +51,11 @@ void TLabel::AdjustSize() {
 
 TButton::TButton(TComponent* owner) : TWinControl(owner) { TabStop = true; }
 
+void TButton::SetDefault(bool value) {
+    default_ = value;
+    ShowDefaultLook(value);
+}
+
 void TButton::ShowDefaultLook(bool look) {
     if (HandleAllocated()) SetButtonDefaultLook(Handle(), look);
 }
@@ -58,7 +63,7 @@ void TButton::ShowDefaultLook(bool look) {
 void TButton::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.WindowClass = ButtonClass;
-    params.Style |= Default ? bs::DefPushButton : bs::PushButton;
+    params.Style |= default_ ? bs::DefPushButton : bs::PushButton;
 }
 
 void TButton::CommandNotified(int code) {

@@ -48,14 +48,20 @@ public:
     const char* ClassName() const override { return "TButton"; }
     // Enter presses the default button unless another button has the focus;
     // Esc presses the cancel button.
-    bool Default = false;
-    bool Cancel = false;
+    bool Default() const { return default_; }
+    void SetDefault(bool value);
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool value) { cancel_ = value; }
     // The thick frame of the button that Enter would press now.
     void ShowDefaultLook(bool look);
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CommandNotified(int code) override;
+
+private:
+    bool default_ = false;
+    bool cancel_ = false;
 };
 
 // A button with a small picture left of its caption, such as the standard OK

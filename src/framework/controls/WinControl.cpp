@@ -188,6 +188,12 @@ void TWinControl::DefaultHandler(TMessage& message) {
     if (window_) window_->DefaultHandler(message);
 }
 
+// A control put on a window that exists gets its own window at once.
+void TWinControl::InsertControl(TControl& control) {
+    controls_.push_back(&control);
+    if (auto* child = dynamic_cast<TWinControl*>(&control); child && HandleAllocated()) child->HandleNeeded();
+}
+
 void TWinControl::RemoveControl(TControl& control) { std::erase(controls_, &control); }
 
 TWinControl* TWinControl::ChildWithWindow(TWindowHandle window) const {

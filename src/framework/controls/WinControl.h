@@ -72,7 +72,7 @@ protected:
 
 private:
     friend class TControl;
-    void InsertControl(TControl& control) { controls_.push_back(&control); }
+    void InsertControl(TControl& control);
     void RemoveControl(TControl& control);
     TWinControl* ChildWithWindow(TWindowHandle window) const;
     bool ChildMessage(TMessage& message);

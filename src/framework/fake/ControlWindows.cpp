@@ -119,6 +119,10 @@ void SelectTab(TWindowHandle tabs, int index) { SelectListEntry(tabs, index); }
 
 int SelectedTab(TWindowHandle tabs) { return SelectedListEntry(tabs); }
 
+int TabCount(TWindowHandle tabs) {
+    return Read(tabs, 0, [](TWindowState& state) { return static_cast<int>(state.Entries.size()); });
+}
+
 // The tabs take the top 20 rows; a frame of 2 goes round the rest.
 TRect TabDisplayArea(TWindowHandle tabs) {
     return Read(tabs, TRect{}, [](TWindowState& state) {

@@ -177,6 +177,15 @@ TPoint ClientOrigin(TWindowHandle window) {
     return origin;
 }
 
+TPoint ClientSize(TWindowHandle window) {
+    const auto state = fake::WindowState(window);
+    if (!state) return {};
+    TCreateParams frame;
+    frame.Style = state->Style;
+    const TPoint framed = FramedSize(frame, 0, 0);
+    return {state->Width - framed.X, state->Height - framed.Y};
+}
+
 TRect WindowScreenRect(TWindowHandle window) {
     const auto state = fake::WindowState(window);
     if (!state) return {};

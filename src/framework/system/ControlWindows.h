@@ -47,6 +47,7 @@ void SetListFieldHeight(TWindowHandle list, int height);
 void SetTabs(TWindowHandle tabs, const std::vector<std::string>& captions);
 void SelectTab(TWindowHandle tabs, int index);
 int SelectedTab(TWindowHandle tabs);
+int TabCount(TWindowHandle tabs);
 // The part of the client area below the tabs, where a page goes.
 TRect TabDisplayArea(TWindowHandle tabs);
 

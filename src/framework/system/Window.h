@@ -89,8 +89,9 @@ std::vector<TWindowHandle> ChildWindows(TWindowHandle parent);
 std::string WindowClassName(TWindowHandle window);
 // The window's rectangle in screen coordinates, its frame included.
 TRect WindowScreenRect(TWindowHandle window);
-// Where the window's client area starts, in screen coordinates.
+// Where the window's client area starts, in screen coordinates, and its size.
 TPoint ClientOrigin(TWindowHandle window);
+TPoint ClientSize(TWindowHandle window);
 // The size a top-level window of these styles needs for a client area of
 // `width` x `height`.
 TPoint FramedSize(const TCreateParams& params, int width, int height);

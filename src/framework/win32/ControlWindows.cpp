@@ -95,12 +95,19 @@ void SelectListEntry(TWindowHandle list, int index) { Send(list, CB_SETCURSEL, s
 
 int SelectedListEntry(TWindowHandle list) { return static_cast<int>(Send(list, CB_GETCURSEL)); }
 
+// The frame around the field, and what becomes of a field height asked
+// for, differ between systems and themes: the height asked for is corrected
+// until the whole is right.
 void SetListFieldHeight(TWindowHandle list, int height) {
-    RECT closed{};
-    GetWindowRect(ToHwnd(list), &closed);
-    const auto item = static_cast<int>(Send(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
-    const int field = item + height - (closed.bottom - closed.top);
-    if (field > 0) Send(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    auto field = static_cast<int>(Send(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT closed{};
+        GetWindowRect(ToHwnd(list), &closed);
+        const int error = height - (closed.bottom - closed.top);
+        field += error;
+        if (error == 0 || field <= 0) return;
+        Send(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
 }
 
 void SetTabs(TWindowHandle tabs, const std::vector<std::string>& captions) {
@@ -117,6 +124,8 @@ void SetTabs(TWindowHandle tabs, const std::vector<std::string>& captions) {
 void SelectTab(TWindowHandle tabs, int index) { Send(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index)); }
 
 int SelectedTab(TWindowHandle tabs) { return static_cast<int>(Send(tabs, TCM_GETCURSEL)); }
+
+int TabCount(TWindowHandle tabs) { return static_cast<int>(Send(tabs, TCM_GETITEMCOUNT)); }
 
 TRect TabDisplayArea(TWindowHandle tabs) {
     RECT area{};

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 
 #include "framework/core/Exceptions.h"
@@ -138,10 +139,15 @@ TWindowHandle FindTopLevelWindow(const std::string& windowClass) {
     return FromHwnd(FindWindowW(Wide(windowClass).c_str(), nullptr));
 }
 
+// Asked of the window itself, so that an edit in another program tells what it shows now.
 std::string WindowText(TWindowHandle window) {
-    const int length = GetWindowTextLengthW(ToHwnd(window));
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
     std::wstring text(length + 1, L'\0');
-    text.resize(GetWindowTextW(ToHwnd(window), text.data(), length + 1));
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(ToHwnd(window), WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(std::min<std::size_t>(copied, length));
     return Narrow(text);
 }
 
@@ -170,6 +176,12 @@ TPoint ClientOrigin(TWindowHandle window) {
     POINT origin{0, 0};
     ClientToScreen(ToHwnd(window), &origin);
     return {origin.x, origin.y};
+}
+
+TPoint ClientSize(TWindowHandle window) {
+    RECT rect{};
+    GetClientRect(ToHwnd(window), &rect);
+    return {rect.right, rect.bottom};
 }
 
 TPoint FramedSize(const TCreateParams& params, int width, int height) {
