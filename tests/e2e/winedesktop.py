@@ -6,6 +6,8 @@ means to look at it from outside: screenshots, window probes, registry reads.
 
 Used by run_e2e.py, and by scripts/run through the command line below:
     winedesktop.py EXE [--prefix DIR] [--pictures JPG...] [--screenshot PNG] [--seconds N]
+Without a display, --screenshot saves the screen after a click on the icon,
+then one of each page of the window beside it (PNG-options, PNG-about).
 """
 import argparse
 import os
@@ -308,7 +310,7 @@ def main():
     parser.add_argument("--prefix", help="Wine prefix to use (made when missing); default: a fresh one")
     parser.add_argument("--pictures", nargs="+", default=[],
                         help="JPEG files for the Images folder of a fresh program folder")
-    parser.add_argument("--screenshot", help="without a display: save the screen here, then end the program")
+    parser.add_argument("--screenshot", help="without a display: save the screen here, and the pages beside it")
     parser.add_argument("--seconds", type=float, default=2, help="time before the screenshot")
     args = parser.parse_args()
     stop_on_sigterm()
@@ -327,10 +329,12 @@ def main():
             return program.wait()
         if args.screenshot:
             os.makedirs(os.path.dirname(os.path.abspath(args.screenshot)), exist_ok=True)
-            show_the_main_job(desktop, args.screenshot, bool(args.pictures))
+            icon = show_the_main_job(desktop, args.screenshot, bool(args.pictures))
             time.sleep(args.seconds)
             desktop.screenshot(args.screenshot)
             print(f"screenshot: {args.screenshot}")
+            if icon:
+                show_the_pages(desktop, icon, args.screenshot)
         return 0
 
 
@@ -341,12 +345,31 @@ def show_the_main_job(desktop, screenshot, with_pictures):
     icon = wait_for(lambda: desktop.find_tray_icon(desktop.screenshot(screenshot)), timeout=30, step=0.5)
     if not icon:
         print("no icon appeared in the notification area")
-        return
+        return None
     if with_pictures:
         desktop.click(*icon)
         wallpaper = os.path.join(desktop.program_folder(), "Skelvora.bmp")
         if not wait_for(lambda: os.path.exists(wallpaper), timeout=30):
             print("no wallpaper was written")
+    return icon
+
+
+def show_the_pages(desktop, icon, screenshot):
+    """Opens the Options and then the About page from the icon's menu and
+    saves a screenshot of each beside the first one (NAME-options.png,
+    NAME-about.png); Esc and Enter put each away again."""
+    base, extension = os.path.splitext(screenshot)
+    with tempfile.TemporaryDirectory() as work:
+        for item, away in (("options", "Escape"), ("about", "Return")):
+            if not desktop.choose_from_menu(icon, item, os.path.join(work, "menu.png")):
+                print(f"no menu appeared for {item}")
+                return
+            time.sleep(2)
+            desktop.move_mouse_away()
+            desktop.screenshot(f"{base}-{item}{extension}")
+            print(f"screenshot: {base}-{item}{extension}")
+            desktop.keys(away)
+            time.sleep(1)
 
 
 if __name__ == "__main__":

@@ -5,7 +5,9 @@
 
 #include "FreshFakes.h"
 #include "framework/application/Application.h"
+#include "../Samples.h"
 #include "framework/controls/ComboBox.h"
+#include "framework/controls/Image.h"
 #include "framework/controls/Form.h"
 #include "framework/controls/PageControl.h"
 #include "framework/controls/SpinEdit.h"
@@ -14,6 +16,7 @@
 #include "framework/fake/Desktop.h"
 #include "framework/fake/Foreground.h"
 #include "framework/fake/Screen.h"
+#include "imaging/JPEGImage.h"
 
 using namespace skl;
 using fake::WindowState;
@@ -212,6 +215,29 @@ TEST_F(ControlWindows, TheFocusIsTheControlsAndTheWindowsAlike) {
     form.Show();
     SendWindowMessage(form.Handle(), wm::Activate, 1);
     EXPECT_EQ(FocusedWindow(), second.Handle());
+}
+
+TEST_F(ControlWindows, APictureIsPaintedStretchedToItsControlAndReportsClicks) {
+    auto& image = Add<TImage>(form, 192, 112, 6, 4);
+    auto picture = std::make_unique<TJPEGImage>();
+    picture->LoadFromFile(SamplePath("colour-3x2.jpg"));
+    image.SetPicture(std::move(picture));
+    int clicks = 0;
+    image.OnClick = [&](TComponent&) { ++clicks; };
+    form.HandleNeeded();
+    SendWindowMessage(image.Handle(), wm::Paint);
+    const auto painted = fake::Painted(image.Handle());
+    ASSERT_TRUE(painted);
+    EXPECT_EQ(painted->Dest, (TRect{0, 0, 6, 4}));
+    // 0x00BBGGRR: red top left, white bottom left, each 2 x 2.
+    for (auto [x, y, colour] : {std::tuple{1, 1, 0x0000FFu}, {3, 0, 0x00FF00u}, {0, 3, 0xFFFFFFu}, {5, 2, 0x808080u}}) {
+        for (int shift : {0, 8, 16})
+            EXPECT_NEAR(static_cast<int>((painted->Pixel(x, y) >> shift) & 0xFF),
+                        static_cast<int>((colour >> shift) & 0xFF), 3)
+                << x << "," << y;
+    }
+    fake::Click(image.Handle());
+    EXPECT_EQ(clicks, 1);
 }
 
 namespace {
