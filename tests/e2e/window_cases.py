@@ -140,6 +140,13 @@ class WindowCases:
         page = self.open_page("options", layout.OPTIONS, "options.png")
         self.check_layout(page, layout.OPTIONS, layout.texts("Ukraine"))
         self.focus_is("OK")
+        # Tab goes on in the order of the controls, and round to the first.
+        self.desktop.keys("Tab")
+        self.focus_is("Cancel")
+        self.desktop.keys("Tab")
+        self.focus_is(layout.texts("Ukraine")["Label3"])
+        self.desktop.keys("shift+Tab", "shift+Tab")
+        self.focus_is("OK")
         check(page["SpinEdit1"]["text"] == "5", f"the interval shows {page['SpinEdit1']['text']!r}")
         check(page["ComboBox1"]["text"] == "Ukraine", f"the language shows {page['ComboBox1']['text']!r}")
         check(not self.window(BOX_CLASS)[0], "an information box exists")

@@ -36,7 +36,6 @@ void TTabSheet::Place(const TRect& area) {
     if (HandleAllocated()) Window()->SetBounds(area.Left, area.Top, area.Width(), area.Height());
 }
 
-TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) { TabStop = true; }
 
 TTabSheet& TPageControl::AddPage(TTabSheet& page) {
     page.SetParent(this);

@@ -1,6 +1,7 @@
 #pragma once
 // Pages with tabs, one page shown at a time. A page whose tab is hidden has
-// no tab on the strip; it can still be the page shown.
+// no tab on the strip; it can still be the page shown. Tab goes through the
+// shown page's controls; the strip itself is chosen with the mouse.
 #include <vector>
 
 #include "framework/controls/WinControl.h"
@@ -33,7 +34,7 @@ private:
 
 class TPageControl : public TWinControl {
 public:
-    explicit TPageControl(TComponent* owner);
+    using TWinControl::TWinControl;
     const char* ClassName() const override { return "TPageControl"; }
 
     TTabSheet& AddPage(TTabSheet& page);

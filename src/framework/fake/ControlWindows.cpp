@@ -10,15 +10,9 @@ namespace skl {
 using fake::Desktop;
 using fake::TDesktop;
 using fake::TWindowState;
+using fake::Update;
 
 namespace {
-
-template <class Change>
-void Update(TWindowHandle window, Change change) {
-    TDesktop& desktop = Desktop();
-    std::lock_guard guard(desktop.Lock);
-    if (TWindowState* state = fake::Record(window)) change(*state);
-}
 
 template <class Value, class Reader>
 Value Read(TWindowHandle window, Value none, Reader read) {

@@ -40,9 +40,17 @@ struct TDesktop {
     char32_t DecimalSeparator = U'.';
 };
 
+TDesktop& Desktop();
+
 // The record of a live window, or null; the caller holds the lock.
 TWindowState* Record(TWindowHandle window);
 
-TDesktop& Desktop();
+// Runs `change` on the record of a live window, under the lock.
+template <class Change>
+void Update(TWindowHandle window, Change change) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    if (TWindowState* state = Record(window)) change(*state);
+}
 
 }  // namespace skl::fake

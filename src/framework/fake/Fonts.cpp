@@ -18,9 +18,7 @@ TFontHandle FontHandle(const std::string& face, int height, std::uint8_t style) 
 }
 
 void SetWindowFont(TWindowHandle window, TFontHandle font) {
-    auto& desktop = Desktop();
-    std::lock_guard guard(desktop.Lock);
-    if (fake::TWindowState* state = fake::Record(window)) state->Font = font;
+    fake::Update(window, [&](fake::TWindowState& state) { state.Font = font; });
 }
 
 // Each character is half as wide as the font is high; a line is two rows

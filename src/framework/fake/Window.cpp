@@ -11,17 +11,9 @@ namespace skl {
 using fake::Desktop;
 using fake::TDesktop;
 using fake::TWindowState;
+using fake::Update;
 
 namespace {
-
-// Runs `change` on the window's record when the window is alive.
-template <class Change>
-void Update(TWindowHandle window, Change change) {
-    TDesktop& desktop = Desktop();
-    std::lock_guard guard(desktop.Lock);
-    auto found = desktop.Windows.find(window);
-    if (found != desktop.Windows.end()) change(found->second.second);
-}
 
 TWindow* Object(TWindowHandle window) {
     TDesktop& desktop = Desktop();
@@ -162,17 +154,26 @@ TPoint FramedSize(const TCreateParams& params, int width, int height) {
     return {width + 6, height + 6 + ((params.Style & ws::Caption) == ws::Caption ? 19 : 0)};
 }
 
+namespace {
+
+// How much the frame adds to a window's width and height.
+TPoint FrameOf(const TWindowState& state) {
+    TCreateParams frame;
+    frame.Style = state.Style;
+    return FramedSize(frame, 0, 0);
+}
+
+}  // namespace
+
 TPoint ClientOrigin(TWindowHandle window) {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     TPoint origin;
     for (TWindowState* state = fake::Record(window); state;
          state = (state->Style & ws::Child) ? fake::Record(state->Parent) : nullptr) {
-        TCreateParams frame;
-        frame.Style = state->Style;
-        const TPoint framed = FramedSize(frame, 0, 0);
-        origin.X += state->X + framed.X / 2;
-        origin.Y += state->Y + framed.Y - framed.X / 2;
+        const TPoint frame = FrameOf(*state);
+        origin.X += state->X + frame.X / 2;
+        origin.Y += state->Y + frame.Y - frame.X / 2;
     }
     return origin;
 }
@@ -180,20 +181,16 @@ TPoint ClientOrigin(TWindowHandle window) {
 TPoint ClientSize(TWindowHandle window) {
     const auto state = fake::WindowState(window);
     if (!state) return {};
-    TCreateParams frame;
-    frame.Style = state->Style;
-    const TPoint framed = FramedSize(frame, 0, 0);
-    return {state->Width - framed.X, state->Height - framed.Y};
+    const TPoint frame = FrameOf(*state);
+    return {state->Width - frame.X, state->Height - frame.Y};
 }
 
 TRect WindowScreenRect(TWindowHandle window) {
     const auto state = fake::WindowState(window);
     if (!state) return {};
-    TCreateParams frame;
-    frame.Style = state->Style;
-    const TPoint framed = FramedSize(frame, 0, 0);
+    const TPoint frame = FrameOf(*state);
     const TPoint client = ClientOrigin(window);
-    const int left = client.X - framed.X / 2, top = client.Y - (framed.Y - framed.X / 2);
+    const int left = client.X - frame.X / 2, top = client.Y - (frame.Y - frame.X / 2);
     return {left, top, left + state->Width, top + state->Height};
 }
 

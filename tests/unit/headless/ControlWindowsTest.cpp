@@ -138,6 +138,16 @@ TEST_F(ControlWindows, ALabelWithAHandlerReportsClicksAndMouseMoves) {
     EXPECT_EQ(events, (std::vector<std::string>{"click", "move 3,4"}));
 }
 
+TEST_F(ControlWindows, TheApplicationWideCursorStaysOverEveryWindow) {
+    auto& label = Add<TLabel>(form, 8, 136, 107, 13, "mail");
+    form.HandleNeeded();
+    EXPECT_EQ(SendWindowMessage(label.Handle(), wm::SetCursor), 0) << "the window's own cursor";
+    SetScreenCursor(TCursor::HandPoint);
+    EXPECT_EQ(SendWindowMessage(label.Handle(), wm::SetCursor), 1);
+    EXPECT_EQ(SendWindowMessage(form.Handle(), wm::SetCursor), 1);
+    SetScreenCursor(TCursor::Default);
+}
+
 TEST_F(ControlWindows, ACheckBoxAndItsWindowAgreeWhoeverTicksIt) {
     auto& box = Add<TCheckBox>(form, 8, 31, 305, 17, "Random");
     box.SetChecked(true);
