@@ -101,8 +101,8 @@ class WindowCases:
             if sized:
                 # The text's size in the fonts at hand: the line's height, within the page.
                 size = (control["width"], control["height"])
-                check(0 < size[0] <= page.sheet["width"] - control["left"] and abs(size[1] - layout.scaled(h, dpi)) <= 2,
-                      f"{name} is {size} big for its text")
+                fits = 0 < size[0] <= page.sheet["width"] - control["left"]
+                check(fits and abs(size[1] - layout.scaled(h, dpi)) <= 2, f"{name} is {size} big for its text")
             elif name == "SpinEdit1":
                 buttons = page.up_down
                 union = (control["width"] + buttons["width"], control["height"])
@@ -162,8 +162,8 @@ class WindowCases:
         self.hides("Enter")
         check(wait_for(lambda: self.ini_value("Interval") == "10", timeout=10),
               f"Skelvora.ini holds {self.settings()!r}")
-        check((self.ini_value("Randomize"), self.ini_value("Lng"), self.ini_value("ActiveDesktop")) == ("1", "Ukraine", "0"),
-              f"Skelvora.ini holds {self.settings()!r}")
+        saved = tuple(self.ini_value(name) for name in ("Randomize", "Lng", "ActiveDesktop"))
+        check(saved == ("1", "Ukraine", "0"), f"Skelvora.ini holds {self.settings()!r}")
         saved = self.settings()
 
         page = self.open_page("options", layout.OPTIONS, "options-reopened.png")
@@ -189,7 +189,8 @@ class WindowCases:
         self.click_control(page, "CheckBox1")
         self.click_control(page, "BitBtn3")
         self.hides("OK")
-        check(wait_for(lambda: self.ini_value("Randomize") == "0", timeout=10), f"Skelvora.ini holds {self.settings()!r}")
+        check(wait_for(lambda: self.ini_value("Randomize") == "0", timeout=10),
+              f"Skelvora.ini holds {self.settings()!r}")
         run = self.desktop.reg_query(RUN_KEY, "Skelvora")
         check(run is None, f"the Run value {run!r} stays")
         page = self.open_page("options", layout.OPTIONS, "options-autostart.png")

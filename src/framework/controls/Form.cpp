@@ -147,7 +147,8 @@ TButton* TForm::ButtonFor(unsigned id) const {
     for (TWinControl* control : Descendants()) {
         auto* button = dynamic_cast<TButton*>(control);
         if (!button || !button->CanFocus()) continue;
-        if ((id == IdOk && button->Default()) || (id == IdCancel && button->Cancel()) || id == button->Id()) return button;
+        const bool named = id == IdOk ? button->Default() : id == IdCancel ? button->Cancel() : id == button->Id();
+        if (named) return button;
     }
     return nullptr;
 }

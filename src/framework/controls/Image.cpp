@@ -1,5 +1,7 @@
 #include "framework/controls/Image.h"
 
+#include <utility>
+
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Colors.h"
 #include "framework/system/WindowPaint.h"

@@ -172,8 +172,9 @@ void PressKey(TWindowHandle window, unsigned key) { SendWindowMessage(window, wm
 void ClickUpDown(TWindowHandle upDown, int delta) { SendNotification(upDown, cn::UpDownDeltaPos, delta); }
 
 void MoveMouse(TWindowHandle window, int x, int y) {
-    const auto position = static_cast<std::intptr_t>((static_cast<std::uint32_t>(y) << 16) | static_cast<std::uint16_t>(x));
-    SendWindowMessage(window, wm::MouseMove, 0, position);
+    const std::uint32_t position = (static_cast<std::uint32_t>(static_cast<std::uint16_t>(y)) << 16) |
+                                   static_cast<std::uint16_t>(x);
+    SendWindowMessage(window, wm::MouseMove, 0, static_cast<std::intptr_t>(position));
 }
 
 std::pair<TColor, TColor> ColorsFor(TWindowHandle parent, TWindowHandle child) {
