@@ -1,5 +1,6 @@
 #include "app/FormSkelvora1.h"
 
+#include "app/Version.h"
 #include "assets/Assets.h"
 #include "framework/application/Application.h"
 #include "framework/system/Folders.h"
@@ -80,7 +81,7 @@ TFormSkelvora1::TFormSkelvora1(TComponent* owner)
 // Each step completes before the next; a failure ends the steps here and is
 // reported, and the program runs on with what was set up.
 void TFormSkelvora1::FormCreate(TComponent&) {
-    Version = " 1.23";
+    Version = std::string(" ") + ProgramVersion;
     Path = ProgramFolder();
     ReadRegistry();
     Find_Jpg();

@@ -79,7 +79,7 @@ void PutFrame(ByteWriter& out, TGIFFrame& frame, bool extensions) {
     out.Put(static_cast<std::uint8_t>((localTable ? 0x80 | (item.ColorBits - 1) : 0) | (frame.IsInterlaced ? 0x40 : 0) |
                                       (item.DescriptorFlags & 0x20)));
     if (localTable) out.PutTable(item.ColorTable, item.ColorBits);
-    out.PutBytes(item.CodeData->Memory(), item.CodeData->Length());
+    out.PutBytes(item.CodeData->Memory(), static_cast<std::size_t>(item.CodeData->Length()));
     if (!EndsWithTerminator(*item.CodeData)) out.Put(0);
 }
 
@@ -91,20 +91,20 @@ void TGIFImage::SaveToStream(TStream& stream) {
     const TGIFPaletteTable& global = header.GlobalTable;
     const bool globalTable = global.EntryCount > 0;
     const int bits = globalTable ? BitsForCount(global.EntryCount) : std::max<int>(header.ColorBits, 1);
-    const bool extensions = formatVersion_ != 1;
+    const bool extensions = screen_.FormatVersion != 1;
 
     ByteWriter out;
     out.PutText(extensions ? "GIF89a" : "GIF87a");
-    out.PutWord(logicalWidth_);
-    out.PutWord(logicalHeight_);
+    out.PutWord(screen_.LogicalWidth);
+    out.PutWord(screen_.LogicalHeight);
     out.Put(static_cast<std::uint8_t>((globalTable ? 0x80 : 0) | ((std::max<int>(header.ColorResolution, 1) - 1) & 7) << 4 |
                                       (bits - 1)));
-    out.Put(static_cast<std::uint8_t>(globalTable ? std::max(IndexOf(global, backdropColor_), 0) : 0));
+    out.Put(static_cast<std::uint8_t>(globalTable ? std::max(IndexOf(global, screen_.BackdropColor), 0) : 0));
     out.Put(header.AspectByte);
     if (globalTable) out.PutTable(global, bits);
-    if (loopPresent_) {
+    if (screen_.LoopPresent) {
         out.PutText("!\xFF\x0BNETSCAPE2.0\x03\x01");
-        out.PutWord(loopCount_);
+        out.PutWord(screen_.LoopCount);
         out.Put(0);
     }
     for (const auto& frame : frames_)
