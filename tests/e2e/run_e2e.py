@@ -2,10 +2,11 @@
 """End-to-end tests of the real Skelvora.exe under Wine, on a private X display
 with a fresh Wine prefix whose desktop has a taskbar; both go away at the end,
 failed or not. The program is driven as a user drives it, with real mouse
-clicks on its icon in the taskbar's notification area and in its menu. What
-is checked is what a user or another program sees: windows, the icon on the
-screen, the wallpaper on the desktop, Skelvora.bmp, Skelvora.ini, the
-registry.
+clicks on its icon in the taskbar's notification area and in its menu, and
+with mouse and keyboard in its window (window_cases.py). What is checked is
+what a user or another program sees: windows, their places, texts and
+focus, the icon on the screen, the wallpaper on the desktop, Skelvora.bmp,
+Skelvora.ini, the registry.
 Prints one PASS or FAIL line per case and a closing "N passed, M failed" line;
 exits non-zero when a case failed.
     run_e2e.py --exe Skelvora.exe --probe winprobe.exe [--out DIR]

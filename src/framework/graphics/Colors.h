@@ -11,7 +11,6 @@ inline constexpr TColor clSystemColor = 0x80000000;
 inline constexpr TColor clWindow = clSystemColor | 5;
 inline constexpr TColor clWindowText = clSystemColor | 8;
 inline constexpr TColor clBtnFace = clSystemColor | 15;
-inline constexpr TColor clBlue = 0xFF0000;
 inline constexpr TColor clFuchsia = 0xFF00FF;
 
 // A system colour resolved to its current value; every other value as it is.

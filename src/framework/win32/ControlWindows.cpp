@@ -22,7 +22,8 @@ LRESULT Send(TWindowHandle window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 
     return SendMessageW(ToHwnd(window), msg, wParam, lParam);
 }
 
-// The glyph at this screen's size, with a mask from its bottom-left colour.
+// The glyph at this screen's size, with a mask from the colour of its
+// bottom-left pixel.
 HIMAGELIST GlyphList(TBitmap& glyph) {
     const TBitmapImage* image = glyph.Image();
     if (!image) return nullptr;
@@ -39,13 +40,12 @@ HIMAGELIST GlyphList(TBitmap& glyph) {
     if (original && scaled && bits) {
         std::copy_n(image->Bits(), image->Pitch() * height, static_cast<std::uint8_t*>(bits));
         HGDIOBJ oldFrom = SelectObject(from, original), oldTo = SelectObject(to, scaled);
-        const COLORREF key = GetPixel(from, 0, height - 1);
         SetStretchBltMode(to, COLORONCOLOR);
         StretchBlt(to, 0, 0, scaledWidth, scaledHeight, from, 0, 0, width, height, SRCCOPY);
         SelectObject(from, oldFrom);
         SelectObject(to, oldTo);
         list = ImageList_Create(scaledWidth, scaledHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
-        if (list) ImageList_AddMasked(list, scaled, key);
+        if (list) ImageList_AddMasked(list, scaled, image->CornerColor());
     }
     if (original) DeleteObject(original);
     if (scaled) DeleteObject(scaled);

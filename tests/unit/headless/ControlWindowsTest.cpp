@@ -227,6 +227,27 @@ TEST_F(ControlWindows, TheFocusIsTheControlsAndTheWindowsAlike) {
     EXPECT_EQ(FocusedWindow(), second.Handle());
 }
 
+TEST_F(ControlWindows, APageRepaintingPaintsItsWindowlessControlsThatAreVisible) {
+    struct TPainting : TControl {
+        using TControl::TControl;
+        void Paint() override { ++paints; }
+        int paints = 0;
+    };
+    auto& page = Add<TTabSheet>(form, 0, 0, 300, 200);
+    auto& shown = form.Make<TPainting>();
+    auto& hidden = form.Make<TPainting>();
+    shown.SetParent(&page);
+    hidden.SetParent(&page);
+    hidden.Hide();
+    form.HandleNeeded();
+    SendWindowMessage(page.Handle(), wm::Paint);
+    EXPECT_EQ(shown.paints, 1);
+    EXPECT_EQ(hidden.paints, 0);
+    shown.Invalidate();
+    application.ProcessMessages();
+    EXPECT_EQ(shown.paints, 2) << "a windowless control is drawn again with its parent";
+}
+
 TEST_F(ControlWindows, APictureIsPaintedStretchedToItsControlAndReportsClicks) {
     auto& image = Add<TImage>(form, 192, 112, 6, 4);
     auto picture = std::make_unique<TJPEGImage>();
