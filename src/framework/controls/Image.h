@@ -14,7 +14,6 @@ public:
     using TWinControl::TWinControl;
     const char* ClassName() const override { return "TImage"; }
 
-    TGraphic* Picture() const { return picture_.get(); }
     void SetPicture(std::unique_ptr<TGraphic> picture);
 
 protected:

@@ -72,7 +72,6 @@ public:
     const char* ClassName() const override { return "TBitBtn"; }
     // A bitmap file; the colour of its bottom-left pixel is see-through.
     void LoadGlyph(std::span<const std::uint8_t> file);
-    TBitmap& Glyph() { return glyph_; }
 
 protected:
     void WindowCreated() override;

@@ -5,6 +5,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/fake/DesktopState.h"
 #include "framework/fake/StandardHandling.h"
+#include "framework/system/ControlWindows.h"
 
 namespace skl {
 
@@ -42,6 +43,7 @@ void TWindow::Create(const TCreateParams& params) {
         state.Width = params.Width;
         state.Height = params.Height;
         state.Visible = (params.Style & ws::Visible) != 0;
+        state.DefaultLook = params.WindowClass == ButtonClass && (params.Style & 0xF) == bs::DefPushButton;
         desktop.Windows[handle_] = {this, state};
     }
     // As on the system, a window whose handler withholds the default

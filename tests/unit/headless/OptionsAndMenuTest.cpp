@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "framework/fake/Controls.h"
 #include "framework/system/Screen.h"
 
 using namespace skl;
@@ -123,4 +124,21 @@ TEST_F(OptionsAndMenu, LinksOpenWithTheShellAndLightUpUnderTheMouse) {
     EXPECT_EQ(ScreenCursor(), TCursor::Default);
     window.Layout.Image1.Click();
     EXPECT_EQ(fake::ShellLog().ScreenSaverStarts, 1);
+}
+
+TEST_F(OptionsAndMenu, TheButtonsShowTheirGlyphsAndTheAboutPageItsFonts) {
+    TFormSkelvora1& window = Start();
+    TMainLayout& l = window.Layout;
+    for (TBitBtn* button : {&l.BitBtn3, &l.BitBtn2, &l.BitBtn1})
+        EXPECT_EQ(fake::WindowState(button->Handle())->GlyphWidth, 16) << button->Name();
+    EXPECT_TRUE(fake::WindowState(l.BitBtn3.Handle())->DefaultLook);
+    EXPECT_FALSE(fake::WindowState(l.BitBtn2.Handle())->DefaultLook);
+    auto made = [](TWinControl& control) { return fake::FontMade(fake::WindowState(control.Handle())->Font); };
+    EXPECT_EQ(made(l.Label7), (fake::TFontMade{"MS Sans Serif", -11, fsBold})) << "the page's bold font";
+    EXPECT_EQ(made(l.Label10), (fake::TFontMade{"Times New Roman", -27, fsBold | fsItalic | fsUnderline}));
+    EXPECT_EQ(made(l.Label2), (fake::TFontMade{"MS Sans Serif", -11, 0}));
+    // "Status: freeware" in dark letters on the page's colour.
+    EXPECT_EQ(fake::ColorsFor(l.TabSheet2.Handle(), l.Label6.Handle()),
+              (std::pair<TColor, TColor>{clWindowText, clBtnFace}));
+    EXPECT_EQ(fake::ColorsFor(l.TabSheet2.Handle(), l.Label10.Handle()).first, clFuchsia);
 }
