@@ -218,7 +218,7 @@ void TGIFAnimator::AdvanceFrame() {
 
 void TGIFAnimator::StopAtEnd() { SetAnimate(false); }
 
-void TGIFAnimator::Paint() {
+void TGIFAnimator::PaintCanvas() {
     // Painted on the user-interface thread, the control is seen again.
     if (resting_ && InMainThread()) {
         resting_ = false;
@@ -238,9 +238,9 @@ void TGIFAnimator::RenderImage() {
     const int height = picture.Height();
     TRect dest{0, 0, width, height};
     if (stretch_)
-        dest = {0, 0, Width(), Height()};
+        dest = {0, 0, ClientWidth(), ClientHeight()};
     else if (center_)
-        dest = Offset(dest, {(Width() - width) / 2, (Height() - height) / 2});
+        dest = Offset(dest, {(ClientWidth() - width) / 2, (ClientHeight() - height) / 2});
     if (key == clNone || !transparent_)
         Canvas().CopyBitmap(dest, picture, {0, 0, width, height});
     else

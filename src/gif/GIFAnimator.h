@@ -64,7 +64,7 @@ public:
 
 protected:
     bool CanAutoSize(int& width, int& height) override;
-    void Paint() override;
+    void PaintCanvas() override;
     void RenderImage() override;
 
     virtual void DoChange();

@@ -22,7 +22,7 @@ void TImageControl::SetBounds(int left, int top, int width, int height) {
 void TImageControl::PaintWithBackground() {
     TCanvas& canvas = Canvas();
     canvas.Brush.Color = Color();
-    canvas.FillRect({0, 0, Width(), Height()});
+    canvas.FillRect({0, 0, ClientWidth(), ClientHeight()});
     const std::thread::id before = painter_.exchange(std::this_thread::get_id());
     try {
         RenderImage();
@@ -44,7 +44,7 @@ void TImageControl::WndProc(TMessage& message) {
     auto& target = *reinterpret_cast<TDeviceContext*>(message.WParam);
     std::lock_guard<TCanvas> canvas(Canvas());
     TBitmap offscreen;
-    offscreen.SetSize(Width(), Height());
+    offscreen.SetSize(ClientWidth(), ClientHeight());
     TBitmapDC memory(offscreen);
     bufferedPaint_ = true;
     message.WParam = reinterpret_cast<std::uintptr_t>(&memory);

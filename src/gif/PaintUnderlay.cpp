@@ -33,13 +33,15 @@ void PaintUnderlay(TGraphicControl* control, TControlCanvas& canvas) {
     const TDeviceContext::TState state = dc->State();
     try {
         // From here on the context speaks the parent's coordinates.
-        dc->SetOrigin({dc->Origin().X - control->Left(), dc->Origin().Y - control->Top()});
-        dc->IntersectClip({0, 0, parent.Width(), parent.Height()});
+        const TRect place = control->ScreenBounds();
+        const TRect parentPlace = parent.ScreenBounds();
+        dc->SetOrigin({dc->Origin().X - place.Left, dc->Origin().Y - place.Top});
+        dc->IntersectClip({0, 0, parentPlace.Width(), parentPlace.Height()});
         parent.PaintBackground(*dc);
         for (TControl* child : parent.Controls()) {
             if (child == control) break;
             auto* sibling = dynamic_cast<TGraphicControl*>(child);
-            if (!sibling || !sibling->Visible() || !Meet(sibling->BoundsRect(), control->BoundsRect())) continue;
+            if (!sibling || !sibling->Visible() || !Meet(sibling->ScreenBounds(), place)) continue;
             const TPaintCopy siblingCopy(*sibling);
             sibling->PaintOn(*dc);
         }

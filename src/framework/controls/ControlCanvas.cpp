@@ -8,7 +8,8 @@ void TControlCanvas::Take(TDeviceContext& dc) {
     dc_ = &dc;
     if (TBitmap* bitmap = dc.Bitmap()) return SetSurface(bitmap, dc.Origin(), dc.DeviceClip());
     buffer_ = std::make_unique<TBitmap>();
-    buffer_->SetSize(control_.Width(), control_.Height());
+    const TRect place = control_.ScreenBounds();
+    buffer_->SetSize(place.Width(), place.Height());
     SetSurface(buffer_.get(), {}, Offset(dc.DeviceClip(), {-dc.Origin().X, -dc.Origin().Y}));
 }
 

@@ -23,7 +23,7 @@ void TGraphicControl::WndProc(TMessage& message) {
     std::lock_guard<TCanvas> hold(canvas_);
     canvas_.Take(*reinterpret_cast<TDeviceContext*>(message.WParam));
     try {
-        Paint();
+        PaintCanvas();
     } catch (...) {
         canvas_.Release();
         throw;
@@ -33,8 +33,9 @@ void TGraphicControl::WndProc(TMessage& message) {
 
 void TGraphicControl::PaintOn(TDeviceContext& dc) {
     const TDeviceContext::TState state = dc.State();
-    dc.IntersectClip(BoundsRect());
-    dc.SetOrigin({dc.Origin().X + Left(), dc.Origin().Y + Top()});
+    const TRect place = ScreenBounds();
+    dc.IntersectClip(place);
+    dc.SetOrigin({dc.Origin().X + place.Left, dc.Origin().Y + place.Top});
     TMessage paint{wm::Paint, reinterpret_cast<std::uintptr_t>(&dc), 0, 0};
     try {
         Perform(paint);
@@ -58,7 +59,7 @@ void TGraphicControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TGraphicControl::InvalidateArea(bool erase) {
-    if (const TWindowHandle window = ParentWindow()) InvalidateWindowRect(window, BoundsRect(), erase);
+    if (const TWindowHandle window = ParentWindow()) InvalidateWindowRect(window, ScreenBounds(), erase);
 }
 
 void TGraphicControl::Invalidate() {
@@ -69,15 +70,18 @@ void TGraphicControl::Update() {
     if (const TWindowHandle window = ParentWindow()) UpdateWindow(window);
 }
 
+void TGraphicControl::Paint() {
+    if (auto dc = WindowDC(ParentWindow())) PaintOn(*dc);
+}
+
 void TGraphicControl::Repaint() {
-    const TWindowHandle window = ParentWindow();
-    if (!Visible() || !window) return;
+    if (!Visible() || !ParentWindow()) return;
     if (!(ControlStyle & csOpaque)) {
         Invalidate();
         return Update();
     }
-    // An opaque control covers its rectangle: it paints straight on the parent.
-    if (auto dc = WindowDC(window)) PaintOn(*dc);
+    // An opaque control covers its place: it paints straight on the parent.
+    Paint();
 }
 
 }  // namespace skl

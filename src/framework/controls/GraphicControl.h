@@ -1,7 +1,7 @@
 #pragma once
-// A windowless control: it has no window of its own and is painted by its
-// parent's window, into the parent's device context, on the parent's paints
-// and whenever it asks for one.
+// A windowless control: it has no window of its own and is painted on its
+// parent's window, in its place there, when the parent repaints and whenever
+// it asks for it.
 #include <vector>
 
 #include "framework/controls/Control.h"
@@ -19,6 +19,9 @@ public:
 
     // The canvas, drawing on the context of the paint under way.
     TControlCanvas& Canvas() { return canvas_; }
+    // The size on the screen.
+    int ClientWidth() const { return ScreenBounds().Width(); }
+    int ClientHeight() const { return ScreenBounds().Height(); }
 
     // Handles a message as sent to the control. wm::Paint carries the
     // TDeviceContext* to paint on in WParam, its origin on the control's
@@ -26,12 +29,14 @@ public:
     void Perform(TMessage& message) { WndProc(message); }
     // Paints the control on `dc`, whose origin and clip are the parent's.
     void PaintOn(TDeviceContext& dc);
+    // Paints the control on its parent's window now.
+    void Paint() override;
 
     void SetVisible(bool visible) override;
     void SetBounds(int left, int top, int width, int height) override;
 
-    // The parent paints the control's rectangle later.
-    void Invalidate();
+    // The parent paints the control's place later.
+    void Invalidate() override;
     // Paints what is invalid on the parent now.
     void Update();
     // Paints the control now.
@@ -44,7 +49,7 @@ public:
 protected:
     virtual void WndProc(TMessage& message);
     // Draws the control on its canvas.
-    virtual void Paint() {}
+    virtual void PaintCanvas() {}
     // The parent's window, when it has one.
     TWindowHandle ParentWindow() const;
 

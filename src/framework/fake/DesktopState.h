@@ -10,6 +10,7 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/system/Window.h"
+#include "framework/fake/Controls.h"
 #include "framework/fake/Desktop.h"
 
 namespace skl::fake {
@@ -44,9 +45,26 @@ struct TDesktop {
     std::int64_t Clock = 0;
     bool RefuseTimers = false;
     TWindowHandle LastHandle = 0;
+    TWindowHandle Focused = 0;
+    std::map<TWindowHandle, TPainted> Paints;
+    std::vector<TFontMade> Fonts;
+    int Beeps = 0;
+    int Dpi = 96;
+    char32_t DecimalSeparator = U'.';
 };
 
 TDesktop& Desktop();
+
+// The record of a live window, or null; the caller holds the lock.
+TWindowState* Record(TWindowHandle window);
+
+// Runs `change` on the record of a live window, under the lock.
+template <class Change>
+void Update(TWindowHandle window, Change change) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    if (TWindowState* state = Record(window)) change(*state);
+}
 
 // The surface of a live window at the window's size, made (filled with the
 // button face colour, as the system's window class erases) on first use;
@@ -54,5 +72,8 @@ TDesktop& Desktop();
 TSurface* SurfaceOf(TDesktop& desktop, TWindowHandle window);
 // A window that waits for a paint and is visible, or 0. Call with the lock held.
 TWindowHandle WindowToPaint(TDesktop& desktop);
+// The system's own paint of a window: its invalid area erased as asked, then
+// taken as painted.
+void PaintDefault(TWindowHandle window);
 
 }  // namespace skl::fake

@@ -1,9 +1,11 @@
 // The headless windows paint on surfaces in memory that a test can read.
 #include "framework/system/WindowPaint.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "framework/fake/DesktopState.h"
+#include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Colors.h"
 
 namespace skl {
@@ -52,18 +54,36 @@ TRect Union(const TRect& a, const TRect& b) {
 
 }  // namespace
 
-std::unique_ptr<TDeviceContext> BeginWindowPaint(TWindowHandle window) {
+void fake::PaintDefault(TWindowHandle window) {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
-    TSurface* surface = fake::SurfaceOf(desktop, window);
-    if (!surface) return std::make_unique<TSurfaceDC>(window, TRect{});
-    auto dc = std::make_unique<TSurfaceDC>(window, Bounds(*surface));
-    const TRect invalid = surface->Invalid.value_or(TRect{});
-    dc->IntersectClip(invalid);
-    if (surface->Erase) dc->FillRect(invalid, clBtnFace);
+    TSurface* surface = SurfaceOf(desktop, window);
+    if (!surface || !surface->Invalid) return;
+    if (surface->Erase) {
+        surface->Pixels.Canvas().Brush.Color = clBtnFace;
+        surface->Pixels.Canvas().FillRect(*surface->Invalid);
+    }
     surface->Invalid.reset();
     surface->Erase = false;
-    return dc;
+}
+
+void PutBitmap(TWindowHandle window, const TRect& dest, TBitmap& bitmap) {
+    fake::TPainted painted{dest, bitmap.Width(), bitmap.Height(), {}};
+    for (int y = 0; y < painted.Height; ++y)
+        for (int x = 0; x < painted.Width; ++x) painted.Pixels.push_back(bitmap.Canvas().Pixel(x, y));
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    if (!fake::Record(window)) return;
+    desktop.Paints[window] = std::move(painted);
+    if (TSurface* surface = fake::SurfaceOf(desktop, window)) surface->Pixels.Canvas().StretchDraw(dest, bitmap);
+}
+
+std::optional<fake::TPainted> fake::Painted(TWindowHandle window) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    auto found = desktop.Paints.find(window);
+    if (found == desktop.Paints.end()) return std::nullopt;
+    return found->second;
 }
 
 std::unique_ptr<TDeviceContext> WindowDC(TWindowHandle window) {

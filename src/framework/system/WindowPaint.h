@@ -1,7 +1,7 @@
 #pragma once
-// Painting on windows: device contexts for a window's client area, and the
-// invalid areas that bring the system's paint message (wm::Paint) once the
-// message queue is empty.
+// Painting on windows, from any thread: the window's own thread while it
+// handles wm::Paint, or a worker that draws at once. A window's invalid area
+// brings the system's paint message (wm::Paint) once the queue is empty.
 #include <memory>
 
 #include "framework/core/Messages.h"
@@ -10,12 +10,12 @@
 
 namespace skl {
 
-// In a window's wm::Paint: the context of its invalid area, which counts as
-// painted from now on (BeginPaint; EndPaint with the object). The invalid
-// area has been erased with the window's background when that was asked for.
-std::unique_ptr<TDeviceContext> BeginWindowPaint(TWindowHandle window);
-// The context of a window's client area outside the paint cycle, from any
-// thread (GetDC; ReleaseDC with the object); none when the window is gone.
+class TBitmap;
+
+// The bitmap scaled onto the rectangle of the window's client area.
+void PutBitmap(TWindowHandle window, const TRect& dest, TBitmap& bitmap);
+// The context of a window's client area (GetDC; ReleaseDC with the object);
+// none when the window is gone.
 std::unique_ptr<TDeviceContext> WindowDC(TWindowHandle window);
 // Marks a rectangle of the client area for painting, erased first when `erase` is set.
 void InvalidateWindowRect(TWindowHandle window, const TRect& rect, bool erase);

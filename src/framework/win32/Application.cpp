@@ -8,7 +8,21 @@
 
 namespace skl {
 
+namespace {
+
+// The keyboard interface of a dialog (Tab, Enter, Esc, Alt with a letter) in
+// the program's visible windows that hold controls.
+bool DialogKeys(MSG& message) {
+    HWND top = GetAncestor(message.hwnd, GA_ROOT);
+    if (!top || !IsWindowVisible(top) || !(GetWindowLongW(top, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) return false;
+    return IsDialogMessageW(top, &message) != FALSE;
+}
+
+}  // namespace
+
 void TApplication::Initialize() {
+    // Laid out for the screen's resolution, not stretched by the system.
+    SetProcessDPIAware();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     if (!comInitialized_) comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
@@ -26,6 +40,7 @@ bool TApplication::ProcessMessage() {
         terminated_ = true;
         return true;
     }
+    if (DialogKeys(message)) return true;
     TranslateMessage(&message);
     DispatchMessageW(&message);
     return true;

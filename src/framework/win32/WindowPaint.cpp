@@ -4,9 +4,10 @@
 
 #include <windows.h>
 
-#include <vector>
+#include <mutex>
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/win32/DibInfo.h"
 
 namespace skl {
 
@@ -14,52 +15,22 @@ namespace {
 
 HWND ToHwnd(TWindowHandle handle) { return reinterpret_cast<HWND>(handle); }
 
-// A bitmap's header and colour table as GDI takes them.
-class TBitmapInfo {
-public:
-    explicit TBitmapInfo(const TBitmapImage& image) : memory_(sizeof(BITMAPINFOHEADER) + 4 * image.ColorTable.size()) {
-        auto* info = reinterpret_cast<BITMAPINFO*>(memory_.data());
-        const TBitmapInfoHeader& header = image.Header;
-        info->bmiHeader = {sizeof(BITMAPINFOHEADER), header.biWidth, header.biHeight, 1, header.biBitCount, BI_RGB,
-                           header.biSizeImage, 0, 0, static_cast<DWORD>(image.ColorTable.size()), 0};
-        for (std::size_t i = 0; i < image.ColorTable.size(); ++i) {
-            const TRGBQuad& entry = image.ColorTable[i];
-            info->bmiColors[i] = {entry.Blue, entry.Green, entry.Red, 0};
-        }
-    }
-    const BITMAPINFO* get() const { return reinterpret_cast<const BITMAPINFO*>(memory_.data()); }
-
-private:
-    std::vector<unsigned char> memory_;
-};
-
 class TWindowDC final : public TDeviceContext {
 public:
-    // A context got with GetDC, or with BeginPaint when `paint` is given.
-    TWindowDC(HWND window, HDC dc, const RECT& client, const PAINTSTRUCT* paint)
-        : TDeviceContext({client.left, client.top, client.right, client.bottom}), window_(window), dc_(dc) {
-        if (paint) {
-            paint_ = *paint;
-            painting_ = true;
-        }
-    }
-    ~TWindowDC() override {
-        if (painting_)
-            EndPaint(window_, &paint_);
-        else
-            ReleaseDC(window_, dc_);
-    }
+    TWindowDC(HWND window, HDC dc, const RECT& client)
+        : TDeviceContext({client.left, client.top, client.right, client.bottom}), window_(window), dc_(dc) {}
+    ~TWindowDC() override { ReleaseDC(window_, dc_); }
 
 protected:
     void Blit(TPoint at, TBitmap& bitmap, const TRect& source) override {
         const TBitmapImage* image = bitmap.Image();
         if (!image) return;
-        const TBitmapInfo info(*image);
+        TDibInfo info = DibInfo(*image);
         // Rows lie bottom-up: the source's y is counted from the last row.
         const int fromBottom = image->Header.biHeight - source.Bottom;
         SetDIBitsToDevice(dc_, at.X, at.Y, static_cast<DWORD>(source.Width()), static_cast<DWORD>(source.Height()),
                           source.Left, fromBottom, 0, static_cast<UINT>(image->Header.biHeight), image->Bits(),
-                          info.get(), DIB_RGB_COLORS);
+                          info.Info(), DIB_RGB_COLORS);
     }
     void Fill(const TRect& area, TColor color) override {
         HBRUSH brush = CreateSolidBrush(color & 0xFFFFFF);
@@ -71,21 +42,23 @@ protected:
 private:
     HWND window_;
     HDC dc_;
-    PAINTSTRUCT paint_{};
-    bool painting_ = false;
 };
 
 }  // namespace
 
-std::unique_ptr<TDeviceContext> BeginWindowPaint(TWindowHandle window) {
+void PutBitmap(TWindowHandle window, const TRect& dest, TBitmap& bitmap) {
+    // No other thread changes the pixels while the system reads them.
+    std::lock_guard hold(bitmap.Canvas());
+    const TBitmapImage* image = bitmap.Image();
+    if (!image) return;
+    TDibInfo info = DibInfo(*image);
     HWND hwnd = ToHwnd(window);
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(hwnd, &paint);
-    auto context = std::make_unique<TWindowDC>(hwnd, dc, client, &paint);
-    context->IntersectClip({paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom});
-    return context;
+    HDC dc = GetDC(hwnd);
+    if (!dc) return;
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, dest.Left, dest.Top, dest.Width(), dest.Height(), 0, 0, image->Header.biWidth,
+                  image->Header.biHeight, image->Bits(), info.Info(), DIB_RGB_COLORS, SRCCOPY);
+    ReleaseDC(hwnd, dc);
 }
 
 std::unique_ptr<TDeviceContext> WindowDC(TWindowHandle window) {
@@ -94,7 +67,7 @@ std::unique_ptr<TDeviceContext> WindowDC(TWindowHandle window) {
     if (!GetClientRect(hwnd, &client)) return nullptr;
     HDC dc = GetDC(hwnd);
     if (!dc) return nullptr;
-    return std::make_unique<TWindowDC>(hwnd, dc, client, nullptr);
+    return std::make_unique<TWindowDC>(hwnd, dc, client);
 }
 
 void InvalidateWindowRect(TWindowHandle window, const TRect& rect, bool erase) {

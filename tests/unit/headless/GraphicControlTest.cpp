@@ -21,7 +21,7 @@ public:
     int Paints = 0;
 
 protected:
-    void Paint() override {
+    void PaintCanvas() override {
         ++Paints;
         Canvas().Brush.Color = Shade;
         Canvas().FillRect({-5, -5, Width() + 5, Height() + 5});

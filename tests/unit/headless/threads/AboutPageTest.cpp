@@ -15,7 +15,7 @@ TEST_F(AboutPage, TheAboutCommandStartsTheAnimationForTheRestOfTheRun) {
     TFormSkelvora1& window = Start();
     TGIFAnimator& animator = window.Layout.GIFAnimator1;
     EXPECT_EQ(animator.Parent(), &window.Layout.TabSheet2);
-    EXPECT_EQ(animator.BoundsRect(), (TRect{8, 8, 108, 108}));
+    EXPECT_EQ(animator.ScreenBounds(), (TRect{8, 8, 108, 108}));
     EXPECT_TRUE(animator.AsyncDrawing());
     EXPECT_EQ(animator.Image().FrameCount(), 19);
     EXPECT_FALSE(animator.Animate());

@@ -44,15 +44,15 @@ TEST_F(GIFAnimator, StartsStillAndTakesThePicturesSize) {
     EXPECT_FALSE(fresh.Stretch());
     EXPECT_TRUE(fresh.Transparent());
     EXPECT_TRUE(fresh.Image().Empty());
-    EXPECT_EQ(fresh.BoundsRect(), (TRect{0, 0, 105, 105}));
+    EXPECT_EQ(fresh.ScreenBounds(), (TRect{0, 0, 105, 105}));
 
     Load(SolidAnimation(30, 12, {{1}, {2}}));
-    EXPECT_EQ(animator->BoundsRect(), (TRect{8, 8, 38, 20}));
+    EXPECT_EQ(animator->ScreenBounds(), (TRect{8, 8, 38, 20}));
     animator->SetBounds(1, 2, 50, 50);
-    EXPECT_EQ(animator->BoundsRect(), (TRect{1, 2, 31, 14}));
+    EXPECT_EQ(animator->ScreenBounds(), (TRect{1, 2, 31, 14}));
     animator->SetAutoSize(false);
     animator->SetBounds(1, 2, 50, 50);
-    EXPECT_EQ(animator->BoundsRect(), (TRect{1, 2, 51, 52}));
+    EXPECT_EQ(animator->ScreenBounds(), (TRect{1, 2, 51, 52}));
 }
 
 TEST_F(GIFAnimator, SettersRaiseTheirEventsInOrder) {

@@ -30,7 +30,7 @@ public:
     std::function<void()> Render;
 
 protected:
-    void Paint() override { PaintWithBackground(); }
+    void PaintCanvas() override { PaintWithBackground(); }
     void RenderImage() override {
         if (Render) return Render();
         Canvas().Brush.Color = Shade;
@@ -46,7 +46,7 @@ public:
     }
 
 protected:
-    void Paint() override {
+    void PaintCanvas() override {
         Canvas().Brush.Color = shade_;
         Canvas().FillRect({0, 0, Width(), Height()});
     }
