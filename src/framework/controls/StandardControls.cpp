@@ -11,10 +11,7 @@ void TLabel::SetCaption(const std::string& caption) {
     AdjustSize();
 }
 
-void TLabel::SetAutoSize(bool autoSize) {
-    autoSize_ = autoSize;
-    AdjustSize();
-}
+TLabel::TLabel(TComponent* owner) : TWinControl(owner) { SetAutoSize(true); }
 
 void TLabel::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
@@ -40,7 +37,7 @@ void TLabel::Changed() {
 // The window takes the text's size in this screen's pixels; the state keeps
 // it for 96 pixels per inch.
 void TLabel::AdjustSize() {
-    if (!autoSize_) return;
+    if (!AutoSize()) return;
     const TPoint extent = TextExtent(ScreenFont(Font()), Caption());
     TControl::SetBounds(Left(), Top(), DesignPixels(extent.X), DesignPixels(extent.Y));
     if (HandleAllocated()) {

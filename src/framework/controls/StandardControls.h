@@ -17,14 +17,14 @@ enum class TBiDiMode { bdLeftToRight, bdRightToLeftNoAlign };
 // it has a handler for either as its window is made.
 class TLabel : public TWinControl {
 public:
-    using TWinControl::TWinControl;
+    // With AutoSize, on at first, the label takes the size of its text
+    // whenever text or font change (its left edge stays); without, it keeps
+    // the size it is given.
+    explicit TLabel(TComponent* owner);
     const char* ClassName() const override { return "TLabel"; }
 
     void SetCaption(const std::string& caption) override;
-    // On, the label takes the size of its text whenever text or font change
-    // (its left edge stays); off, it keeps the size it is given.
-    bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool autoSize);
+    void AdjustSize() override;
     TAlignment Alignment = TAlignment::taLeftJustify;
     TTextLayout Layout = TTextLayout::tlTop;
     // Long lines break between words instead of being cut off.
@@ -35,11 +35,6 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CommandNotified(int code) override;
     void Changed() override;
-
-private:
-    void AdjustSize();
-
-    bool autoSize_ = true;
 };
 
 class TButton : public TWinControl {
