@@ -87,16 +87,28 @@ void TWindow::Invalidate() {
     if (state) InvalidateWindowRect(handle_, {0, 0, state->Width, state->Height}, true);
 }
 
+namespace {
+
+// As on the system, a window that appears is painted afresh, with every
+// child window in it.
+void PaintAfresh(TWindowHandle window) {
+    if (const auto state = fake::WindowState(window))
+        InvalidateWindowRect(window, {0, 0, state->Width, state->Height}, true);
+    for (TWindowHandle child : ChildWindows(window))
+        if (fake::WindowState(child)->Style & ws::Child) PaintAfresh(child);
+}
+
+}  // namespace
+
 void TWindow::Show(TShowCommand command) {
-    TRect appeared;
+    bool appeared = false;
     Update(handle_, [&](TWindowState& state) {
-        if (!state.Visible && command != TShowCommand::Hide) appeared = {0, 0, state.Width, state.Height};
+        appeared = !state.Visible && command != TShowCommand::Hide;
         state.Visible = command != TShowCommand::Hide;
         if (command == TShowCommand::Minimize) state.Minimized = true;
         if (command == TShowCommand::Restore || command == TShowCommand::ShowNormal) state.Minimized = false;
     });
-    // As on the system, a window that appears is painted afresh.
-    if (appeared.Width() > 0 && appeared.Height() > 0) InvalidateWindowRect(handle_, appeared, true);
+    if (appeared) PaintAfresh(handle_);
 }
 
 void TWindow::SetBounds(int x, int y, int width, int height) {

@@ -1,17 +1,41 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "../ProgramFixture.h"
+#include "HeldSleeps.h"
 #include "framework/fake/ThreadStart.h"
 
 using namespace skl;
 
 namespace {
 
-class AboutPage : public ProgramFixture {};
+class AboutPage : public ProgramFixture {
+protected:
+    AboutPage() { fake::HoldSleeps(true); }
+    ~AboutPage() override { fake::HoldSleeps(false); }
+
+    // What the About page's window shows inside the animation.
+    std::vector<TColor> Shown(TFormSkelvora1& window) {
+        std::vector<TColor> pixels;
+        for (int y = 8; y < 108; y += 9)
+            for (int x = 8; x < 108; x += 9) pixels.push_back(fake::WindowPixel(window.Layout.TabSheet2.Handle(), x, y));
+        return pixels;
+    }
+    // Frame k of the animation, sampled as Shown samples the window.
+    std::vector<TColor> Frame(TFormSkelvora1& window, int k) {
+        TColor key = clNone;
+        TBitmap& picture = window.Layout.GIFAnimator1.ComposeFrame(k, key);
+        std::vector<TColor> pixels;
+        for (int y = 0; y < 100; y += 9)
+            for (int x = 0; x < 100; x += 9) pixels.push_back(picture.Canvas().Pixel(x, y));
+        return pixels;
+    }
+};
 
 }  // namespace
 
-TEST_F(AboutPage, TheAboutCommandStartsTheAnimationForTheRestOfTheRun) {
+TEST_F(AboutPage, TheAboutCommandStartsTheAnimationAndTheWorkerPaintsItsFrames) {
     TFormSkelvora1& window = Start();
     TGIFAnimator& animator = window.Layout.GIFAnimator1;
     EXPECT_EQ(animator.Parent(), &window.Layout.TabSheet2);
@@ -19,9 +43,25 @@ TEST_F(AboutPage, TheAboutCommandStartsTheAnimationForTheRestOfTheRun) {
     EXPECT_TRUE(animator.AsyncDrawing());
     EXPECT_EQ(animator.Image().FrameCount(), 19);
     EXPECT_FALSE(animator.Animate());
+
     window.About1.Click();
+    application.ProcessMessages();
     EXPECT_TRUE(animator.Animate());
+    EXPECT_EQ(Shown(window), Frame(window, 0));
+    held::AwaitSleep(1);
+    EXPECT_EQ(fake::SleepRequests(), std::vector<std::uint32_t>{100});
+    held::Tick();
+    EXPECT_EQ(Shown(window), Frame(window, 1)) << "drawn by the worker, with no message handled";
+
+    // Hidden, the animation rests; shown again, it goes on from there.
     window.Layout.BitBtn1.Click();
-    window.Options1.Click();
-    EXPECT_TRUE(animator.Animate()) << "nothing stops it";
+    fake::ReleaseSleeps(1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(fake::SleepRequests().size(), 2u);
+    window.About1.Click();
+    application.ProcessMessages();
+    held::AwaitSleep(3);
+    held::Tick();
+    EXPECT_TRUE(animator.Animate());
+    EXPECT_EQ(Shown(window), Frame(window, 2));
 }
