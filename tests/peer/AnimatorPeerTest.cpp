@@ -67,7 +67,8 @@ void ExpectSameComposition(const std::string& bytes) {
             TBitmap& composed = animator.ComposeFrame(k, key);
             ASSERT_EQ(composed.Width(), file->SWidth);
             ASSERT_EQ(composed.Height(), file->SHeight);
-            EXPECT_EQ(Pixels(composed), expected[static_cast<std::size_t>(k)]) << "frame " << k << (pass == 0 ? " in order" : " after a jump");
+            EXPECT_EQ(Pixels(composed), expected[static_cast<std::size_t>(k)])
+                << "frame " << k << (pass == 0 ? " in order" : " after a jump");
         }
     }
 }
