@@ -25,6 +25,7 @@ import layout
 import raster
 import testpictures
 from checks import Failure, check
+from animation_cases import AnimationCases
 from window_cases import WindowCases
 from winedesktop import WineDesktop, stop_on_sigterm, wait_for
 
@@ -64,7 +65,7 @@ def djpeg_decoding(jpeg, gray):
         return raster.load(out)
 
 
-class Cases(WindowCases):
+class Cases(WindowCases, AnimationCases):
     """The cases, in order; each builds on the state the previous ones left."""
 
     folder_name = FOLDER
@@ -346,6 +347,7 @@ class Cases(WindowCases):
                 self.the_subfolder_picture_comes_last_and_then_the_first_again,
                 self.a_picture_that_is_no_jpeg_is_reported_and_the_next_click_starts_afresh,
                 self.a_double_click_changes_once_and_a_middle_click_not_at_all,
+                *self.animation_cases(),
                 *self.window_cases(),
                 self.closing_the_main_window_ends_the_program,
                 self.in_active_desktop_mode_a_click_writes_the_wallpaper_file_too,

@@ -63,14 +63,17 @@ class WindowCases:
         except (Failure, StopIteration):
             return None
 
-    def screen_point(self, page, name):
-        """The middle of a control on the screen."""
+    def page_origin(self, page):
+        """The top-left corner of the page's client area on the screen."""
         (left, top, width, height), (client_width, client_height) = self.desktop.window_place(MAIN_CLASS)
         frame = (width - client_width) // 2
-        x = left + frame + page.tabs["left"] + page.sheet["left"] + page[name]["left"] + page[name]["width"] // 2
-        y = (top + height - frame - client_height + page.tabs["top"] + page.sheet["top"] + page[name]["top"]
-             + page[name]["height"] // 2)
-        return x, y
+        return (left + frame + page.tabs["left"] + page.sheet["left"],
+                top + height - frame - client_height + page.tabs["top"] + page.sheet["top"])
+
+    def screen_point(self, page, name):
+        """The middle of a control on the screen."""
+        x, y = self.page_origin(page)
+        return x + page[name]["left"] + page[name]["width"] // 2, y + page[name]["top"] + page[name]["height"] // 2
 
     def click_control(self, page, name):
         self.desktop.click(*self.screen_point(page, name))

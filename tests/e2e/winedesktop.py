@@ -236,6 +236,22 @@ class WineDesktop:
     def reg_set(self, key, value, data):
         return self.wine("reg", "add", key, "/v", value, "/t", "REG_SZ", "/d", data, "/f")[0] == 0
 
+    def cpu_ticks(self, name):
+        """The processor time (user and system, in clock ticks) that the running
+        program of that file name in this prefix has taken so far."""
+        prefix = f"WINEPREFIX={os.path.abspath(self.prefix)}".encode()
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/comm", "rb") as comm, open(f"/proc/{pid}/environ", "rb") as environ:
+                    if comm.read().strip() != name.encode() or prefix not in environ.read().split(b"\0"):
+                        continue
+                with open(f"/proc/{pid}/stat", "rb") as stat:
+                    fields = stat.read().rsplit(b")", 1)[1].split()
+                return int(fields[11]) + int(fields[12])
+            except OSError:
+                continue
+        raise RuntimeError(f"{name} does not run")
+
     def screenshot(self, path):
         subprocess.run(["import", "-display", self.display, "-window", "root", path], env=self.env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=30)
