@@ -136,8 +136,14 @@ void TFormSkelvora1::Options1Click(TComponent&) {
     Layout.BitBtn3.SetFocus();
 }
 
+// The program ends even when the number cannot be saved. The failure is
+// reported first: a box opened once the loop is told to quit would end at once.
 void TFormSkelvora1::Exit1Click(TComponent&) {
-    WritePictureNumber();
+    try {
+        WritePictureNumber();
+    } catch (...) {
+        Application().HandleException();
+    }
     Close();
 }
 
@@ -186,6 +192,8 @@ std::string TFormSkelvora1::Counter() const {
 std::string TFormSkelvora1::PictureText() const { return PictureList[CurrentPicture] + " " + Counter(); }
 
 void TFormSkelvora1::ShowPicture() {
+    // Whatever ran while the shell reloaded, the number shown is one of N.
+    if (CurrentPicture > PictureCount) CurrentPicture = 1;
     SetCaption("Skelvora - " + PictureText());
     TrayIcon1.SetHint(PictureText());
 }

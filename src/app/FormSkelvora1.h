@@ -106,6 +106,8 @@ protected:
     void CreateParams(TCreateParams& params) override;
 
 private:
+    class TChangeInProgress;
+
     void ReadRegistry();
     void ReadSettings();
     void ListLanguages();
@@ -123,6 +125,7 @@ private:
     std::string PictureText() const;
 
     TRandomPicture random_;
+    bool changing_ = false;  // a change is running
 };
 
 // The timer period for an interval in minutes: none for 0 or less, and never

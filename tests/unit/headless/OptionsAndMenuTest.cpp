@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "framework/fake/MenuPopup.h"
 #include "framework/system/Screen.h"
 
 using namespace skl;
@@ -124,4 +125,16 @@ TEST_F(OptionsAndMenu, LinksOpenWithTheShellAndLightUpUnderTheMouse) {
     EXPECT_EQ(ScreenCursor(), TCursor::Default);
     window.Layout.Image1.Click();
     EXPECT_EQ(fake::ShellLog().ScreenSaverStarts, 1);
+}
+
+TEST_F(OptionsAndMenu, ExitWithAReadOnlySettingsFileReportsItAndStillEnds) {
+    WriteSettings("[Options]\nImageN=1\n");
+    folder.MakeReadOnly("Skelvora.ini");
+    TFormSkelvora1& window = Start();
+    fake::SetMenuChooser([&](TPopupMenu&, TPoint) { return &window.Exit1; });
+    RightClickTrayIcon();
+    application.ProcessMessages();
+    EXPECT_EQ(Reports(), std::vector<std::string>{"Unable to write to " + Folder() + "Skelvora.ini."});
+    EXPECT_TRUE(application.Terminated());
+    EXPECT_EQ(Settings(), "[Options]\nImageN=1\n");
 }
