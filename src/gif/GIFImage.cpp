@@ -91,7 +91,7 @@ int TGIFImage::LogicalWidth() { return Empty() ? 0 : logicalWidth_; }
 int TGIFImage::LogicalHeight() { return Empty() ? 0 : logicalHeight_; }
 
 TGIFFrame* TGIFImage::CurrentFrame() {
-    return activeFrame_ >= 0 && activeFrame_ < FrameCount() ? frames_[activeFrame_].get() : nullptr;
+    return activeFrame_ >= 0 && activeFrame_ < FrameCount() ? &FrameAt(activeFrame_) : nullptr;
 }
 
 int TGIFImage::Width() {
@@ -111,7 +111,7 @@ void TGIFImage::SetHeight(int) { throw EInvalidGraphicOperation(SGIFSizeFixed); 
 bool TGIFImage::Empty() {
     const int index = std::max(activeFrame_, 0);
     if (index >= FrameCount()) return true;
-    const TGIFFrame& frame = *frames_[index];
+    const TGIFFrame& frame = FrameAt(index);
     if (frame.bitmap_) return false;
     const auto& codeData = frame.Item().CodeData;
     return !codeData || codeData->Length() == 0;

@@ -79,7 +79,7 @@ void PutFrame(ByteWriter& out, TGIFFrame& frame, bool extensions) {
     out.Put(static_cast<std::uint8_t>((localTable ? 0x80 | (item.ColorBits - 1) : 0) | (frame.IsInterlaced ? 0x40 : 0) |
                                       (item.DescriptorFlags & 0x20)));
     if (localTable) out.PutTable(item.ColorTable, item.ColorBits);
-    out.PutBytes(item.CodeData->Memory(), item.CodeData->Length());
+    out.PutBytes(item.CodeData->Memory(), static_cast<std::size_t>(item.CodeData->Length()));
     if (!EndsWithTerminator(*item.CodeData)) out.Put(0);
 }
 

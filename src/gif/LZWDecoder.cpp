@@ -163,7 +163,7 @@ private:
 class Decoder {
 public:
     Decoder(const TMemoryStream& codes, PixelWriter& out, const ProgressReport& report, int colorBits, bool tolerate)
-        : codes_(codes), out_(out), report_(report), reader_(codes.Memory(), codes.Length(), 1),
+        : codes_(codes), out_(out), report_(report), reader_(codes.Memory(), static_cast<std::size_t>(codes.Length()), 1),
           pixelMask_((1u << colorBits) - 1), tolerate_(tolerate) {}
 
     // Decodes to the end code, the end of the data or the last row; true
