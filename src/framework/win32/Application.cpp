@@ -1,16 +1,14 @@
 #include "framework/application/Application.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <objbase.h>
 
 #include "framework/win32/WideText.h"
 
 namespace skl {
 
+// The common controls are prepared with the first window of theirs (Window.cpp).
 void TApplication::Initialize() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
     if (!comInitialized_) comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
 }
 
