@@ -21,21 +21,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
 
 import testpictures  # noqa: E402
-from winedesktop import ASSETS, WineDesktop, stop_on_sigterm, wait_for  # noqa: E402
+from winedesktop import ASSETS, WineDesktop, private_kib, stop_on_sigterm, wait_for  # noqa: E402
 
 TARGET_MIB = 1.5
-
-
-def private_kib(pid):
-    """The pages the process has written and holds alone (Private_Dirty), in
-    KiB. A clean page of the exe's file is not counted: the system can drop it
-    and read it again, and so can share it; an image that Wine cannot map
-    from its file but must copy counts whole."""
-    with open(f"/proc/{pid}/smaps_rollup", encoding="ascii") as rollup:
-        for line in rollup:
-            if line.startswith("Private_Dirty:"):
-                return int(line.split()[1])
-    return 0
 
 
 def build_peer(work):
