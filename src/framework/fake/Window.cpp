@@ -90,10 +90,14 @@ bool TWindow::SetTimer(unsigned id, unsigned milliseconds) {
     return true;
 }
 
+// As on the system, a tick that came due but was not handled yet goes too.
 void TWindow::KillTimer(unsigned id) {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     desktop.Timers.erase({handle_, id});
+    std::erase_if(desktop.Queue, [this, id](const fake::TQueuedMessage& queued) {
+        return queued.Window == handle_ && queued.Message.Msg == wm::Timer && queued.Message.WParam == id;
+    });
 }
 
 TWindowHandle FindTopLevelWindow(const std::string& windowClass) {
