@@ -56,8 +56,8 @@ void TGIFImage::ReadFromStream(TStream& stream) { ParseGIF(stream, stream.Size()
 void TGIFImage::ReadData(TStream& stream) {
     std::uint8_t bytes[4];
     stream.ReadBuffer(bytes, 4);
-    const auto length = static_cast<std::int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                                                  static_cast<std::uint32_t>(bytes[3]) << 24);
+    const auto length = static_cast<std::int32_t>(std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
+                                                  std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[3]} << 24);
     ParseGIF(stream, length, true);
 }
 

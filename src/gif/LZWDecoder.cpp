@@ -35,7 +35,8 @@ public:
             LoadSubBlock();
         }
         const int byte = bitPosition_ >> 3;
-        std::uint32_t value = buffer_[byte] | buffer_[byte + 1] << 8 | buffer_[byte + 2] << 16;
+        std::uint32_t value =
+            static_cast<std::uint32_t>(buffer_[byte] | buffer_[byte + 1] << 8 | buffer_[byte + 2] << 16);
         value >>= bitPosition_ & 7;
         bitPosition_ += width_;
         return value & mask_;
@@ -163,8 +164,9 @@ private:
 class Decoder {
 public:
     Decoder(const TMemoryStream& codes, PixelWriter& out, const ProgressReport& report, int colorBits, bool tolerate)
-        : codes_(codes), out_(out), report_(report), reader_(codes.Memory(), static_cast<std::size_t>(codes.Length()), 1),
-          pixelMask_((1u << colorBits) - 1), tolerate_(tolerate) {}
+        : codes_(codes), out_(out), report_(report),
+          reader_(codes.Memory(), static_cast<std::size_t>(codes.Length()), 1), pixelMask_((1u << colorBits) - 1),
+          tolerate_(tolerate) {}
 
     // Decodes to the end code, the end of the data or the last row; true
     // when the data proved damaged.

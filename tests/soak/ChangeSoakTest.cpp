@@ -42,7 +42,8 @@ TEST_F(ChangeSoak, TenThousandChangesKeepTheHeapFlat) {
     for (int i = 1; i <= Changes; ++i) {
         Change();
         highest = std::max(highest, HeapInUse());
-        if (i % 2000 == 0) std::printf("after %5d changes: %zu bytes on the heap\n", WarmUp + i, HeapInUse());
+        if (i % 2000 == 0)
+            std::printf("after %5d changes: %zu bytes on the heap\n", WarmUp + i, HeapInUse());
     }
     const std::size_t end = HeapInUse();
     std::printf("heap: %zu bytes after %d changes, %zu after %d more (%+lld), highest between changes %zu\n", start, WarmUp, end,

@@ -47,7 +47,7 @@ protected:
 }  // namespace
 
 TEST_F(WindowConformance, ATopLevelWindowIsFoundByItsClassUntilItGoes) {
-    const std::string windowClass = "SkelvoraConformance" + std::to_string(::testing::UnitTest::GetInstance()->random_seed());
+    const std::string windowClass = "SkelvoraConformanceTopLevel";
     TWindowHandle handle = 0;
     {
         Recorder recorder(TopLevel(windowClass, "Skelvora - (1/3)"));
