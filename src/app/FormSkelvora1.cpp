@@ -2,6 +2,7 @@
 
 #include "assets/Assets.h"
 #include "framework/application/Application.h"
+#include "framework/io/Streams.h"
 #include "framework/system/Folders.h"
 #include "framework/system/ProgramFolder.h"
 #include "framework/system/Screen.h"
@@ -84,6 +85,8 @@ void TFormSkelvora1::CreateParams(TCreateParams& params) {
 void TFormSkelvora1::FormCreate(TComponent&) {
     Version = " 1.23";
     Path = ProgramFolder();
+    // A change cut short by a kill leaves its half-written file.
+    TReplacingFileStream::RemoveLeftover(Path + "Skelvora.bmp");
     ReadRegistry();
     Find_Jpg();
     ReadSettings();
