@@ -1,22 +1,14 @@
 // libFuzzer target: any bytes read as a BMP file end in a bitmap or in one of
 // the framework's failures, and a bitmap read is written back in a form that
 // reads to the same header and pixels.
-#include <cstdlib>
 #include <cstring>
 
+#include "Check.h"
 #include "framework/core/Exceptions.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/io/Streams.h"
 
 using namespace skl;
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TBitmap bitmap;

@@ -1,22 +1,14 @@
 // libFuzzer target: any bytes read as an icon file end in an icon or in the
 // framework's failure; an icon read keeps the file byte for byte, and its
 // size and system handle can be asked for.
-#include <cstdlib>
 #include <cstring>
 
+#include "Check.h"
 #include "framework/core/Exceptions.h"
 #include "framework/graphics/Icon.h"
 #include "framework/io/Streams.h"
 
 using namespace skl;
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TIcon icon;

@@ -5,12 +5,12 @@
 // timer can hold.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
 
+#include "Check.h"
 #include "app/FormSkelvora1.h"
 #include "framework/application/Application.h"
 #include "framework/controls/WindowTimer.h"
@@ -22,10 +22,6 @@
 using namespace skl;
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
 
 const std::filesystem::path& FuzzFolder() {
     static const std::filesystem::path folder = [] {
