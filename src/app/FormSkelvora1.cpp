@@ -1,5 +1,6 @@
 #include "app/FormSkelvora1.h"
 
+#include "app/Version.h"
 #include "assets/Assets.h"
 #include "framework/application/Application.h"
 #include "framework/io/Streams.h"
@@ -83,7 +84,7 @@ void TFormSkelvora1::CreateParams(TCreateParams& params) {
 // Each step completes before the next; a failure ends the steps here and is
 // reported, and the program runs on with what was set up.
 void TFormSkelvora1::FormCreate(TComponent&) {
-    Version = " 1.23";
+    Version = std::string(" ") + ProgramVersion;
     Path = ProgramFolder();
     // A change cut short by a kill leaves its half-written file.
     TReplacingFileStream::RemoveLeftover(Path + "Skelvora.bmp");

@@ -76,7 +76,7 @@ public:
     std::string Mes;                     // help text
     std::string Lic;                     // disclaimer text
     std::string Refresh;                 // first part of the refresh message
-    std::string Version;                 // " 1.23"
+    std::string Version;                 // " " and the program's version
     std::unique_ptr<TBitmap> Bitmap;     // picture objects of one change
     std::unique_ptr<TJPEGImage> JPEGImage;
     TSearchRec SearchRec;                // the picture scan's enumeration

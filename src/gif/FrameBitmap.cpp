@@ -46,8 +46,7 @@ void TGIFFrame::BuildBitmapImage(TMemoryStream& target) {
     const TGIFItem& item = *item_;
     if (!item.CodeData) throw EReadError(SReadError);
     const int depth = DepthForBits(item.ColorBits);
-    const std::int64_t stride = RowPitch(item.PixelWidth, depth);
-    const std::int64_t imageSize = stride * item.PixelHeight;
+    const std::int64_t imageSize = RowPitch(item.PixelWidth, depth) * item.PixelHeight;
     if (imageSize > MaxImageBytes) throw EOutOfResources(SOutOfResources);
     const std::uint32_t pixelOffset = FileHeaderSize + InfoHeaderSize + 4 * (1u << depth);
 
@@ -66,8 +65,12 @@ void TGIFFrame::BuildBitmapImage(TMemoryStream& target) {
 
     std::uint8_t* pixels = target.Memory() + pixelOffset;
     std::memset(pixels, 0, static_cast<std::size_t>(imageSize));
-    const bool damaged = DecodeFrame(*item.CodeData, item.PixelWidth, item.PixelHeight, depth, IsInterlaced, owner_,
-                                     pixels, item.ColorBits, TolerateDamage);
+    const TPixelRows rows(pixels, item.PixelWidth, item.PixelHeight, depth);
+    const bool damaged = DecodeFrame(*item.CodeData, rows,
+                                     {.Interlaced = IsInterlaced,
+                                      .ColorBits = item.ColorBits,
+                                      .TolerateDamage = !owner_ || owner_->TolerateDamage,
+                                      .Progress = owner_});
     Damaged = Damaged || damaged;
     target.SetPosition(0);
 }

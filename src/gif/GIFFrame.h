@@ -74,7 +74,6 @@ protected:
 
 private:
     friend class TGIFImage;
-    friend class GIFReader;
 
     // Everything of a frame copy except the owner's new size and OwnColors.
     void CopyFrom(TGIFFrame& source);

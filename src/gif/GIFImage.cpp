@@ -19,12 +19,7 @@ void TGIFImage::Reset() {
     header_ = MakeShared<TGIFData>();
     frames_.clear();
     activeFrame_ = -1;
-    backdropColor_ = clNone;
-    loopCount_ = 1;
-    loopPresent_ = false;
-    formatVersion_ = 0;
-    logicalWidth_ = 0;
-    logicalHeight_ = 0;
+    screen_ = {};
 }
 
 void TGIFImage::ParseGIF(TStream& source, std::int64_t length, bool decodeFirst) {
@@ -33,7 +28,10 @@ void TGIFImage::ParseGIF(TStream& source, std::int64_t length, bool decodeFirst)
     if (length > 0) {
         std::vector<std::uint8_t> data(static_cast<std::size_t>(length));
         source.ReadBuffer(data.data(), length);
-        GIFReader(*this, data.data(), data.size()).Read();
+        TGIFContents contents = GIFReader(data.data(), data.size(), TolerateDamage).Read();
+        const std::exception_ptr failure = contents.Failure;
+        Adopt(std::move(contents));
+        if (failure) std::rethrow_exception(failure);
     }
     if (!frames_.empty()) {
         activeFrame_ = 0;
@@ -49,6 +47,13 @@ void TGIFImage::ParseGIF(TStream& source, std::int64_t length, bool decodeFirst)
     }
     PaletteModified = true;
     Changed();
+}
+
+void TGIFImage::Adopt(TGIFContents contents) {
+    header_ = contents.Header;
+    frames_ = std::move(contents.Frames);
+    for (const auto& frame : frames_) frame->owner_ = this;
+    screen_ = contents.Screen;
 }
 
 void TGIFImage::ReadFromStream(TStream& stream) { ParseGIF(stream, stream.Size() - stream.Position(), true); }
@@ -81,14 +86,14 @@ int TGIFImage::AddFrame(TPersistent& source) {
         throw;
     }
     activeFrame_ = FrameCount() - 1;
-    if (formatVersion_ == 0) formatVersion_ = 1;
-    if (FrameCount() > 1) formatVersion_ = 2;
+    if (screen_.FormatVersion == 0) screen_.FormatVersion = 1;
+    if (FrameCount() > 1) screen_.FormatVersion = 2;
     return activeFrame_;
 }
 
-int TGIFImage::LogicalWidth() { return Empty() ? 0 : logicalWidth_; }
+int TGIFImage::LogicalWidth() { return Empty() ? 0 : screen_.LogicalWidth; }
 
-int TGIFImage::LogicalHeight() { return Empty() ? 0 : logicalHeight_; }
+int TGIFImage::LogicalHeight() { return Empty() ? 0 : screen_.LogicalHeight; }
 
 TGIFFrame* TGIFImage::CurrentFrame() {
     return activeFrame_ >= 0 && activeFrame_ < FrameCount() ? &FrameAt(activeFrame_) : nullptr;
@@ -135,10 +140,7 @@ void TGIFImage::Assign(TPersistent& source) {
     if (auto* image = dynamic_cast<TGIFImage*>(&source)) {
         if (image == this) return;
         header_ = image->header_;
-        formatVersion_ = image->formatVersion_;
-        backdropColor_ = image->backdropColor_;
-        loopCount_ = image->loopCount_;
-        loopPresent_ = image->loopPresent_;
+        screen_ = image->screen_;
         frames_.clear();
         for (const auto& sourceFrame : image->frames_) {
             auto frame = std::make_unique<TGIFFrame>(this);
@@ -146,8 +148,6 @@ void TGIFImage::Assign(TPersistent& source) {
             frame->OwnColors = sourceFrame->OwnColors;
             frames_.push_back(std::move(frame));
         }
-        logicalWidth_ = image->logicalWidth_;
-        logicalHeight_ = image->logicalHeight_;
         activeFrame_ = image->activeFrame_;
     } else if (auto* frame = dynamic_cast<TGIFFrame*>(&source)) {
         // The frame may belong to this picture: copy it before the reset.
@@ -163,7 +163,7 @@ void TGIFImage::Assign(TPersistent& source) {
         frames_.push_back(std::move(copy));
         UpdateLogicalSize();
         activeFrame_ = 0;
-        if (formatVersion_ == 0) formatVersion_ = 1;
+        if (screen_.FormatVersion == 0) screen_.FormatVersion = 1;
     } else {
         return TGraphic::Assign(source);
     }
@@ -196,8 +196,8 @@ void TGIFImage::UpdateLogicalSize() {
         width = std::max(width, frame->FramePos.X + frame->FrameWidth());
         height = std::max(height, frame->FramePos.Y + frame->FrameHeight());
     }
-    logicalWidth_ = static_cast<std::uint16_t>(std::min(width, 0xFFFF));
-    logicalHeight_ = static_cast<std::uint16_t>(std::min(height, 0xFFFF));
+    screen_.LogicalWidth = static_cast<std::uint16_t>(std::min(width, 0xFFFF));
+    screen_.LogicalHeight = static_cast<std::uint16_t>(std::min(height, 0xFFFF));
 }
 
 }  // namespace skl

@@ -13,6 +13,8 @@
 
 namespace skl {
 
+struct TGIFContents;
+
 class TGIFImage : public TGraphic {
 public:
     TGIFImage();
@@ -20,6 +22,10 @@ public:
     TGIFImage(const TGIFImage&) = delete;
     TGIFImage& operator=(const TGIFImage&) = delete;
     const char* ClassName() const override { return "TGIFImage"; }
+
+    // Damaged pixel data leaves the frame in the picture, flagged Damaged,
+    // instead of failing the reading or the decoding.
+    bool TolerateDamage = true;
 
     // Reads `length` bytes of GIF data from the source and replaces the
     // picture with them; with `decodeFirst`, frame 0's bitmap is built too.
@@ -42,11 +48,11 @@ public:
     // The logical screen; 0 while the picture is empty.
     int LogicalWidth();
     int LogicalHeight();
-    TColor BackdropColor() const { return backdropColor_; }
-    bool LoopPresent() const { return loopPresent_; }
-    std::uint16_t LoopCount() const { return loopCount_; }
+    TColor BackdropColor() const { return screen_.BackdropColor; }
+    bool LoopPresent() const { return screen_.LoopPresent; }
+    std::uint16_t LoopCount() const { return screen_.LoopCount; }
     // 0 none, 1 "87a", 2 "89a".
-    std::uint8_t FormatVersion() const { return formatVersion_; }
+    std::uint8_t FormatVersion() const { return screen_.FormatVersion; }
     int ActiveFrame() const { return activeFrame_; }
     const std::vector<std::string>& ImageComment() const { return header_->ImageComment; }
     const TGIFData& Header() const { return *header_; }
@@ -74,22 +80,17 @@ protected:
     void AssignTo(TPersistent& target) override;
 
 private:
-    friend class GIFReader;
     friend class TGIFFrame;
 
     void Reset();
+    void Adopt(TGIFContents contents);
     void UpdateLogicalSize();
     TGIFFrame* CurrentFrame();
 
     TSharedRef<TGIFData> header_;
     std::vector<std::unique_ptr<TGIFFrame>> frames_;
-    std::uint8_t formatVersion_ = 0;
+    TGIFScreen screen_;
     int activeFrame_ = -1;
-    std::uint16_t logicalWidth_ = 0;
-    std::uint16_t logicalHeight_ = 0;
-    TColor backdropColor_ = clNone;
-    bool loopPresent_ = false;
-    std::uint16_t loopCount_ = 1;
 };
 
 }  // namespace skl

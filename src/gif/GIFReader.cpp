@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "framework/core/Exceptions.h"
-#include "gif/GIFImage.h"
 
 namespace skl {
 
@@ -54,13 +53,18 @@ bool IsLoopBlock(const TExtension& extension) {
     return known && data.size() >= 3 && data[0] == 1;
 }
 
-GIFReader::GIFReader(TGIFImage& image, const std::uint8_t* data, std::size_t size)
-    : image_(image), data_(data), size_(size) {}
+GIFReader::GIFReader(const std::uint8_t* data, std::size_t size, bool tolerateDamage)
+    : data_(data), size_(size), tolerateDamage_(tolerateDamage) {}
 
-void GIFReader::Read() {
-    ReadSignature();
-    ReadScreenDescriptor();
-    ReadBlocks(SkipZeroBytes());
+TGIFContents GIFReader::Read() {
+    try {
+        ReadSignature();
+        ReadScreenDescriptor();
+        ReadBlocks(SkipZeroBytes());
+    } catch (...) {
+        contents_.Failure = std::current_exception();
+    }
+    return std::move(contents_);
 }
 
 std::uint8_t GIFReader::ReadByte() {
@@ -87,15 +91,15 @@ void GIFReader::ReadSignature() {
     if (!SameText(signature, "GIF", 3)) throw EInvalidGraphicOperation(SUnknownGIFVersion);
     std::uint8_t version[3];
     ReadBytes(version, 3);
-    if (SameText(version, "87a", 3)) image_.formatVersion_ = 1;
-    else if (SameText(version, "89a", 3)) image_.formatVersion_ = 2;
+    if (SameText(version, "87a", 3)) contents_.Screen.FormatVersion = 1;
+    else if (SameText(version, "89a", 3)) contents_.Screen.FormatVersion = 2;
     else throw EInvalidGraphicOperation(SUnknownGIFVersion);
 }
 
 void GIFReader::ReadScreenDescriptor() {
-    TGIFData& header = *image_.header_;
-    image_.logicalWidth_ = ReadWord();
-    image_.logicalHeight_ = ReadWord();
+    TGIFData& header = *contents_.Header;
+    contents_.Screen.LogicalWidth = ReadWord();
+    contents_.Screen.LogicalHeight = ReadWord();
     const std::uint8_t flags = ReadByte();
     const std::uint8_t background = ReadByte();
     header.AspectByte = ReadByte();
@@ -105,7 +109,7 @@ void GIFReader::ReadScreenDescriptor() {
     TGIFPaletteTable& table = header.GlobalTable;
     table.EntryCount = 1 << header.ColorBits;
     ReadBytes(table.Entries.data(), 3 * static_cast<std::size_t>(table.EntryCount));
-    if (background < table.EntryCount) image_.backdropColor_ = table.Color(background);
+    if (background < table.EntryCount) contents_.Screen.BackdropColor = table.Color(background);
 }
 
 std::uint8_t GIFReader::SkipZeroBytes() {
@@ -120,11 +124,11 @@ void GIFReader::ReadBlocks(std::uint8_t c) {
     while (c != 0 && c != Trailer && !AtEnd()) {
         std::vector<TExtension> pending = ReadExtensionRun(c);
         if (c == ImageSeparator) {
-            image_.frames_.push_back(ReadImage(std::move(pending)));
+            contents_.Frames.push_back(ReadImage(std::move(pending)));
             c = NextIntroducer();
             // Anything else after an image ends the data quietly.
             if (!IsIntroducer(c)) c = 0;
-        } else if (image_.header_->ImageComment.empty() && !pending.empty()) {
+        } else if (contents_.Header->ImageComment.empty() && !pending.empty()) {
             TakeImageComment(pending);
         } else if (c != 0 && c != Trailer) {
             throw EInvalidGraphicOperation(SReadError);
@@ -142,8 +146,8 @@ std::vector<TExtension> GIFReader::ReadExtensionRun(std::uint8_t& c) {
             if (IsLoopBlock(extension)) {
                 const std::string& data = extension.SubBlocks.front();
                 const int count = static_cast<std::uint8_t>(data[1]) + 256 * static_cast<std::uint8_t>(data[2]);
-                image_.loopPresent_ = true;
-                image_.loopCount_ = static_cast<std::uint16_t>(std::min(count, MaxLoopCount));
+                contents_.Screen.LoopPresent = true;
+                contents_.Screen.LoopCount = static_cast<std::uint16_t>(std::min(count, MaxLoopCount));
             }
         } else {
             pending.push_back(std::move(extension));
@@ -178,8 +182,8 @@ TExtension GIFReader::ReadExtensionBlock() {
 }
 
 std::unique_ptr<TGIFFrame> GIFReader::ReadImage(std::vector<TExtension> pending) {
-    auto frame = std::make_unique<TGIFFrame>(&image_);
-    const TGIFPaletteTable& global = image_.header_->GlobalTable;
+    auto frame = std::make_unique<TGIFFrame>();
+    const TGIFPaletteTable& global = contents_.Header->GlobalTable;
     if (global.EntryCount > 0) frame->Item().ColorBits = static_cast<std::uint8_t>(BitsForCount(global.EntryCount));
     frame->ExtensionList = std::move(pending);
     ReadImageBlock(*frame);
@@ -203,16 +207,16 @@ void GIFReader::ReadImageBlock(TGIFFrame& frame) {
             item.ColorTable = TGIFPaletteTable{};
         }
         CopyCodeData(frame);
-        if (frame.Damaged && !TolerateDamage) throw EInvalidGraphicOperation(SReadError);
+        if (frame.Damaged && !tolerateDamage_) throw EInvalidGraphicOperation(SReadError);
         item.CodeData->SetPosition(0);
 
         const std::uint16_t width = Word(descriptor + 4);
         const std::uint16_t height = Word(descriptor + 6);
         frame.FramePos = {Word(descriptor), Word(descriptor + 2)};
-        item.PixelWidth = width != 0 ? width : image_.logicalWidth_;
-        item.PixelHeight = height != 0 ? height : image_.logicalHeight_;
+        item.PixelWidth = width != 0 ? width : contents_.Screen.LogicalWidth;
+        item.PixelHeight = height != 0 ? height : contents_.Screen.LogicalHeight;
         item.DescriptorFlags = flags;
-        if (!frame.OwnColors) item.ColorTable = image_.header_->GlobalTable;
+        if (!frame.OwnColors) item.ColorTable = contents_.Header->GlobalTable;
         ApplyGraphicControl(frame);
     } catch (...) {
         item.CodeData.reset();
@@ -255,7 +259,7 @@ void GIFReader::ApplyGraphicControl(TGIFFrame& frame) {
 }
 
 void GIFReader::TakeImageComment(const std::vector<TExtension>& pending) {
-    std::vector<std::string>& comment = image_.header_->ImageComment;
+    std::vector<std::string>& comment = contents_.Header->ImageComment;
     for (const TExtension& extension : pending) {
         if (extension.Kind != TExtensionKind::ekComment) continue;
         if (!comment.empty()) comment.emplace_back(CommentSeparator);

@@ -1,25 +1,36 @@
 #pragma once
-// Reads GIF data from memory into a picture: signature and version, logical
-// screen, global colour table, then the blocks up to the trailer.
+// Reads GIF data from memory: signature and version, logical screen, global
+// colour table, then the blocks up to the trailer.
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "gif/Extension.h"
+#include "gif/GIFFrame.h"
+#include "gif/GIFRecords.h"
 
 namespace skl {
 
-class TGIFImage;
-class TGIFFrame;
+// What a picture's GIF data holds, as far as it could be read.
+struct TGIFContents {
+    TSharedRef<TGIFData> Header = MakeShared<TGIFData>();
+    // Frames without an owner yet.
+    std::vector<std::unique_ptr<TGIFFrame>> Frames;
+    TGIFScreen Screen;
+    // The failure that ended the reading early; the frames completed before
+    // it are kept.
+    std::exception_ptr Failure;
+};
 
 class GIFReader {
 public:
-    GIFReader(TGIFImage& image, const std::uint8_t* data, std::size_t size);
-    // Fills the (freshly reset) picture; frames completed before a failure
-    // stay in it.
-    void Read();
+    // Without `tolerateDamage`, pixel data cut short by the end of the data
+    // fails the reading instead of leaving a frame flagged Damaged.
+    GIFReader(const std::uint8_t* data, std::size_t size, bool tolerateDamage);
+    TGIFContents Read();
 
 private:
     bool AtEnd() const { return position_ >= size_; }
@@ -42,10 +53,11 @@ private:
     void TakeImageComment(const std::vector<TExtension>& pending);
     std::vector<std::string> ReadSubBlocks();
 
-    TGIFImage& image_;
     const std::uint8_t* data_;
     std::size_t size_;
+    bool tolerateDamage_;
     std::size_t position_ = 0;
+    TGIFContents contents_;
 };
 
 // A "NETSCAPE2.0" or "ANIMEXTS1.0" application block whose first sub-block

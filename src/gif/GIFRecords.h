@@ -42,6 +42,17 @@ public:
     TGIFPaletteTable GlobalTable;
 };
 
+// What GIF data says of the whole picture besides its header record.
+struct TGIFScreen {
+    // 0 none, 1 "87a", 2 "89a".
+    std::uint8_t FormatVersion = 0;
+    std::uint16_t LogicalWidth = 0;
+    std::uint16_t LogicalHeight = 0;
+    TColor BackdropColor = clNone;
+    bool LoopPresent = false;
+    std::uint16_t LoopCount = 1;
+};
+
 class TGIFItem : public TSharedImage {
 public:
     // The LZW minimum code size byte, then the data sub-blocks as read (each
@@ -56,10 +67,6 @@ public:
     // The frame's own table, or a copy of the global one.
     TGIFPaletteTable ColorTable;
 };
-
-// Damaged pixel data leaves the frame in the picture, flagged Damaged,
-// instead of failing the read or the decoding.
-inline bool TolerateDamage = true;
 
 // Message texts of the GIF unit's failures.
 inline constexpr const char* SUnknownGIFVersion = "Unknown GIF version";

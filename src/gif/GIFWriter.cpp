@@ -91,20 +91,20 @@ void TGIFImage::SaveToStream(TStream& stream) {
     const TGIFPaletteTable& global = header.GlobalTable;
     const bool globalTable = global.EntryCount > 0;
     const int bits = globalTable ? BitsForCount(global.EntryCount) : std::max<int>(header.ColorBits, 1);
-    const bool extensions = formatVersion_ != 1;
+    const bool extensions = screen_.FormatVersion != 1;
 
     ByteWriter out;
     out.PutText(extensions ? "GIF89a" : "GIF87a");
-    out.PutWord(logicalWidth_);
-    out.PutWord(logicalHeight_);
+    out.PutWord(screen_.LogicalWidth);
+    out.PutWord(screen_.LogicalHeight);
     out.Put(static_cast<std::uint8_t>((globalTable ? 0x80 : 0) | ((std::max<int>(header.ColorResolution, 1) - 1) & 7) << 4 |
                                       (bits - 1)));
-    out.Put(static_cast<std::uint8_t>(globalTable ? std::max(IndexOf(global, backdropColor_), 0) : 0));
+    out.Put(static_cast<std::uint8_t>(globalTable ? std::max(IndexOf(global, screen_.BackdropColor), 0) : 0));
     out.Put(header.AspectByte);
     if (globalTable) out.PutTable(global, bits);
-    if (loopPresent_) {
+    if (screen_.LoopPresent) {
         out.PutText("!\xFF\x0BNETSCAPE2.0\x03\x01");
-        out.PutWord(loopCount_);
+        out.PutWord(screen_.LoopCount);
         out.Put(0);
     }
     for (const auto& frame : frames_)

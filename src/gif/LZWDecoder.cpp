@@ -69,73 +69,58 @@ private:
     std::uint32_t mask_ = 0;
 };
 
-// Stores palette indices at the current pixel and moves on row by row.
-class PixelWriter {
+// Stores palette indices pixel by pixel in the order of the frame's data:
+// row by row, an interlaced frame's rows in their four passes.
+class FrameWriter {
 public:
-    PixelWriter(std::uint8_t* pixels, int width, int height, int depth, bool interlaced)
-        : pixels_(pixels), width_(width), height_(height), depth_(depth), interlaced_(interlaced),
-          stride_((static_cast<std::int64_t>(width) * depth + 31) / 32 * 4) {
-        if (width_ <= 0) y_ = height_;
+    FrameWriter(const TPixelRows& rows, bool interlaced) : rows_(rows), interlaced_(interlaced) {
+        if (rows_.Width() <= 0) y_ = rows_.Height();
         SelectRow();
     }
 
-    bool Done() const { return y_ >= height_; }
+    bool Done() const { return y_ >= rows_.Height(); }
 
     // Writes the low bytes of the stack's entries, the top one first; at 8
     // bits per pixel row by row in one go.
     void PutStack(const std::uint16_t* stack, int depth) {
-        if (depth_ != 8) {
+        if (rows_.Bits() != 8) {
             while (depth > 0) Put(stack[--depth] & 0xFF);
             return;
         }
-        while (depth > 0 && y_ < height_) {
-            const int count = std::min(depth, width_ - x_);
-            std::uint8_t* out = row_ + x_;
+        while (depth > 0 && !Done()) {
+            const int count = std::min(depth, rows_.Width() - x_);
+            std::uint8_t* out = row_.Bytes() + x_;
             const std::uint16_t* in = stack + depth - 1;
             for (int i = 0; i < count; ++i) out[i] = static_cast<std::uint8_t>(in[-i]);
             depth -= count;
             x_ += count;
-            if (x_ == width_) NextRow();
+            if (x_ == rows_.Width()) NextRow();
         }
     }
 
     void Put(std::uint32_t value) {
-        if (y_ >= height_) return;
-        switch (depth_) {
-            case 8: row_[x_] = static_cast<std::uint8_t>(value); break;
-            case 4:
-                if (x_ & 1) row_[x_ >> 1] |= static_cast<std::uint8_t>(value);
-                else row_[x_ >> 1] = static_cast<std::uint8_t>(value << 4);
-                break;
-            default:
-                if (x_ & 7) row_[x_ >> 3] |= static_cast<std::uint8_t>(value << (7 - (x_ & 7)));
-                else row_[x_ >> 3] = static_cast<std::uint8_t>(value << 7);
-                break;
-        }
-        if (++x_ == width_) NextRow();
+        if (Done()) return;
+        row_.SetIndex(x_, static_cast<int>(value));
+        if (++x_ == rows_.Width()) NextRow();
     }
 
 private:
     void NextRow() {
         x_ = 0;
-        y_ = interlaced_ ? NextInterlacedRow(y_, pass_, height_) : y_ + 1;
+        y_ = interlaced_ ? NextInterlacedRow(y_, pass_, rows_.Height()) : y_ + 1;
         SelectRow();
     }
 
     void SelectRow() {
-        if (y_ < height_) row_ = pixels_ + (height_ - 1 - y_) * stride_;
+        if (!Done()) row_ = rows_.Row(y_);
     }
 
-    std::uint8_t* pixels_;
-    int width_;
-    int height_;
-    int depth_;
+    TPixelRows rows_;
     bool interlaced_;
-    std::int64_t stride_;
     int x_ = 0;
     int y_ = 0;
     int pass_ = 0;
-    std::uint8_t* row_ = nullptr;
+    TPixelRow row_{nullptr, 8};
 };
 
 class ProgressReport {
@@ -163,10 +148,10 @@ private:
 // first.
 class Decoder {
 public:
-    Decoder(const TMemoryStream& codes, PixelWriter& out, const ProgressReport& report, int colorBits, bool tolerate)
+    Decoder(const TMemoryStream& codes, FrameWriter& out, const ProgressReport& report, const TFrameDecoding& decoding)
         : codes_(codes), out_(out), report_(report),
-          reader_(codes.Memory(), static_cast<std::size_t>(codes.Length()), 1), pixelMask_((1u << colorBits) - 1),
-          tolerate_(tolerate) {}
+          reader_(codes.Memory(), static_cast<std::size_t>(codes.Length()), 1),
+          pixelMask_((1u << decoding.ColorBits) - 1), tolerate_(decoding.TolerateDamage) {}
 
     // Decodes to the end code, the end of the data or the last row; true
     // when the data proved damaged.
@@ -283,7 +268,7 @@ private:
     };
 
     const TMemoryStream& codes_;
-    PixelWriter& out_;
+    FrameWriter& out_;
     const ProgressReport& report_;
     CodeReader reader_;
     const std::unique_ptr<Tables> tables_ = std::make_unique<Tables>();
@@ -321,14 +306,13 @@ int NextInterlacedRow(int row, int& pass, int height) {
     return 1;
 }
 
-bool DecodeFrame(const TMemoryStream& codes, int width, int height, int depth, bool interlaced, TGraphic* progress,
-                 std::uint8_t* pixels, int colorBits, bool tolerate) {
-    const ProgressReport report(progress, static_cast<std::size_t>(codes.Length()));
+bool DecodeFrame(const TMemoryStream& codes, const TPixelRows& pixels, const TFrameDecoding& decoding) {
+    const ProgressReport report(decoding.Progress, static_cast<std::size_t>(codes.Length()));
     report.Start();
     bool damaged = false;
     try {
-        PixelWriter out(pixels, width, height, depth, interlaced);
-        damaged = Decoder(codes, out, report, colorBits, tolerate).Run();
+        FrameWriter out(pixels, decoding.Interlaced);
+        damaged = Decoder(codes, out, report, decoding).Run();
     } catch (const std::exception& error) {
         report.End(0, error.what());
         throw;

@@ -5,21 +5,29 @@
 #include <cstdint>
 
 #include "framework/graphics/Graphic.h"
+#include "framework/graphics/PixelRows.h"
 #include "framework/io/Streams.h"
 
 namespace skl {
 
+// How the codes of one frame are decoded.
+struct TFrameDecoding {
+    // The rows come in the four-pass order of an interlaced frame.
+    bool Interlaced = false;
+    // The depth of the frame's colour table: pixel values are kept to
+    // (1 << ColorBits) - 1.
+    int ColorBits = 8;
+    // Damaged data keeps the pixels decoded so far, the rest stay 0, instead
+    // of raising EInvalidGraphicOperation.
+    bool TolerateDamage = true;
+    // Told of the decoding's progress, when given.
+    TGraphic* Progress = nullptr;
+};
+
 // Decodes `codes` (the minimum code size byte, then the data sub-blocks) into
-// `pixels`: a zero-filled buffer of `height` rows, bottom-up, each
-// ((width x depth + 31) / 32) x 4 bytes, at `depth` 1, 4 or 8 bits per pixel;
-// an interlaced frame's rows come in their four-pass order. Pixel values are
-// kept to the colour table's range, (1 << colorBits) - 1. Reports progress to
-// `progress` when given.
-// Returns true when the data proved damaged: with `tolerate` the pixels
-// decoded so far stay and the rest stay 0; without it damage raises
-// EInvalidGraphicOperation.
-bool DecodeFrame(const TMemoryStream& codes, int width, int height, int depth, bool interlaced, TGraphic* progress,
-                 std::uint8_t* pixels, int colorBits, bool tolerate);
+// `pixels`, zero-filled rows of 1, 4 or 8 bits per pixel. Returns true when
+// the data proved damaged.
+bool DecodeFrame(const TMemoryStream& codes, const TPixelRows& pixels, const TFrameDecoding& decoding);
 
 // The row that an interlaced frame of `height` rows writes after `row`, in
 // the pass that `pass` (0 to 3, updated) holds: rows 0, 8, 16, ...; 4, 12,

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Checks what Skelvora.exe carries, reading the PE file itself: a GUI
 program, linked statically (only system DLLs imported, the common controls
-not among them), with the icon in three sizes, version information 1.23 and
-the manifest; no debug information, only a link to the file beside it that
-holds it; sections aligned in the file as in memory.
+not among them), with the icon in three sizes, the project's version
+(MAJOR.MINOR) in the version information and the manifest; no debug
+information, only a link to the file beside it that holds it; sections
+aligned in the file as in memory.
 Prints one PASS or FAIL line per check and "N passed, M failed".
-    check_exe.py Skelvora.exe
+    check_exe.py Skelvora.exe VERSION
 """
 import re
 import struct
@@ -108,7 +109,7 @@ def utf16(text):
     return text.encode("utf-16-le")
 
 
-def checks(exe):
+def checks(exe, version_text):
     resources = exe.resources()
 
     yield "a GUI program", exe.subsystem == 2, f"subsystem {exe.subsystem}"
@@ -135,7 +136,12 @@ def checks(exe):
     version = resources.get((RT_VERSION, 1), b"")
     fixed = version.find(struct.pack("<I", 0xFEEF04BD))
     numbers = struct.unpack_from("<IIII", version, fixed + 8) if fixed >= 0 else ()
-    yield "file and product version 1.23.0.0", numbers == (0x00010017, 0, 0x00010017, 0), f"{numbers}"
+    major, minor = (int(part) for part in version_text.split(".")[:2])
+    expected = (major << 16 | minor, 0, major << 16 | minor, 0)
+    yield f"file and product version {major}.{minor}.0.0", numbers == expected, f"{numbers}"
+    for name in ("FileVersion", "ProductVersion"):
+        pair = re.escape(utf16(name)) + b"\0\0(?:\0\0)?" + re.escape(utf16(version_text)) + b"\0\0"
+        yield f"{name} {version_text}", re.search(pair, version) is not None, "missing"
     for name in ("ProductName", "FileDescription"):
         # The value follows its key's terminating zero, aligned to 4 bytes.
         pair = re.escape(utf16(name)) + b"\0\0(?:\0\0)?" + re.escape(utf16("Skelvora")) + b"\0\0"
@@ -146,12 +152,14 @@ def checks(exe):
         'version="6.0.0.0"' in manifest, "no common controls 6 dependency"
     missing = [guid for guid in SUPPORTED_OS if guid not in manifest.lower()]
     yield "manifest names Vista to Windows 11", not missing, f"missing {missing}"
+    identity = f'name="Skelvora" version="{major}.{minor}.0.0"'
+    yield f"manifest of version {major}.{minor}.0.0", identity in manifest, "another version"
 
 
 def main():
     exe = PortableExecutable(sys.argv[1])
     passed = failed = 0
-    for name, ok, detail in checks(exe):
+    for name, ok, detail in checks(exe, sys.argv[2]):
         print(f"PASS {name}" if ok else f"FAIL {name}: {detail}")
         passed, failed = passed + ok, failed + (not ok)
     print(f"{passed} passed, {failed} failed")

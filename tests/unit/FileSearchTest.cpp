@@ -99,26 +99,6 @@ TEST_F(FileSearchTest, NoMatchOrNoFolderIsAnErrorAndTheEndStaysTheEnd) {
     EXPECT_NE(FindNext(rec), 0);
 }
 
-TEST_F(FileSearchTest, TheCatalogueScanListsOneLevelOfSubfolders) {
-    std::filesystem::create_directory(folder_.Path("x/deeper"));
-    folder_.Write("x/deeper/d.jpg", "d");
-    std::vector<std::string> folders, pictures;
-    SetCurrentDir(folder_.Path());
-    TSearchRec rec;
-    for (int r = FindFirst("*", faDirectory, rec); r == 0; r = FindNext(rec))
-        if (rec.Attr & faDirectory) folders.push_back(rec.Name);
-    FindClose(rec);
-    for (int r = FindFirst("*.jpg", faAnyFile, rec); r == 0; r = FindNext(rec)) pictures.push_back(rec.Name);
-    for (const std::string& sub : folders) {
-        if (sub == "." || sub == "..") continue;
-        SetCurrentDir(folder_.Path() + "\\" + sub);
-        for (int r = FindFirst("*.jpg", faAnyFile, rec); r == 0; r = FindNext(rec))
-            pictures.push_back(sub + "\\" + rec.Name);
-    }
-    std::sort(pictures.begin(), pictures.end());
-    EXPECT_EQ(pictures, (std::vector<std::string>{"B.JPG", "a.jpg", "r.jpg", "x\\c.jpg", "y.jpg"}));
-}
-
 TEST_F(FileSearchTest, FoldersAreMadeEnteredAndTold) {
     EXPECT_TRUE(DirectoryExists(folder_.Path("x")));
     EXPECT_FALSE(FileExists(folder_.Path("x")));

@@ -247,5 +247,5 @@ TEST(GIFStoredForm, WrittenDataReadsBackTheSame) {
     TGIFImage empty;
     TMemoryStream nothing;
     empty.WriteData(nothing);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(nothing.Memory()), nothing.Length()), std::string(4, '\0'));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(nothing.Memory()), static_cast<std::size_t>(nothing.Length())), std::string(4, '\0'));
 }

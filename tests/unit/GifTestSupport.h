@@ -15,14 +15,6 @@ inline void Parse(skl::TGIFImage& image, const std::string& bytes, bool decodeFi
     image.ParseGIF(stream, static_cast<std::int64_t>(bytes.size()), decodeFirst);
 }
 
-// Damaged data raises errors while this lives.
-struct StrictDecoding {
-    StrictDecoding() { skl::TolerateDamage = false; }
-    ~StrictDecoding() { skl::TolerateDamage = true; }
-    StrictDecoding(const StrictDecoding&) = delete;
-    StrictDecoding& operator=(const StrictDecoding&) = delete;
-};
-
 // The palette index of every pixel, rows top to bottom.
 inline std::vector<std::uint8_t> Indices(skl::TBitmap& bitmap) {
     std::vector<std::uint8_t> out;

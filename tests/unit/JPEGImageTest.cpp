@@ -151,7 +151,7 @@ TEST(JPEGDecoding, CutOffPictureDecodesItsRowsThatTheDataReach) {
     const auto cut = Decode(SamplePath("truncated.jpg"));
     ASSERT_EQ(cut->Image()->Header.biWidth, 320);
     ASSERT_EQ(cut->Image()->Header.biHeight, 240);
-    const std::size_t pitch = whole->Image()->Pitch();
+    const auto pitch = static_cast<std::size_t>(whole->Image()->Pitch());
     const std::string top = Pixels(whole).substr(Pixels(whole).size() - 16 * pitch);
     EXPECT_EQ(Pixels(cut).substr(Pixels(cut).size() - 16 * pitch), top);
     EXPECT_NE(Pixels(cut), Pixels(whole));
@@ -222,7 +222,7 @@ TEST(JPEGPicture, StoredFormIsACountAndTheFileBytes) {
     picture.LoadFromFile(SamplePath("colour-4x1.jpg"));
     TMemoryStream stored;
     picture.WriteData(stored);
-    const std::string bytes(reinterpret_cast<const char*>(stored.Memory()), stored.Length());
+    const std::string bytes(reinterpret_cast<const char*>(stored.Memory()), static_cast<std::size_t>(stored.Length()));
     ASSERT_EQ(bytes.size(), jpeg.size() + 4);
     const std::size_t count = static_cast<std::uint8_t>(bytes[0]) | static_cast<std::uint8_t>(bytes[1]) << 8;
     EXPECT_EQ(count, jpeg.size());
@@ -237,7 +237,7 @@ TEST(JPEGPicture, StoredFormIsACountAndTheFileBytes) {
     EXPECT_EQ(copy.Width(), 4);
     TMemoryStream saved;
     copy.SaveToStream(saved);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(saved.Memory()), saved.Length()), jpeg);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(saved.Memory()), static_cast<std::size_t>(saved.Length())), jpeg);
 
     TJPEGImage empty;
     TMemoryStream nothing;

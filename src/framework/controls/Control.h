@@ -6,12 +6,9 @@
 #include "framework/controls/Component.h"
 #include "framework/controls/Events.h"
 #include "framework/core/Types.h"
+#include "framework/graphics/Colors.h"
 
 namespace skl {
-
-inline constexpr TColor clWindowText = 0x80000008;
-inline constexpr TColor clBtnFace = 0x8000000F;
-inline constexpr TColor clBlue = 0xFF0000;
 
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
 

@@ -22,6 +22,7 @@ inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clDefault = 0x20000000;
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clBlue = 0xFF0000;
 
 // A colour table entry as bitmaps hold it.
 struct TRGBQuad {

@@ -27,7 +27,7 @@ TBitmapImage::TBitmapImage(int width, int height, TPixelFormat format) {
     if (bits <= 8) ColorTable.resize(std::size_t{1} << bits);
     // Zeroed memory: large blocks come zeroed from the system at no cost,
     // and the pad bytes at the row ends stay 0.
-    bits_.reset(static_cast<std::uint8_t*>(std::calloc(size > 0 ? size : 1, 1)));
+    bits_.reset(static_cast<std::uint8_t*>(std::calloc(size > 0 ? static_cast<std::size_t>(size) : 1, 1)));
     if (!bits_) throw EOutOfResources(SOutOfResources);
 }
 
@@ -37,6 +37,17 @@ TBitmapImage::TBitmapImage(const TBitmapImage& other)
     ColorTable = other.ColorTable;
     std::memcpy(bits_.get(), other.bits_.get(), Header.biSizeImage);
 }
+
+std::array<TColor, 256> TBitmapImage::Palette() const {
+    std::array<TColor, 256> colors{};
+    for (std::size_t i = 0; i < ColorTable.size(); ++i) {
+        const TRGBQuad& entry = ColorTable[i];
+        colors[i] = static_cast<TColor>(entry.Red | entry.Green << 8 | entry.Blue << 16);
+    }
+    return colors;
+}
+
+TColor TBitmapImage::CornerColor() const { return Rows().Row(Header.biHeight - 1).Color(0, Palette().data()); }
 
 TBitmap::TBitmap() = default;
 
@@ -70,10 +81,7 @@ TBitmapImage& TBitmap::OwnImage() {
 
 std::int64_t TBitmap::Pitch() const { return image_ ? image_->Pitch() : 0; }
 
-std::uint8_t* TBitmap::ScanLine(int row) {
-    TBitmapImage& image = OwnImage();
-    return image.Bits() + (image.Header.biHeight - 1 - row) * image.Pitch();
-}
+TPixelRows TBitmap::Rows() { return OwnImage().Rows(); }
 
 void TBitmap::SetColors(const TRGBQuad* colors, int count) {
     TBitmapImage& image = OwnImage();

@@ -2,12 +2,14 @@
 // Device-independent bitmaps in memory: rows bottom-up, each row padded to a
 // multiple of 4 bytes, 1, 4, 8 or 24 bits per pixel, a 256-entry colour table
 // for the palette formats. Copies share one reference-counted image.
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "framework/graphics/Graphic.h"
+#include "framework/graphics/PixelRows.h"
 #include "framework/graphics/SharedImage.h"
 
 namespace skl {
@@ -28,9 +30,6 @@ struct TBitmapInfoHeader {
 
 enum class TPixelFormat { pf1bit = 1, pf4bit = 4, pf8bit = 8, pf24bit = 24 };
 
-// Bytes of one row of `width` pixels at `bits` per pixel, padded to 4.
-constexpr std::int64_t RowPitch(std::int64_t width, int bits) { return (width * bits + 31) / 32 * 4; }
-
 class TBitmapImage : public TSharedImage {
 public:
     TBitmapImage(int width, int height, TPixelFormat format);
@@ -41,7 +40,15 @@ public:
 
     std::uint8_t* Bits() { return bits_.get(); }
     const std::uint8_t* Bits() const { return bits_.get(); }
-    std::int64_t Pitch() const { return RowPitch(Header.biWidth, Header.biBitCount); }
+    TPixelRows Rows() { return {Bits(), Header.biWidth, Header.biHeight, Header.biBitCount}; }
+    TConstPixelRows Rows() const { return {Bits(), Header.biWidth, Header.biHeight, Header.biBitCount}; }
+    std::int64_t Pitch() const { return Rows().Pitch(); }
+
+    // The colour table as colour values; zero beyond its entries.
+    std::array<TColor, 256> Palette() const;
+    // The colour of the bottom-left pixel, which a transparent bitmap leaves
+    // see-through unless told another colour.
+    TColor CornerColor() const;
 
 private:
     struct FreeMemory {
@@ -65,8 +72,10 @@ public:
     TPixelFormat PixelFormat() const { return format_; }
     void SetPixelFormat(TPixelFormat format);
 
-    // Picture row `row` (0 is the top row); the rows lie bottom-up in memory.
-    std::uint8_t* ScanLine(int row);
+    // The pixel rows, for writing: the bitmap takes an image of its own first.
+    TPixelRows Rows();
+    // The bytes of picture row `row` (0 is the top row).
+    std::uint8_t* ScanLine(int row) { return Rows().Row(row).Bytes(); }
     std::int64_t Pitch() const;
     // Entries 0 to count - 1 of the colour table; the rest are left as they are.
     void SetColors(const TRGBQuad* colors, int count);

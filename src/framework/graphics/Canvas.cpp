@@ -15,28 +15,7 @@ namespace skl {
 
 namespace {
 
-using ColorTable = std::array<TColor, 256>;
-
-ColorTable ColorsOf(const TBitmapImage& image) {
-    ColorTable colors{};
-    for (std::size_t i = 0; i < image.ColorTable.size(); ++i) {
-        const TRGBQuad& entry = image.ColorTable[i];
-        colors[i] = static_cast<TColor>(entry.Red | entry.Green << 8 | entry.Blue << 16);
-    }
-    return colors;
-}
-
-TColor ColorAt(const std::uint8_t* row, int x, int bits, const ColorTable& colors) {
-    switch (bits) {
-        case 24: {
-            const std::uint8_t* pixel = row + 3 * x;
-            return static_cast<TColor>(pixel[2] | pixel[1] << 8 | pixel[0] << 16);
-        }
-        case 8: return colors[row[x]];
-        case 4: return colors[(row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0x0F];
-        default: return colors[(row[x / 8] >> (7 - x % 8)) & 1];
-    }
-}
+using Palette = std::array<TColor, 256>;
 
 int Distance(TColor a, TColor b) {
     int sum = 0;
@@ -47,77 +26,50 @@ int Distance(TColor a, TColor b) {
     return sum;
 }
 
-// Reads the pixels of a bitmap image; row 0 is the top row.
+// Reads the colours of a bitmap image's pixels.
 class PixelReader {
 public:
-    explicit PixelReader(const TBitmapImage& image)
-        : image_(image), bits_(image.Header.biBitCount), colors_(ColorsOf(image)) {}
+    explicit PixelReader(const TBitmapImage& image) : rows_(image.Rows()), palette_(image.Palette()) {}
 
-    int Width() const { return image_.Header.biWidth; }
-    int Height() const { return image_.Header.biHeight; }
-    TColor At(int x, int y) const {
-        return ColorAt(image_.Bits() + (Height() - 1 - static_cast<std::int64_t>(y)) * image_.Pitch(), x, bits_,
-                       colors_);
-    }
+    int Width() const { return rows_.Width(); }
+    int Height() const { return rows_.Height(); }
+    TColor At(int x, int y) const { return rows_.Row(y).Color(x, palette_.data()); }
 
 private:
-    const TBitmapImage& image_;
-    int bits_;
-    ColorTable colors_;
+    TConstPixelRows rows_;
+    Palette palette_;
 };
 
-// Writes the pixels of a bitmap, one row at a time, through the bitmap's own
-// scan lines (which give the bitmap an image of its own first).
+// Writes colours into the pixels of a bitmap, one row at a time; on a
+// palette bitmap a colour goes to the nearest entry of the colour table.
 class PixelWriter {
 public:
-    explicit PixelWriter(TBitmap& bitmap) : bitmap_(bitmap) {
-        bitmap_.ScanLine(0);
-        bits_ = bitmap_.Image()->Header.biBitCount;
-        colors_ = ColorsOf(*bitmap_.Image());
-        entries_ = static_cast<int>(bitmap_.Image()->ColorTable.size());
-    }
+    explicit PixelWriter(TBitmap& bitmap)
+        : rows_(bitmap.Rows()), palette_(bitmap.Image()->Palette()),
+          entries_(static_cast<int>(bitmap.Image()->ColorTable.size())) {}
 
-    void SelectRow(int y) { row_ = bitmap_.ScanLine(y); }
-    TColor At(int x) const { return ColorAt(row_, x, bits_, colors_); }
+    void SelectRow(int y) { row_ = rows_.Row(y); }
+    TColor At(int x) const { return row_.Color(x, palette_.data()); }
     void Put(int x, TColor color) {
-        switch (bits_) {
-            case 24: {
-                std::uint8_t* pixel = row_ + 3 * x;
-                pixel[0] = static_cast<std::uint8_t>(color >> 16);
-                pixel[1] = static_cast<std::uint8_t>(color >> 8);
-                pixel[2] = static_cast<std::uint8_t>(color);
-                break;
-            }
-            case 8: row_[x] = Nearest(color); break;
-            case 4: {
-                const int shift = x % 2 == 0 ? 4 : 0;
-                row_[x / 2] = static_cast<std::uint8_t>((row_[x / 2] & ~(0x0F << shift)) | Nearest(color) << shift);
-                break;
-            }
-            default: {
-                const int shift = 7 - x % 8;
-                row_[x / 8] = static_cast<std::uint8_t>((row_[x / 8] & ~(1 << shift)) | Nearest(color) << shift);
-                break;
-            }
-        }
+        if (rows_.Bits() == 24) row_.SetRgb(x, color);
+        else row_.SetIndex(x, Nearest(color));
     }
 
 private:
-    std::uint8_t Nearest(TColor color) {
+    int Nearest(TColor color) {
         const auto known = nearest_.find(color);
         if (known != nearest_.end()) return known->second;
         int best = 0;
         for (int i = 1; i < entries_; ++i)
-            if (Distance(colors_[i], color) < Distance(colors_[best], color)) best = i;
-        return nearest_[color] = static_cast<std::uint8_t>(best);
+            if (Distance(palette_[i], color) < Distance(palette_[best], color)) best = i;
+        return nearest_[color] = best;
     }
 
-    TBitmap& bitmap_;
-    int bits_ = 24;
-    int entries_ = 0;
-    ColorTable colors_{};
-    std::unordered_map<TColor, std::uint8_t> nearest_;
-    std::uint8_t* row_ = nullptr;
+    TPixelRows rows_;
+    Palette palette_;
+    int entries_;
+    std::unordered_map<TColor, int> nearest_;
+    TPixelRow row_{nullptr, 24};
 };
 
 TColor Combine(TCopyMode mode, TColor source, TColor destination) {
@@ -166,7 +118,7 @@ void TCanvas::CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source
     if (dest.Width() <= 0 || dest.Height() <= 0 || source.Width() <= 0 || source.Height() <= 0) return;
     PixelWriter out(*surface_);  // first: drawing a bitmap on itself reads the image it writes
     const PixelReader in(*bitmap.Image());
-    if (key == clDefault) key = in.At(0, in.Height() - 1);
+    if (key == clDefault) key = bitmap.Image()->CornerColor();
     else if (key != clNone) key = PaintedRGB(key);
 
     const TRect area = Clip(dest, surface_->Width(), surface_->Height());

@@ -2,11 +2,21 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cstddef>
+#include <limits>
 #include <new>
 
 #include "framework/core/Exceptions.h"
 
 namespace skl {
+
+namespace {
+
+// A count of bytes within a memory stream's block, which fits the address
+// space (Reserve sees to that).
+std::size_t Bytes(std::int64_t count) { return static_cast<std::size_t>(count); }
+
+}  // namespace
 
 std::int64_t TStream::Size() {
     const std::int64_t position = Position();
@@ -27,9 +37,10 @@ void TStream::WriteBuffer(const void* buffer, std::int64_t count) {
 
 void TMemoryStream::Reserve(std::int64_t capacity) {
     if (capacity <= capacity_) return;
-    std::unique_ptr<std::uint8_t[]> memory(new (std::nothrow) std::uint8_t[capacity]);
+    if (capacity > std::numeric_limits<std::ptrdiff_t>::max()) throw EStreamError(SMemoryStreamError);
+    std::unique_ptr<std::uint8_t[]> memory(new (std::nothrow) std::uint8_t[Bytes(capacity)]);
     if (!memory) throw EStreamError(SMemoryStreamError);
-    if (size_ > 0) std::memcpy(memory.get(), memory_.get(), size_);
+    if (size_ > 0) std::memcpy(memory.get(), memory_.get(), Bytes(size_));
     memory_ = std::move(memory);
     capacity_ = capacity;
 }
@@ -42,7 +53,7 @@ void TMemoryStream::SetSize(std::int64_t size) {
 
 std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
     const std::int64_t available = std::clamp<std::int64_t>(size_ - position_, 0, count);
-    if (available > 0) std::memcpy(buffer, memory_.get() + position_, available);
+    if (available > 0) std::memcpy(buffer, memory_.get() + position_, Bytes(available));
     position_ += available;
     return available;
 }
@@ -51,7 +62,7 @@ std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
     if (count <= 0) return 0;
     const std::int64_t end = position_ + count;
     if (end > capacity_) Reserve(std::max(end, capacity_ + capacity_ / 2));
-    std::memcpy(memory_.get() + position_, buffer, count);
+    std::memcpy(memory_.get() + position_, buffer, Bytes(count));
     position_ = end;
     size_ = std::max(size_, end);
     return count;

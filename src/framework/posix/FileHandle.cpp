@@ -40,27 +40,14 @@ FileHandle CreateExclusive(const std::string& path) {
     return fd;
 }
 
-std::int64_t FileRead(FileHandle file, void* buffer, std::int64_t count) {
-    auto* bytes = static_cast<char*>(buffer);
-    std::int64_t done = 0;
-    while (done < count) {
-        const ssize_t got = ::read(static_cast<int>(file), bytes + done, count - done);
-        if (got <= 0) break;
-        done += got;
-    }
-    return done;
+std::int64_t FileReadSome(FileHandle file, void* buffer, std::int64_t count) {
+    return ::read(static_cast<int>(file), buffer, static_cast<std::size_t>(count));
 }
 
-std::int64_t FileWrite(FileHandle file, const void* buffer, std::int64_t count) {
-    const auto* bytes = static_cast<const char*>(buffer);
-    count = fake::WritableBytes(file, count);
-    std::int64_t done = 0;
-    while (done < count) {
-        const ssize_t put = ::write(static_cast<int>(file), bytes + done, count - done);
-        if (put <= 0) break;
-        done += put;
-    }
-    return done;
+std::int64_t FileWriteSome(FileHandle file, const void* buffer, std::int64_t count) {
+    const std::int64_t writable = fake::WritableBytes(file, count);
+    if (writable == 0 && count > 0) return -1;
+    return ::write(static_cast<int>(file), buffer, static_cast<std::size_t>(writable));
 }
 
 std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {

@@ -1,7 +1,7 @@
 #pragma once
 // Files as the operating system holds them. Each backend implements these with
-// its own system calls; the Windows one uses exactly the access, sharing and
-// creation flags named here.
+// its own system calls (the Windows one with exactly the access, sharing and
+// creation flags named here); FileRead and FileWrite are portable.
 #include <cstdint>
 #include <string>
 
@@ -19,8 +19,14 @@ FileHandle CreateExclusive(const std::string& path);
 // replaced, and one that it holds is refused by the replace itself.)
 bool RefusesWriting(const std::string& path);
 
+// Reads or writes `count` bytes, fewer only at the end of the file or when
+// the system fails; the count done.
 std::int64_t FileRead(FileHandle file, void* buffer, std::int64_t count);
 std::int64_t FileWrite(FileHandle file, const void* buffer, std::int64_t count);
+// One call of the system, which may do fewer bytes than asked: the count
+// done, 0 or less at the end of the file or on failure.
+std::int64_t FileReadSome(FileHandle file, void* buffer, std::int64_t count);
+std::int64_t FileWriteSome(FileHandle file, const void* buffer, std::int64_t count);
 std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin);
 void FileClose(FileHandle file);
 

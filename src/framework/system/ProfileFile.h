@@ -1,8 +1,9 @@
 #pragma once
-// Profile (INI) files as the system reads and writes them: the system's
-// profile functions on Windows, our own reading of the same rules headless.
-// A file that starts with the UTF-8 byte-order mark holds UTF-8 text; any
-// other file holds text in the system's 8-bit code page.
+// Profile (INI) files as the system reads and writes them. A file that
+// starts with the UTF-8 byte-order mark holds UTF-8 text, which the portable
+// part reads and writes itself; any other file holds text in the system's
+// 8-bit code page, which each backend handles: the system's profile functions
+// on Windows, our own reading of the same rules headless.
 #include <string>
 
 namespace skl {
@@ -15,5 +16,12 @@ std::string ReadProfileEntry(const std::string& path, const std::string& section
 // Creates the file, section and key as needed; false when the system refuses.
 bool WriteProfileEntry(const std::string& path, const std::string& section, const std::string& key,
                        const std::string& value);
+
+// The same for a file in the system's 8-bit code page (or none yet): the
+// backend's part.
+std::string ReadCodePageEntry(const std::string& path, const std::string& section, const std::string& key,
+                              const std::string& fallback);
+bool WriteCodePageEntry(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value);
 
 }  // namespace skl

@@ -16,6 +16,9 @@ FileHandle FromHandle(HANDLE handle) {
     return handle == INVALID_HANDLE_VALUE ? InvalidFile : reinterpret_cast<FileHandle>(handle);
 }
 
+// At most 1 GiB per call: the system counts bytes in 32 bits.
+DWORD Chunk(std::int64_t count) { return static_cast<DWORD>(std::min<std::int64_t>(count, 1 << 30)); }
+
 // Windows refuses to write a read-only file; say so here as well, since Wine
 // running as the superuser would let the write through.
 bool IsReadOnly(const std::string& path) {
@@ -43,28 +46,16 @@ bool RefusesWriting(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
 }
 
-std::int64_t FileRead(FileHandle file, void* buffer, std::int64_t count) {
-    auto* bytes = static_cast<char*>(buffer);
-    std::int64_t done = 0;
-    while (done < count) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::int64_t>(count - done, 1 << 30));
-        DWORD got = 0;
-        if (!::ReadFile(AsHandle(file), bytes + done, chunk, &got, nullptr) || got == 0) break;
-        done += got;
-    }
-    return done;
+std::int64_t FileReadSome(FileHandle file, void* buffer, std::int64_t count) {
+    DWORD got = 0;
+    if (!::ReadFile(AsHandle(file), buffer, Chunk(count), &got, nullptr)) return -1;
+    return got;
 }
 
-std::int64_t FileWrite(FileHandle file, const void* buffer, std::int64_t count) {
-    const auto* bytes = static_cast<const char*>(buffer);
-    std::int64_t done = 0;
-    while (done < count) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::int64_t>(count - done, 1 << 30));
-        DWORD put = 0;
-        if (!::WriteFile(AsHandle(file), bytes + done, chunk, &put, nullptr) || put == 0) break;
-        done += put;
-    }
-    return done;
+std::int64_t FileWriteSome(FileHandle file, const void* buffer, std::int64_t count) {
+    DWORD put = 0;
+    if (!::WriteFile(AsHandle(file), buffer, Chunk(count), &put, nullptr)) return -1;
+    return put;
 }
 
 std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {

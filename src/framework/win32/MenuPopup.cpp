@@ -21,19 +21,10 @@ struct BitmapDeleter {
 using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
 
-TRGBQuad Pixel(const TBitmapImage& image, int x, int row) {
-    const int bits = image.Header.biBitCount;
-    const std::uint8_t* line = image.Bits() + (image.Header.biHeight - 1 - row) * image.Pitch();
-    if (bits == 24) return {line[x * 3], line[x * 3 + 1], line[x * 3 + 2], 0};
-    const int perByte = 8 / bits;
-    const int shift = (perByte - 1 - x % perByte) * bits;
-    const int index = (line[x / perByte] >> shift) & ((1 << bits) - 1);
-    return image.ColorTable[index];
-}
-
-// The picture as the menu shows it: the bottom-left pixel's colour becomes
-// the menu's background colour. (Alpha would be nicer, but not every system
-// blends menu pictures: Wine draws transparent pixels black.)
+// The picture as the menu shows it: the colour a transparent bitmap leaves
+// see-through becomes the menu's background colour. (Alpha would be nicer,
+// but not every system blends menu pictures: Wine draws transparent pixels
+// black.)
 BitmapHandle MenuBitmap(TBitmap& picture) {
     const TBitmapImage* image = picture.Image();
     if (picture.Empty() || !image) return nullptr;
@@ -47,17 +38,18 @@ BitmapHandle MenuBitmap(TBitmap& picture) {
     void* bits = nullptr;
     BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap) return nullptr;
-    const TRGBQuad transparent = Pixel(*image, 0, height - 1);
-    const COLORREF menu = GetSysColor(COLOR_MENU);
-    const TRGBQuad background{GetBValue(menu), GetGValue(menu), GetRValue(menu), 0};
+    const auto palette = image->Palette();
+    const TColor transparent = image->CornerColor();
+    const TColor background = GetSysColor(COLOR_MENU);
     auto* out = static_cast<std::uint8_t*>(bits);
     for (int row = height - 1; row >= 0; --row) {
+        const auto pixels = image->Rows().Row(row);
         for (int x = 0; x < width; ++x, out += 4) {
-            TRGBQuad colour = Pixel(*image, x, row);
+            TColor colour = pixels.Color(x, palette.data());
             if (colour == transparent) colour = background;
-            out[0] = colour.Blue;
-            out[1] = colour.Green;
-            out[2] = colour.Red;
+            out[0] = GetBValue(colour);
+            out[1] = GetGValue(colour);
+            out[2] = GetRValue(colour);
             out[3] = 255;
         }
     }

@@ -54,35 +54,6 @@ TEST_F(HeadlessFileSearch, WildcardsMatchCharactersWithoutRegardToCase) {
     EXPECT_EQ(Enumerate(folder_.Path("b*"), 0), (std::vector<std::string>{"B.JPG", "b.jpg"}));
 }
 
-TEST_F(HeadlessFileSearch, TheCatalogueOrderOfTheImagesFolder) {
-    TempFolder program;
-    std::filesystem::create_directories(program.Path("Images/x/y"));
-    program.Write("Images/a.jpg", "a");
-    program.Write("Images/B.JPG", "b");
-    program.Write("Images/x/c.jpg", "c");
-    program.Write("Images/x/y/d.jpg", "d");
-    skl::fake::SetProgramFolder(program.Path());
-    const std::string images = ProgramFolder() + "Images";
-    const std::string saved = GetCurrentDir();
-
-    ASSERT_TRUE(SetCurrentDir(images));
-    std::vector<std::string> folders, pictures;
-    TSearchRec rec;
-    for (int r = FindFirst("*", faDirectory, rec); r == 0; r = FindNext(rec))
-        if (rec.Attr & faDirectory) folders.push_back(rec.Name);
-    for (int r = FindFirst("*.jpg", faAnyFile, rec); r == 0; r = FindNext(rec)) pictures.push_back(rec.Name);
-    for (const std::string& sub : folders) {
-        if (sub == "." || sub == ".." || !SetCurrentDir(images + "\\" + sub)) continue;
-        for (int r = FindFirst("*.jpg", faAnyFile, rec); r == 0; r = FindNext(rec))
-            pictures.push_back(sub + "\\" + rec.Name);
-    }
-    SetCurrentDir(saved);
-    skl::fake::SetProgramFolder("");
-
-    EXPECT_EQ(folders, (std::vector<std::string>{".", "..", "x"}));
-    EXPECT_EQ(pictures, (std::vector<std::string>{"a.jpg", "B.JPG", "x\\c.jpg"}));
-}
-
 TEST(HeadlessProgramFolder, IsSettableAndEndsWithASeparator) {
     const std::string own = ProgramFolder();
     EXPECT_TRUE(own.ends_with('/'));

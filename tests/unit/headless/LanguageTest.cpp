@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "app/Version.h"
 
 using namespace skl;
 
@@ -16,7 +17,7 @@ TEST_F(Languages, WithoutLanguageFilesTheChoiceShowsUkraineAndTheBuiltInTexts) {
     EXPECT_EQ(window.Layout.ComboBox1.Items(), std::vector<std::string>{"Ukraine"});
     EXPECT_EQ(window.Layout.ComboBox1.Text(), "Ukraine");
     EXPECT_EQ(window.Exit1.Caption(), "Вихід");
-    EXPECT_EQ(window.Layout.Label5.Caption(), "Версія 1.23");
+    EXPECT_EQ(window.Layout.Label5.Caption(), std::string("Версія ") + ProgramVersion);
     EXPECT_EQ(window.Layout.Button3.Caption(), "Обновити список файлів");
     EXPECT_EQ(window.Refresh, "Список файлів обновлено! Всього файлів -");
 }
@@ -27,7 +28,7 @@ TEST_F(Languages, AChosenLanguageFileGivesItsTextsAndMissingKeysKeepTheBuiltInOn
     TFormSkelvora1& window = Start();
     EXPECT_EQ(window.Layout.ComboBox1.Items(), (std::vector<std::string>{"English", "Ukraine"}));
     EXPECT_EQ(window.Layout.ComboBox1.Text(), "English");
-    EXPECT_EQ(window.Layout.Label5.Caption(), "Version 1.23");
+    EXPECT_EQ(window.Layout.Label5.Caption(), std::string("Version ") + ProgramVersion);
     EXPECT_EQ(window.About1.Caption(), "About");
     EXPECT_EQ(window.Layout.TabSheet1.Caption(), "Options");
     EXPECT_EQ(window.Exit1.Caption(), "Вихід");

@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "app/Version.h"
 
 using namespace skl;
 
@@ -22,7 +23,7 @@ TEST_F(StartUp, PointsTheDesktopAtTheWallpaperFileAndCountsThePictures) {
     EXPECT_EQ(RegistryString(RunKey, "Skelvora"), "<none>") << "no autostart value is made";
     EXPECT_EQ(window.Caption(), "Skelvora - (1/3)");
     EXPECT_EQ(window.TrayIcon1.Hint(), "Skelvora - (1/3)");
-    EXPECT_EQ(window.Version, " 1.23");
+    EXPECT_EQ(window.Version, std::string(" ") + ProgramVersion);
     EXPECT_TRUE(Reports().empty());
 }
 

@@ -23,15 +23,6 @@ TEST_F(TrayIconShell, ConstructionMakesAHiddenWindowAndSendsNothing) {
     EXPECT_EQ(window->Height, 0);
     EXPECT_FALSE(window->Visible);
     EXPECT_TRUE(fake::ShellCalls().empty());
-    EXPECT_TRUE(tray.Active());
-    EXPECT_TRUE(tray.Enabled());
-    EXPECT_FALSE(tray.Animated());
-    EXPECT_FALSE(tray.IconAdded());
-    EXPECT_EQ(tray.Interval(), 150);
-    EXPECT_EQ(tray.Hint(), "");
-    EXPECT_TRUE(const_cast<TIcon&>(tray.Icon()).Empty());
-    EXPECT_EQ(tray.Icons().Count(), 0);
-    EXPECT_EQ(tray.PopupMenu(), nullptr);
 }
 
 TEST_F(TrayIconShell, LoadingAsTheProgramDoesShowsTheIconWithItsRecord) {

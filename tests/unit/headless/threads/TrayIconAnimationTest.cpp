@@ -1,6 +1,6 @@
 // The tray icon's animation thread. The thread's pauses are held, so each
 // frame comes only when the test lets one pause pass.
-#include "TrayFixture.h"
+#include "../TrayFixture.h"
 
 #include "ui/TrayIconThread.h"
 
@@ -13,7 +13,7 @@ protected:
     void SetUp() override {
         TrayFixture::SetUp();
         fake::HoldSleeps(true);
-        for (std::uint8_t colour : {2, 3, 4}) {
+        for (const std::uint8_t colour : {std::uint8_t{2}, std::uint8_t{3}, std::uint8_t{4}}) {
             TIcon frame = MakeIcon(colour);
             frames.Add(&frame);
         }

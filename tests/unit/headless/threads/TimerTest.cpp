@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FreshFakes.h"
+#include "../FreshFakes.h"
 #include "framework/fake/Desktop.h"
 #include "framework/application/Application.h"
 #include "framework/core/Exceptions.h"

@@ -4,7 +4,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/application/Thread.h"
 #include "framework/fake/Desktop.h"
-#include "FreshFakes.h"
+#include "../FreshFakes.h"
 #include "framework/fake/ThreadStart.h"
 
 using namespace skl;
