@@ -1,6 +1,6 @@
 #pragma once
-// Pictures built into the program. make-tray-pictures and
-// make-about-animation.py draw them.
+// Pictures built into the program. make-small-pictures, make-about-picture
+// and make-about-animation.py draw them.
 #include <cstdint>
 #include <span>
 
@@ -12,6 +12,11 @@ std::span<const std::uint8_t> TrayIcon();
 std::span<const std::uint8_t> MenuAbout();
 std::span<const std::uint8_t> MenuOptions();
 std::span<const std::uint8_t> MenuExit();
+// The OK and Cancel buttons' glyphs: 16 x 16 BMP files of 16 colours.
+std::span<const std::uint8_t> GlyphOk();
+std::span<const std::uint8_t> GlyphCancel();
+// The About page's picture: a 96 x 75 JPEG file.
+std::span<const std::uint8_t> AboutPicture();
 // The About page's animation: a GIF picture.
 std::span<const std::uint8_t> AboutAnimation();
 

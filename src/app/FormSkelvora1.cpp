@@ -38,7 +38,10 @@ TFormSkelvora1::TFormSkelvora1(TComponent* owner)
       Timer1(Make<TTimer>()) {
     SetName("FormSkelvora1");
     SetCaption("Skelvora");
-    SetBounds(UseDefault, UseDefault, 399, 341);
+    // A fixed border and a caption without any buttons: the window is left
+    // through its OK and Cancel buttons and the tray menu only.
+    BorderStyle = TBorderStyle::bsSingle;
+    SystemMenu = false;
     PopupMenu1.SetName("PopupMenu1");
     TrayIcon1.SetName("TrayIcon1");
     Timer1.SetName("Timer1");
@@ -76,11 +79,6 @@ TFormSkelvora1::TFormSkelvora1(TComponent* owner)
     TrayIcon1.Loaded();
 }
 
-void TFormSkelvora1::CreateParams(TCreateParams& params) {
-    TForm::CreateParams(params);
-    params.Style = ws::Caption | ws::ClipChildren;
-}
-
 // Each step completes before the next; a failure ends the steps here and is
 // reported, and the program runs on with what was set up.
 void TFormSkelvora1::FormCreate(TComponent&) {
@@ -109,7 +107,7 @@ void TFormSkelvora1::FormActivate(TComponent&) {
     }
     // The first run: the options page tells where the pictures go.
     Layout.PageControl1.SetActivePageIndex(0);
-    Layout.TabSheet2.TabVisible = false;
+    Layout.TabSheet2.SetTabVisible(false);
     CreateDir(Path + "Images");
 }
 
@@ -123,16 +121,16 @@ void TFormSkelvora1::RestoreWindow() { Restore(); }
 void TFormSkelvora1::About1Click(TComponent&) {
     RestoreWindow();
     Layout.PageControl1.SetActivePageIndex(1);
-    Layout.TabSheet2.TabVisible = true;
-    Layout.TabSheet1.TabVisible = false;
+    Layout.TabSheet2.SetTabVisible(true);
+    Layout.TabSheet1.SetTabVisible(false);
     Layout.BitBtn1.SetFocus();
 }
 
 void TFormSkelvora1::Options1Click(TComponent&) {
     RestoreWindow();
     Layout.PageControl1.SetActivePageIndex(0);
-    Layout.TabSheet1.TabVisible = true;
-    Layout.TabSheet2.TabVisible = false;
+    Layout.TabSheet1.SetTabVisible(true);
+    Layout.TabSheet2.SetTabVisible(false);
     Layout.SpinEdit1.SetValue(IntervalShown);
     Layout.CheckBox2.SetChecked(RandomOrderShown == 1);
     Layout.CheckBox3.SetChecked(ActiveDesktopShown == 1);
@@ -172,13 +170,13 @@ void TFormSkelvora1::Label7Click(TComponent&) { ShellOpen(Handle(), SMailLink, T
 void TFormSkelvora1::Label8Click(TComponent&) { ShellOpen(Handle(), SWebAddress, TShowWindow::ShowMaximized); }
 
 void TFormSkelvora1::LinkMouseMove(TComponent& sender, TShiftState, int, int) {
-    static_cast<TControl&>(sender).Font.Color = clBlue;
+    static_cast<TControl&>(sender).SetFontColor(clBlue);
     SetScreenCursor(TCursor::HandPoint);
 }
 
 void TFormSkelvora1::TabSheet2MouseMove(TComponent&, TShiftState, int, int) {
-    Layout.Label7.Font.Color = clWindowText;
-    Layout.Label8.Font.Color = clWindowText;
+    Layout.Label7.SetFontColor(clWindowText);
+    Layout.Label8.SetFontColor(clWindowText);
     SetScreenCursor(TCursor::Default);
 }
 

@@ -100,11 +100,6 @@ public:
     std::int32_t FolderCounter = 0;
     std::int32_t Autostart = 0;
 
-protected:
-    // A fixed border and a caption without any buttons: the window is left
-    // through its OK and Cancel buttons and the tray menu only.
-    void CreateParams(TCreateParams& params) override;
-
 private:
     class TChangeInProgress;
 

@@ -95,6 +95,10 @@ void TJPEGImage::Assign(TPersistent& source) {
     Changed();
 }
 
+void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) {
+    if (!Empty()) Bitmap().Draw(canvas, rect);
+}
+
 void TJPEGImage::AssignTo(TPersistent& target) {
     auto* bitmap = dynamic_cast<TBitmap*>(&target);
     if (!bitmap) return TGraphic::AssignTo(target);

@@ -45,6 +45,8 @@ public:
 
     // The decoded picture; decodes on first need.
     TBitmap& Bitmap();
+    // The decoded picture scaled into the rectangle.
+    void Draw(TCanvas& canvas, const TRect& rect) override;
 
 protected:
     // To a TBitmap: the bitmap shares the decoded image.

@@ -5,6 +5,6 @@ namespace skl {
 inline constexpr const char* SAuthorMail = "skelvora@example.org";
 inline constexpr const char* SMailLink = "mailto:skelvora@example.org";
 inline constexpr const char* SWebAddress = "https://skelvora.example.org/";
-inline constexpr const char* SPlaceAndYear = "Kyiv, 2026";
+inline constexpr const char* SPlaceAndYear = "Made in Kyiv, Ukraine, 2026";
 
 }  // namespace skl

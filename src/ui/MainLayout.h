@@ -2,6 +2,8 @@
 // The controls of the main window's two pages, with their names, places and
 // design-time texts. The form owns them; the handlers reach them by name.
 #include "framework/controls/ComboBox.h"
+#include "framework/controls/Image.h"
+#include "framework/controls/Form.h"
 #include "framework/controls/PageControl.h"
 #include "framework/controls/SpinEdit.h"
 #include "framework/controls/StandardControls.h"
@@ -9,7 +11,9 @@
 namespace skl {
 
 struct TMainLayout {
-    explicit TMainLayout(TWinControl& form);
+    // The controls go on the form, which gets its size: 391 x 312 pixels of
+    // client area at 96 pixels per inch, in the middle of the desktop.
+    explicit TMainLayout(TForm& form);
 
     TPageControl& PageControl1;
 
@@ -31,7 +35,7 @@ struct TMainLayout {
     TBitBtn& BitBtn3;      // OK
     TBitBtn& BitBtn2;      // Cancel
 
-    // About page
+    // About page; the animation takes 8, 8, 100, 100.
     TTabSheet& TabSheet2;
     TLabel& Label10;  // "Skelvora"
     TLabel& Label1;   // description
@@ -40,7 +44,7 @@ struct TMainLayout {
     TLabel& Label6;   // "Status: freeware"
     TLabel& Label7;   // e-mail address, clickable
     TLabel& Label8;   // web address, clickable
-    TControl& Image1;  // picture, clickable
+    TImage& Image1;    // picture, clickable
     TButton& Button2;  // licence
     TLabel& Label14;  // supported systems
     TBitBtn& BitBtn1;  // OK

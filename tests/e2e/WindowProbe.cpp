@@ -1,32 +1,79 @@
 // Looks at the program's windows from outside, as the end-to-end tests need:
 //   winprobe find CLASS   prints "handle visible caption"; exit code 1 when absent
 //   winprobe texts CLASS  prints the texts of that window's child windows, one a line
+//   winprobe place CLASS  prints "left top width height clientWidth clientHeight": the
+//                         window on the screen, frame included, and its client area
+//   winprobe tree CLASS   prints every window within it, one a line, parents first:
+//                         "depth|class|left|top|width|height|visible|checked|tabs|text",
+//                         the place relative to the parent's client area; checked is
+//                         a check box's tick, tabs the number of tabs on a tab strip
+//   winprobe focus CLASS  prints "foreground|class|text": whether that window is in
+//                         front, and the class and text of the window with the focus
 //   winprobe close CLASS  posts the close message to that window; exit code 1 when absent
 #include <cstdio>
 #include <string>
 
+#include "framework/application/Application.h"
+#include "framework/system/ControlWindows.h"
+#include "framework/system/Foreground.h"
 #include "framework/system/Window.h"
 
 using namespace skl;
 
+namespace {
+
+void PrintTree(TWindowHandle parent, int depth) {
+    const TPoint origin = ClientOrigin(parent);
+    for (TWindowHandle child : ChildWindows(parent)) {
+        const TRect screen = WindowScreenRect(child);
+        const std::string windowClass = WindowClassName(child);
+        std::printf("%d|%s|%d|%d|%d|%d|%d|%d|%d|%s\n", depth, windowClass.c_str(), screen.Left - origin.X,
+                    screen.Top - origin.Y, screen.Width(), screen.Height(), WindowVisible(child) ? 1 : 0,
+                    ButtonChecked(child) ? 1 : 0, windowClass == TabControlClass ? TabCount(child) : 0,
+                    WindowText(child).c_str());
+        PrintTree(child, depth + 1);
+    }
+}
+
+void PrintPlace(TWindowHandle window) {
+    const TRect screen = WindowScreenRect(window);
+    const TPoint origin = ClientOrigin(window);
+    // The frame is as wide on the right and at the bottom as on the left.
+    const int frame = origin.X - screen.Left;
+    std::printf("%d %d %d %d %d %d\n", screen.Left, screen.Top, screen.Width(), screen.Height(),
+                screen.Right - frame - origin.X, screen.Bottom - frame - origin.Y);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: winprobe find|texts|close CLASS\n");
+        std::fprintf(stderr, "usage: winprobe find|texts|place|tree|focus|close CLASS\n");
         return 2;
     }
+    // Places in the same pixels as a program that is aware of the screen's resolution.
+    Application().Initialize();
     const std::string command = argv[1];
     const TWindowHandle window = FindTopLevelWindow(argv[2]);
     if (!window) return 1;
     if (command == "find") {
         std::printf("%llu %d %s\n", static_cast<unsigned long long>(window), WindowVisible(window) ? 1 : 0,
                     WindowText(window).c_str());
-        return 0;
-    }
-    if (command == "texts") {
+    } else if (command == "texts") {
         for (TWindowHandle child : ChildWindows(window)) std::printf("%s\n", WindowText(child).c_str());
-        return 0;
+    } else if (command == "place") {
+        PrintPlace(window);
+    } else if (command == "tree") {
+        PrintTree(window, 1);
+    } else if (command == "focus") {
+        const TWindowHandle focus = FocusOfWindowThread(window);
+        std::printf("%d|%s|%s\n", ForegroundWindow() == window ? 1 : 0, focus ? WindowClassName(focus).c_str() : "",
+                    focus ? WindowText(focus).c_str() : "");
+    } else if (command == "close") {
+        return PostWindowMessage(window, wm::Close) ? 0 : 1;
+    } else {
+        std::fprintf(stderr, "winprobe: unknown command %s\n", command.c_str());
+        return 2;
     }
-    if (command == "close") return PostWindowMessage(window, wm::Close) ? 0 : 1;
-    std::fprintf(stderr, "winprobe: unknown command %s\n", command.c_str());
-    return 2;
+    return 0;
 }

@@ -2,10 +2,11 @@
 """End-to-end tests of the real Skelvora.exe under Wine, on a private X display
 with a fresh Wine prefix whose desktop has a taskbar; both go away at the end,
 failed or not. The program is driven as a user drives it, with real mouse
-clicks on its icon in the taskbar's notification area and in its menu. What
-is checked is what a user or another program sees: windows, the icon on the
-screen, the wallpaper on the desktop, Skelvora.bmp, Skelvora.ini, the
-registry.
+clicks on its icon in the taskbar's notification area and in its menu, and
+with mouse and keyboard in its window (window_cases.py). What is checked is
+what a user or another program sees: windows, their places, texts and
+focus, the icon on the screen, the wallpaper on the desktop, Skelvora.bmp,
+Skelvora.ini, the registry.
 Prints one PASS or FAIL line per case and a closing "N passed, M failed" line;
 exits non-zero when a case failed.
     run_e2e.py --exe Skelvora.exe --probe winprobe.exe [--out DIR]
@@ -13,15 +14,19 @@ exits non-zero when a case failed.
 import argparse
 import os
 import re
+import shutil
 import struct
 import subprocess
 import sys
 import tempfile
 import time
 
+import layout
 import raster
 import testpictures
-from winedesktop import ASSETS, WineDesktop, private_kib, stop_on_sigterm, wait_for
+from checks import Failure, check
+from window_cases import WindowCases
+from winedesktop import WineDesktop, private_kib, stop_on_sigterm, wait_for
 
 MAIN_CLASS = "TFormSkelvora1"
 MENU_CLASS = "#32768"  # the system's popup menu windows
@@ -32,15 +37,6 @@ FIRST_FOLDER = "First"  # a program folder without Images
 FOLDER = "Skelvora"  # the program folder of the other cases, with the test pictures
 ELSEWHERE = r"C:\Old\Skelvora.exe"
 N = len(testpictures.PICTURES)
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
 
 
 def read_bytes(path):
@@ -68,8 +64,10 @@ def djpeg_decoding(jpeg, gray):
         return raster.load(out)
 
 
-class Cases:
+class Cases(WindowCases):
     """The cases, in order; each builds on the state the previous ones left."""
+
+    folder_name = FOLDER
 
     def __init__(self, desktop, exe, out):
         self.desktop = desktop
@@ -78,8 +76,6 @@ class Cases:
         self.program = None  # the running instance
         self.icon = None  # the centre of its icon on the screen
         self.order = {}  # the pictures shown so far, by number
-        self.menu_pictures = [raster.load(os.path.join(ASSETS, f"menu-{item}.bmp")).keyed()
-                              for item in ("about", "options", "exit")]
 
     # -- helpers -------------------------------------------------------------
 
@@ -158,27 +154,6 @@ class Cases:
         self.order[number] = picture
         return picture
 
-    def choose_exit(self, before_choosing=lambda: None):
-        """Opens the icon's menu with a right click and chooses Exit."""
-        self.desktop.click(*self.icon, button=3)
-        menu = wait_for(lambda: self.window(MENU_CLASS)[1], timeout=10)
-        check(menu, "no menu appeared")
-        before_choosing()
-        # The items About, Options, Exit, one below the other, each with its picture.
-        def menu_pictures():
-            shot = self.shot("menu.png")
-            lower_right = (shot.width // 2, shot.height // 2, shot.width // 2, shot.height // 2)
-            places = [shot.find(picture, lower_right) for picture in self.menu_pictures]
-            return all(places) and places
-        places = wait_for(menu_pictures, timeout=10, step=0.5)
-        check(places, "the menu does not show the pictures of About, Options and Exit (menu.png)")
-        check(len({x for x, _ in places}) == 1 and places[0][1] < places[1][1] < places[2][1],
-              f"the menu's pictures are at {places} (menu.png)")
-        # Under Wine the keys go to the window that has the X focus, never to
-        # a menu of a program without a visible window: the mouse chooses.
-        exit_item = places[2]
-        self.desktop.click(exit_item[0] + 8, exit_item[1] + 8)
-
     def check_wallpaper_file(self, picture):
         """Returns the pixels of Skelvora.bmp once they are found right."""
         width, height, bits = bmp_header(read_bytes(self.folder("Skelvora.bmp")))
@@ -226,12 +201,22 @@ class Cases:
         check(run is None, f"the Run value {run!r} was made")
         made = sorted(os.listdir(folder))
         check(made == ["Images", "Skelvora.exe"], f"the program folder holds {made}")
+        # The Options page alone, whose OK saves and hides the window.
+        page = self.read_page(layout.OPTIONS)
+        check(page and page.tabs["tabs"] == 1, "the first start does not show the Options page alone")
+        self.click_control(page, "BitBtn3")
+        self.hides("OK")
+        settings = read_bytes(os.path.join(folder, "Skelvora.ini"))
+        check(settings == b"[Options]\r\nInterval=5\r\nRandomize=0\r\nLng=Ukraine\r\nActiveDesktop=0\r\n",
+              f"Skelvora.ini holds {settings!r}")
+        check(self.program.poll() is None, "OK ended the program")
         check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
         self.ended("its main window was closed")
         check(not self.tray_icon("first-ended.png"), "the icon stayed in the notification area")
 
     def a_normal_start_hides_to_the_tray_and_points_the_wallpaper_at_its_file(self):
         self.desktop.install(self.exe_file, FOLDER)
+        shutil.copy(os.path.join(layout.LANG, "English.lng"), self.folder())
         testpictures.make_all(self.folder("Images"))
         check(self.desktop.reg_set(RUN_KEY, "Skelvora", ELSEWHERE), "could not set the Run value")
         self.started_hidden()
@@ -244,7 +229,7 @@ class Cases:
         run = self.desktop.reg_query(RUN_KEY, "Skelvora")
         check(run == self.desktop.windows_path(FOLDER, "Skelvora.exe"), f"the Run value is {run!r}")
         made = sorted(os.listdir(self.folder()))
-        check(made == ["Images", "Skelvora.exe"], f"the program folder holds {made}")
+        check(made == ["English.lng", "Images", "Skelvora.exe"], f"the program folder holds {made}")
 
     def a_second_start_ends_at_once_and_the_first_goes_on(self):
         check(self.program and self.program.poll() is None, "the first instance is not running")
@@ -275,8 +260,19 @@ class Cases:
         # The program does not read the file again: Exit must write its own number.
         with open(self.folder("Skelvora.ini"), "w", encoding="ascii") as ini:
             ini.write("[Options]\r\nImageN=9\r\n")
-        self.choose_exit(before_choosing=lambda: check(self.image_number() == 9,
-                                                       "the right click changed the wallpaper"))
+        self.desktop.click(*self.icon, button=3)
+        menu = wait_for(lambda: self.window(MENU_CLASS)[1], timeout=10)
+        check(menu, "no menu appeared")
+        check(self.image_number() == 9, "the right click changed the wallpaper")
+        # The items About, Options, Exit, one below the other, each with its picture.
+        places = wait_for(lambda: self.desktop.menu_places(os.path.join(self.out, "menu.png")), timeout=10, step=0.5)
+        check(places, "the menu does not show the pictures of About, Options and Exit (menu.png)")
+        check(len({x for x, _ in places}) == 1 and places[0][1] < places[1][1] < places[2][1],
+              f"the menu's pictures are at {places} (menu.png)")
+        # Under Wine the keys go to the window that has the X focus, never to
+        # a menu of a program without a visible window: the mouse chooses.
+        exit_item = places[2]
+        self.desktop.click(exit_item[0] + 8, exit_item[1] + 8)
         self.ended("Exit was chosen")
         check(self.image_number() == 2, f"Skelvora.ini holds {self.settings()!r} after Exit")
         check(not self.tray_icon("ended.png"), "the icon stayed in the notification area")
@@ -360,8 +356,9 @@ class Cases:
         self.ended("its main window was closed")
 
     def in_active_desktop_mode_a_click_writes_the_wallpaper_file_too(self):
-        with open(self.folder("Skelvora.ini"), "a", encoding="ascii") as ini:
-            ini.write("ActiveDesktop=1\r\n")
+        settings = re.sub(r"ActiveDesktop=\d\r\n", "", self.settings())
+        with open(self.folder("Skelvora.ini"), "w", encoding="latin-1", newline="") as ini:
+            ini.write(settings + "ActiveDesktop=1\r\n")
         self.started_hidden()
         # Wine's Active Desktop object applies nothing, so the desktop stays as it was.
         self.click_icon_for_a_change(self.image_number(), desktop_shows_it=False)
@@ -374,7 +371,8 @@ class Cases:
         os.chmod(self.folder("Skelvora.ini"), 0o444)
         settings = self.settings()
         try:
-            self.choose_exit()
+            check(self.desktop.choose_from_menu(self.icon, "exit", os.path.join(self.out, "menu.png")),
+                  "no menu appeared")
             check(wait_for(lambda: self.window(REPORT_CLASS)[1], timeout=10), "no failure report appeared")
             texts = self.desktop.window_texts(REPORT_CLASS)
             expected = f"Unable to write to {self.desktop.windows_path(FOLDER, 'Skelvora.ini')}."
@@ -396,9 +394,11 @@ class Cases:
                 self.a_picture_that_is_no_jpeg_is_reported_and_the_next_click_starts_afresh,
                 self.a_double_click_changes_once_and_a_middle_click_not_at_all,
                 self.a_burst_of_clicks_changes_one_picture_at_a_time,
+                *self.window_cases(),
                 self.closing_the_main_window_ends_the_program,
                 self.in_active_desktop_mode_a_click_writes_the_wallpaper_file_too,
-                self.exit_with_a_read_only_settings_file_reports_it_and_still_ends]
+                self.exit_with_a_read_only_settings_file_reports_it_and_still_ends,
+                self.at_144_pixels_per_inch_the_layout_scales]
 
 
 def main():

@@ -6,6 +6,8 @@ means to look at it from outside: screenshots, window probes, registry reads.
 
 Used by run_e2e.py, and by scripts/run through the command line below:
     winedesktop.py EXE [--prefix DIR] [--pictures JPG...] [--screenshot PNG] [--seconds N]
+Without a display, --screenshot saves the screen after a click on the icon,
+then one of each page of the window beside it (PNG-options, PNG-about).
 """
 import argparse
 import os
@@ -23,8 +25,11 @@ SIZE = "1024x768"
 PROGRAM_FOLDER = "Skelvora"  # under C:\
 DOUBLE_CLICK_TIME = 0.6  # seconds; the system's is 0.5
 TASKBAR = 40  # rows at the bottom of the screen in which the taskbar lies
+MENU_ITEMS = ("about", "options", "exit")  # the icon's menu, top to bottom
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets")
 
+WINE_FONTS = "/usr/share/wine/fonts"  # Wine's own (Tahoma, Marlett, ...), which this Wine does not find by itself
+# The fonts of a Windows desktop that Wine lacks, by their look-alikes.
 DESKTOP_REG = f"""REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
@@ -32,6 +37,10 @@ DESKTOP_REG = f"""REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
 "shell"="{SIZE}"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"Microsoft Sans Serif"="Liberation Sans"
+"Times New Roman"="Liberation Serif"
 """
 
 
@@ -53,6 +62,8 @@ class WineDesktop:
         self.started = []
         self.last_click = -DOUBLE_CLICK_TIME
         self.tray_icon = raster.load(os.path.join(ASSETS, "tray-icon.ico"))
+        self.menu_pictures = [raster.load(os.path.join(ASSETS, f"menu-{item}.bmp")).keyed()
+                              for item in MENU_ITEMS]
 
     # -- life --------------------------------------------------------------
 
@@ -66,6 +77,7 @@ class WineDesktop:
                             WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
             if not os.path.exists(os.path.join(self.prefix, "system.reg")):
                 self.wine("wineboot", "-i", timeout=120)
+            self._use_wine_fonts()
             self._use_shell_desktop()
             self.start("explorer", f"/desktop=shell,{SIZE}")
             return self
@@ -94,6 +106,19 @@ class WineDesktop:
             shutil.rmtree(self.prefix, ignore_errors=True)
         return False
 
+    def restart(self, dpi=None):
+        """Ends every program of the prefix and opens the desktop again, at
+        `dpi` pixels per inch when given (the system reads it at start)."""
+        subprocess.run([WINESERVER, "-k"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       check=False)
+        for process in self.started:
+            process.wait(timeout=30)
+        self.started = []
+        if dpi:
+            self.wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                      "/d", str(dpi), "/f")
+        self.start("explorer", f"/desktop=shell,{SIZE}")
+
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
@@ -105,6 +130,13 @@ class WineDesktop:
         if not number:
             raise RuntimeError("Xvfb did not start")
         return ":" + number
+
+    def _use_wine_fonts(self):
+        fonts = os.path.join(self.prefix, "drive_c", "windows", "Fonts")
+        os.makedirs(fonts, exist_ok=True)
+        for name in os.listdir(WINE_FONTS) if os.path.isdir(WINE_FONTS) else []:
+            if not os.path.exists(os.path.join(fonts, name)):
+                os.symlink(os.path.join(WINE_FONTS, name), os.path.join(fonts, name))
 
     def _use_shell_desktop(self):
         reg_file = os.path.join(self.prefix, "drive_c", "desktop.reg")
@@ -158,6 +190,38 @@ class WineDesktop:
     def close_window(self, window_class):
         return self.wine(self.probe_exe, "close", window_class)[0] == 0
 
+    def window_place(self, window_class):
+        """(left, top, width, height) of the window on the screen, frame
+        included, and (width, height) of its client area; None when absent."""
+        code, out = self.wine(self.probe_exe, "place", window_class)
+        if code != 0:
+            return None
+        numbers = [int(n) for n in out.split()]
+        return tuple(numbers[:4]), tuple(numbers[4:])
+
+    def window_tree(self, window_class):
+        """Every window within the top-level window of that class, parents
+        first: dicts of depth, class, left, top, width, height (relative to the
+        parent's client area), visible, checked, tabs and text."""
+        code, out = self.wine(self.probe_exe, "tree", window_class)
+        windows = []
+        for line in out.splitlines() if code == 0 else []:
+            fields = line.rstrip("\r").split("|", 9)
+            numbers = [int(n) for n in fields[2:9]]
+            windows.append(dict(depth=int(fields[0]), cls=fields[1], left=numbers[0], top=numbers[1],
+                                width=numbers[2], height=numbers[3], visible=numbers[4] == 1,
+                                checked=numbers[5] == 1, tabs=numbers[6], text=fields[9]))
+        return windows
+
+    def focus(self, window_class):
+        """(whether the window is in front, class and text of the window with
+        the keyboard focus in its program)."""
+        code, out = self.wine(self.probe_exe, "focus", window_class)
+        if code != 0:
+            return None
+        foreground, focus_class, text = (out.rstrip("\r\n").split("|", 2) + ["", ""])[:3]
+        return foreground == "1", focus_class, text
+
     def reg_query(self, key, value):
         """The data of a registry value as `reg query` shows it, or None when absent."""
         code, out = self.wine("reg", "query", key, "/v", value)
@@ -203,6 +267,35 @@ class WineDesktop:
     def move_mouse_away(self):
         self._xdotool("mousemove", "8", "8")
 
+    def move_mouse(self, x, y):
+        self._xdotool("mousemove", str(x), str(y))
+
+    def keys(self, *names):
+        """Presses keys one after the other (xdotool names: Return, Escape, Up, Tab, ...)."""
+        self._xdotool("key", "--delay", "80", *names)
+
+    def type_text(self, text):
+        self._xdotool("type", "--delay", "80", text)
+
+    def menu_places(self, shot_path):
+        """The top-left corners of the pictures of the icon's menu items, when
+        the menu is open (lower right quarter of the screen), else None."""
+        shot = self.screenshot(shot_path)
+        lower_right = (shot.width // 2, shot.height // 2, shot.width // 2, shot.height // 2)
+        places = [shot.find(picture, lower_right) for picture in self.menu_pictures]
+        return places if all(places) else None
+
+    def choose_from_menu(self, icon, item, shot_path):
+        """Opens the icon's menu with a right click and clicks the item
+        ("about", "options" or "exit"): keys do not reach a menu under Wine.
+        Returns the places of the menu's pictures, or None when no menu came."""
+        self.click(*icon, button=3)
+        places = wait_for(lambda: self.menu_places(shot_path), timeout=10, step=0.5)
+        if places:
+            x, y = places[MENU_ITEMS.index(item)]
+            self.click(x + 8, y + 8)
+        return places
+
     def _xdotool(self, *args):
         subprocess.run(["xdotool", *args], env=self.env, check=True, timeout=30)
 
@@ -236,7 +329,7 @@ def main():
     parser.add_argument("--prefix", help="Wine prefix to use (made when missing); default: a fresh one")
     parser.add_argument("--pictures", nargs="+", default=[],
                         help="JPEG files for the Images folder of a fresh program folder")
-    parser.add_argument("--screenshot", help="without a display: save the screen here, then end the program")
+    parser.add_argument("--screenshot", help="without a display: save the screen here, and the pages beside it")
     parser.add_argument("--seconds", type=float, default=2, help="time before the screenshot")
     args = parser.parse_args()
     stop_on_sigterm()
@@ -255,10 +348,12 @@ def main():
             return program.wait()
         if args.screenshot:
             os.makedirs(os.path.dirname(os.path.abspath(args.screenshot)), exist_ok=True)
-            show_the_main_job(desktop, args.screenshot, bool(args.pictures))
+            icon = show_the_main_job(desktop, args.screenshot, bool(args.pictures))
             time.sleep(args.seconds)
             desktop.screenshot(args.screenshot)
             print(f"screenshot: {args.screenshot}")
+            if icon:
+                show_the_pages(desktop, icon, args.screenshot)
         return 0
 
 
@@ -269,12 +364,31 @@ def show_the_main_job(desktop, screenshot, with_pictures):
     icon = wait_for(lambda: desktop.find_tray_icon(desktop.screenshot(screenshot)), timeout=30, step=0.5)
     if not icon:
         print("no icon appeared in the notification area")
-        return
+        return None
     if with_pictures:
         desktop.click(*icon)
         wallpaper = os.path.join(desktop.program_folder(), "Skelvora.bmp")
         if not wait_for(lambda: os.path.exists(wallpaper), timeout=30):
             print("no wallpaper was written")
+    return icon
+
+
+def show_the_pages(desktop, icon, screenshot):
+    """Opens the Options and then the About page from the icon's menu and
+    saves a screenshot of each beside the first one (NAME-options.png,
+    NAME-about.png); Esc and Enter put each away again."""
+    base, extension = os.path.splitext(screenshot)
+    with tempfile.TemporaryDirectory() as work:
+        for item, away in (("options", "Escape"), ("about", "Return")):
+            if not desktop.choose_from_menu(icon, item, os.path.join(work, "menu.png")):
+                print(f"no menu appeared for {item}")
+                return
+            time.sleep(2)
+            desktop.move_mouse_away()
+            desktop.screenshot(f"{base}-{item}{extension}")
+            print(f"screenshot: {base}-{item}{extension}")
+            desktop.keys(away)
+            time.sleep(1)
 
 
 if __name__ == "__main__":

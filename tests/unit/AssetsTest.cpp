@@ -3,6 +3,7 @@
 #include "assets/Assets.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Icon.h"
+#include "imaging/JPEGImage.h"
 
 using namespace skl;
 
@@ -18,8 +19,9 @@ TEST(Assets, TheTrayIconIsOne16By16PictureWith16Colours) {
     EXPECT_NE(icon.Handle(), 0u);
 }
 
-TEST(Assets, TheMenuPicturesAre16By16With16ColoursOnATransparentCorner) {
-    for (const auto file : {assets::MenuAbout(), assets::MenuOptions(), assets::MenuExit()}) {
+TEST(Assets, TheMenuPicturesAndButtonGlyphsAre16By16With16ColoursOnATransparentCorner) {
+    for (const auto file : {assets::MenuAbout(), assets::MenuOptions(), assets::MenuExit(), assets::GlyphOk(),
+                            assets::GlyphCancel()}) {
         TMemoryStream stream;
         stream.WriteBuffer(file.data(), static_cast<std::int64_t>(file.size()));
         stream.SetPosition(0);
@@ -31,4 +33,13 @@ TEST(Assets, TheMenuPicturesAre16By16With16ColoursOnATransparentCorner) {
         const int corner = picture.ScanLine(15)[0] >> 4;
         EXPECT_EQ(picture.Image()->ColorTable[corner], (TRGBQuad{0xFF, 0x00, 0xFF, 0}));  // fuchsia
     }
+}
+
+TEST(Assets, TheAboutPictureIsA96By75Jpeg) {
+    const auto file = assets::AboutPicture();
+    TJPEGImage picture;
+    picture.LoadFromMemory(file.data(), file.size());
+    EXPECT_EQ(picture.Width(), 96);
+    EXPECT_EQ(picture.Height(), 75);
+    EXPECT_EQ(picture.Bitmap().Width(), 96);
 }

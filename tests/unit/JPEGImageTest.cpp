@@ -209,6 +209,30 @@ TEST(JPEGPicture, TheBitmapSharesTheDecodedImageAndKeepsIt) {
     ExpectPixel(bitmap.Image()->Bits() + 12, 0, 255, 0, 0);
 }
 
+TEST(JPEGPicture, DrawingDecodesOnFirstNeedAndStretchesIntoTheRectangle) {
+    TJPEGImage picture;
+    picture.LoadFromFile(SamplePath("colour-3x2.jpg"));
+    TBitmap canvas;
+    canvas.SetSize(8, 6);
+    canvas.Canvas().Brush.Color = clWhite;
+    canvas.Canvas().FillRect({0, 0, 8, 6});
+    canvas.Canvas().StretchDraw({1, 1, 7, 5}, picture);
+    // Each picture pixel covers 2 x 2 of the rectangle; the white border stays.
+    const std::vector<std::vector<int>> expected = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255},
+                                                    {255, 255, 255}, {0, 0, 0}, {128, 128, 128}};
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const TColor colour = canvas.Canvas().Pixel(x, y);
+            const bool inside = x >= 1 && x < 7 && y >= 1 && y < 5;
+            const auto& rgb = inside ? expected[static_cast<std::size_t>((y - 1) / 2 * 3 + (x - 1) / 2)]
+                                     : std::vector<int>{255, 255, 255};
+            EXPECT_NEAR(static_cast<int>(colour & 0xFF), rgb[0], 3) << x << "," << y;
+            EXPECT_NEAR(static_cast<int>((colour >> 8) & 0xFF), rgb[1], 3) << x << "," << y;
+            EXPECT_NEAR(static_cast<int>((colour >> 16) & 0xFF), rgb[2], 3) << x << "," << y;
+        }
+    }
+}
+
 TEST(JPEGPicture, RefusesToBeAssignedToAnythingButABitmap) {
     TJPEGImage picture;
     picture.LoadFromFile(SamplePath("colour-3x2.jpg"));

@@ -2,7 +2,9 @@
 
 #include <exception>
 
+#include "framework/application/InformationBox.h"
 #include "framework/core/Exceptions.h"
+#include "framework/system/Foreground.h"
 
 namespace skl {
 
@@ -39,8 +41,10 @@ void TApplication::AddForm(std::unique_ptr<TForm> form) {
 }
 
 void TApplication::ShowInformation(const std::string& text) {
-    ShowMessageBox(text, title_, TMessageBoxIcon::Information);
-    if (mainForm_) mainForm_->Activate();
+    TInformationBox(nullptr, text).ShowModal();
+    if (!mainForm_) return;
+    if (mainForm_->Visible()) BringToForeground(mainForm_->Handle());
+    mainForm_->Activate();
 }
 
 void TApplication::Run() {
@@ -51,12 +55,16 @@ void TApplication::Run() {
     } catch (...) {
         HandleException();
     }
-    while (!terminated_) {
-        try {
-            if (!ProcessMessage() && !Idle()) return;
-        } catch (...) {
-            HandleException();
-        }
+    while (!terminated_ && HandleMessage()) {
+    }
+}
+
+bool TApplication::HandleMessage() {
+    try {
+        return ProcessMessage() || Idle();
+    } catch (...) {
+        HandleException();
+        return true;
     }
 }
 

@@ -50,6 +50,9 @@ public:
     bool Terminated() const { return terminated_; }
     // Handles every pending message, then returns.
     void ProcessMessages();
+    // Handles one message, waiting for it when none is pending; false when
+    // none can come any more. A failure in its handling is reported.
+    bool HandleMessage();
 
     // Inside a catch block: the uniform failure report of the failure being
     // handled. EAbort is never reported.
@@ -59,9 +62,9 @@ public:
     void ShowException(const std::string& message);
     // A modal system message box with an OK button.
     void ShowMessageBox(const std::string& text, const std::string& caption, TMessageBoxIcon icon);
-    // The program's information box: the text, the title as caption, an OK
-    // button. Closing it gives the focus back to the main form, which is
-    // activated again.
+    // The program's information box (TInformationBox), modal: messages go on
+    // being handled while it is open. Closing it gives the focus back to the
+    // main form, which is activated again.
     void ShowInformation(const std::string& text);
 
 private:

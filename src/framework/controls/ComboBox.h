@@ -10,7 +10,7 @@ namespace skl {
 
 class TComboBox : public TWinControl {
 public:
-    using TWinControl::TWinControl;
+    explicit TComboBox(TComponent* owner);
     const char* ClassName() const override { return "TComboBox"; }
 
     bool Sorted = false;
@@ -29,6 +29,14 @@ public:
     // A user's choice of an entry: selects it and raises OnChange.
     void Choose(int index);
     TNotifyEvent OnChange;
+
+    // Entries the open list shows without scrolling.
+    int DropDownCount = 8;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void WindowCreated() override;
+    void CommandNotified(int code) override;
 
 private:
     std::vector<std::string> items_;

@@ -1,23 +1,17 @@
 #pragma once
-// Controls as state: parent, place, text, visibility, font and the mouse
-// events. A windowed control (TWinControl) mirrors this state on its window.
+// Controls as state: parent, place, text, visibility, font, colour and the
+// mouse events. A windowed control (TWinControl) mirrors this state on its
+// window; a windowless one is painted by its parent (Paint). Places and font
+// heights are given for 96 pixels per inch; the windows are laid out for the
+// screen's resolution.
 #include <string>
 
 #include "framework/controls/Component.h"
 #include "framework/controls/Events.h"
 #include "framework/core/Types.h"
-#include "framework/graphics/Colors.h"
+#include "framework/graphics/Font.h"
 
 namespace skl {
-
-enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
-
-struct TFont {
-    std::string Name = "MS Sans Serif";
-    int Height = -11;
-    TColor Color = clWindowText;
-    std::uint8_t Style = 0;
-};
 
 class TWinControl;
 
@@ -35,6 +29,8 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     virtual void SetBounds(int left, int top, int width, int height);
+    // The place on the parent's client area in pixels of this screen.
+    TRect ScreenBounds() const;
 
     const std::string& Caption() const { return caption_; }
     virtual void SetCaption(const std::string& caption) { caption_ = caption; }
@@ -44,9 +40,16 @@ public:
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled) { enabled_ = enabled; }
+    virtual void SetEnabled(bool enabled) { enabled_ = enabled; }
 
-    TFont Font;
+    // A control takes its parent's font until it is given one of its own.
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& font);
+    void SetFontColor(TColor color);
+    bool ParentFont() const { return parentFont_; }
+    // The background.
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
 
     TNotifyEvent OnClick;
     TMouseMoveEvent OnMouseMove;
@@ -54,12 +57,28 @@ public:
     virtual void Click();
     void MouseMove(TShiftState shift, int x, int y);
 
+    // A windowless control draws itself on its parent's window here, when the
+    // parent repaints; the others draw themselves.
+    virtual void Paint() {}
+    // Has the control drawn again soon.
+    virtual void Invalidate();
+
+protected:
+    // The font or colour changed: the control shows it.
+    virtual void Changed() { Invalidate(); }
+
 private:
+    friend class TWinControl;
+    void TakeParentFont(const TFont& font);
+
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::string caption_;
     bool visible_ = true;
     bool enabled_ = true;
+    TFont font_;
+    bool parentFont_ = true;
+    TColor color_ = clBtnFace;
 };
 
 }  // namespace skl

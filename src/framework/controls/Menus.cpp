@@ -1,5 +1,7 @@
 #include "framework/controls/Menus.h"
 
+#include <algorithm>
+
 #include "framework/core/Exceptions.h"
 #include "framework/system/MenuPopup.h"
 
@@ -12,6 +14,8 @@ void TMenuItem::Click() {
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {}
+
+TPopupMenu::~TPopupMenu() = default;
 
 void TPopupMenu::SetPopupComponent(TComponent* component) {
     popupComponent_ = component;
@@ -31,7 +35,19 @@ TMenuItem& TPopupMenu::Items(int index) const {
 
 void TPopupMenu::Popup(int x, int y) {
     if (OnPopup) OnPopup(*this);
-    if (TMenuItem* chosen = ShowPopupMenu(*this, {x, y})) chosen->Click();
+    TMenuItem* chosen = ShowPopupMenu(*this, {x, y});
+    if (!chosen) return;
+    if (!window_) {
+        window_ = std::make_unique<TWindow>([this](TMessage& message) { RunChosen(message); });
+        window_->Create(UtilityWindow());
+    }
+    const auto index = std::find(items_.begin(), items_.end(), chosen) - items_.begin();
+    PostWindowMessage(window_->Handle(), wm::Command, static_cast<std::uintptr_t>(index));
+}
+
+void TPopupMenu::RunChosen(TMessage& message) {
+    if (message.Msg != wm::Command) return window_->DefaultHandler(message);
+    if (message.WParam < items_.size()) items_[message.WParam]->Click();
 }
 
 void TPopupMenu::Notification(TComponent& component, TOperation operation) {

@@ -1,6 +1,7 @@
 #pragma once
 // Popup menus: a list of items, each with a caption, an optional picture,
 // default, enabled and visible flags and a click action.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "framework/controls/Component.h"
 #include "framework/controls/Events.h"
 #include "framework/core/Types.h"
+#include "framework/system/Window.h"
 
 namespace skl {
 
@@ -47,6 +49,7 @@ enum class TTrackButton { tbRightButton, tbLeftButton };
 class TPopupMenu : public TComponent {
 public:
     explicit TPopupMenu(TComponent* owner);
+    ~TPopupMenu() override;
     const char* ClassName() const override { return "TPopupMenu"; }
 
     // Whether a right click on the menu's control opens it.
@@ -68,17 +71,23 @@ public:
     TMenuItem& Items(int index) const;
 
     TNotifyEvent OnPopup;
-    // Shows the menu at the screen point and returns when it has closed; the
-    // chosen item's action runs before it returns.
+    // Shows the menu at the screen point and returns when it has closed. The
+    // chosen item's action runs later, from the message loop: after the menu
+    // and whatever its opener does once it has closed, so that a window the
+    // action shows stays in front.
     virtual void Popup(int x, int y);
 
 protected:
     void Notification(TComponent& component, TOperation operation) override;
 
 private:
+    void RunChosen(TMessage& message);
+
     bool autoPopup_ = true;
     TComponent* popupComponent_ = nullptr;
     std::vector<TMenuItem*> items_;
+    // Receives the chosen item's number.
+    std::unique_ptr<TWindow> window_;
 };
 
 }  // namespace skl

@@ -18,6 +18,27 @@ void ResetDesktop() {
     desktop.MessageBoxes.clear();
     desktop.IdleHandler = nullptr;
     desktop.Clock = 0;
+    desktop.Focused = 0;
+    desktop.Paints.clear();
+    desktop.Fonts.clear();
+    desktop.Beeps = 0;
+    desktop.Dpi = 96;
+    desktop.DecimalSeparator = U'.';
+}
+
+TWindowState* Record(TWindowHandle window) {
+    auto found = Desktop().Windows.find(window);
+    return found == Desktop().Windows.end() ? nullptr : &found->second.second;
+}
+
+bool Showing(TWindowHandle window) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    TWindowState* state = Record(window);
+    if (!state) return false;
+    for (; state; state = (state->Style & ws::Child) ? Record(state->Parent) : nullptr)
+        if (!state->Visible) return false;
+    return true;
 }
 
 std::vector<TWindowState> Windows() {

@@ -20,9 +20,19 @@ struct TWindowState {
     std::uint32_t Style = 0;
     std::uint32_t ExStyle = 0;
     TWindowHandle Parent = 0;
+    unsigned Id = 0;
     int X = 0, Y = 0, Width = 0, Height = 0;
     bool Visible = false;
     bool Minimized = false;
+    // What the program set on a standard control.
+    std::uintptr_t Font = 0;
+    bool Checked = false;
+    bool DefaultLook = false;
+    int GlyphWidth = 0;
+    std::vector<std::string> Entries;  // of a list, or the tabs of a tab strip
+    int Selection = -1;                // the entry or tab selected
+    int FieldHeight = 0;               // of a closed drop-down list
+    TWindowHandle Buddy = 0;           // the edit of up-down buttons
 };
 
 struct TMessageBoxShown {
@@ -38,6 +48,8 @@ void ResetDesktop();
 // The windows alive, oldest first.
 std::vector<TWindowState> Windows();
 std::optional<TWindowState> WindowState(TWindowHandle window);
+// Whether the window is visible with all its parents.
+bool Showing(TWindowHandle window);
 
 std::vector<TMessageBoxShown> MessageBoxesShown();
 

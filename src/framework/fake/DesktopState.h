@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "framework/system/Window.h"
+#include "framework/fake/Controls.h"
 #include "framework/fake/Desktop.h"
 
 namespace skl::fake {
@@ -31,8 +32,25 @@ struct TDesktop {
     std::function<void()> IdleHandler;
     std::int64_t Clock = 0;
     TWindowHandle LastHandle = 0;
+    TWindowHandle Focused = 0;
+    std::map<TWindowHandle, TPainted> Paints;
+    std::vector<TFontMade> Fonts;
+    int Beeps = 0;
+    int Dpi = 96;
+    char32_t DecimalSeparator = U'.';
 };
 
 TDesktop& Desktop();
+
+// The record of a live window, or null; the caller holds the lock.
+TWindowState* Record(TWindowHandle window);
+
+// Runs `change` on the record of a live window, under the lock.
+template <class Change>
+void Update(TWindowHandle window, Change change) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    if (TWindowState* state = Record(window)) change(*state);
+}
 
 }  // namespace skl::fake

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/fake/Journal.h"
+#include "framework/system/ControlWindows.h"
 
 namespace skl::fake {
 
@@ -37,5 +38,13 @@ TWindowHandle ActiveWindow() { return fake::active; }
 bool WindowEnabled(TWindowHandle window) { return !fake::disabled.contains(window); }
 
 void BringToForeground(TWindowHandle window) { fake::Note("SetForegroundWindow " + std::to_string(window)); }
+
+}  // namespace skl
+
+namespace skl {
+
+TWindowHandle ForegroundWindow() { return fake::active; }
+
+TWindowHandle FocusOfWindowThread(TWindowHandle) { return FocusedWindow(); }
 
 }  // namespace skl

@@ -1,24 +1,20 @@
 #include "framework/system/Window.h"
 
+#include <algorithm>
+
 #include "framework/core/Exceptions.h"
 #include "framework/fake/DesktopState.h"
+#include "framework/fake/StandardHandling.h"
+#include "framework/system/ControlWindows.h"
 
 namespace skl {
 
 using fake::Desktop;
 using fake::TDesktop;
 using fake::TWindowState;
+using fake::Update;
 
 namespace {
-
-// Runs `change` on the window's record when the window is alive.
-template <class Change>
-void Update(TWindowHandle window, Change change) {
-    TDesktop& desktop = Desktop();
-    std::lock_guard guard(desktop.Lock);
-    auto found = desktop.Windows.find(window);
-    if (found != desktop.Windows.end()) change(found->second.second);
-}
 
 TWindow* Object(TWindowHandle window) {
     TDesktop& desktop = Desktop();
@@ -34,9 +30,20 @@ void TWindow::Create(const TCreateParams& params) {
     {
         std::lock_guard guard(desktop.Lock);
         handle_ = desktop.LastHandle += 4;
-        TWindowState state{handle_,      params.WindowClass, params.Caption, params.Style, params.ExStyle,
-                           params.Parent, params.X,          params.Y,       params.Width, params.Height};
+        TWindowState state;
+        state.Handle = handle_;
+        state.WindowClass = params.WindowClass;
+        state.Caption = params.Caption;
+        state.Style = params.Style;
+        state.ExStyle = params.ExStyle;
+        state.Parent = params.Parent;
+        state.Id = params.Id;
+        state.X = params.X;
+        state.Y = params.Y;
+        state.Width = params.Width;
+        state.Height = params.Height;
         state.Visible = (params.Style & ws::Visible) != 0;
+        state.DefaultLook = params.WindowClass == ButtonClass && (params.Style & 0xF) == bs::DefPushButton;
         desktop.Windows[handle_] = {this, state};
     }
     // As on the system, a window whose handler withholds the default
@@ -56,14 +63,26 @@ TWindow::~TWindow() {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     desktop.Windows.erase(handle_);
+    desktop.Paints.erase(handle_);
+    if (desktop.Focused == handle_) desktop.Focused = 0;
     std::erase_if(desktop.Timers, [this](const auto& timer) { return timer.first.first == handle_; });
     std::erase_if(desktop.Queue, [this](const auto& queued) { return queued.Window == handle_; });
 }
 
-void TWindow::DefaultHandler(TMessage& message) { message.Result = message.Msg == wm::NcCreate ? 1 : 0; }
+void TWindow::DefaultHandler(TMessage& message) { message.Result = fake::StandardHandling(handle_, message); }
 
 void TWindow::SetText(const std::string& text) {
     Update(handle_, [&](TWindowState& state) { state.Caption = text; });
+    fake::EditChanged(handle_);
+}
+
+void TWindow::Invalidate() {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    const bool waiting = std::any_of(desktop.Queue.begin(), desktop.Queue.end(), [this](const auto& queued) {
+        return queued.Window == handle_ && queued.Message.Msg == wm::Paint;
+    });
+    if (!waiting && desktop.Windows.contains(handle_)) desktop.Queue.push_back({handle_, {wm::Paint, 0, 0, 0}});
 }
 
 void TWindow::Show(TShowCommand command) {
@@ -127,6 +146,58 @@ std::vector<TWindowHandle> ChildWindows(TWindowHandle parent) {
     for (auto& [handle, window] : desktop.Windows)
         if (window.second.Parent == parent) children.push_back(handle);
     return children;
+}
+
+std::string WindowClassName(TWindowHandle window) {
+    std::string name;
+    Update(window, [&](TWindowState& state) { name = state.WindowClass; });
+    return name;
+}
+
+// Every frame is 3 pixels wide; a caption adds 19 rows.
+TPoint FramedSize(const TCreateParams& params, int width, int height) {
+    if (!(params.Style & (ws::Caption | ws::Border | ws::DlgFrame))) return {width, height};
+    return {width + 6, height + 6 + ((params.Style & ws::Caption) == ws::Caption ? 19 : 0)};
+}
+
+namespace {
+
+// How much the frame adds to a window's width and height.
+TPoint FrameOf(const TWindowState& state) {
+    TCreateParams frame;
+    frame.Style = state.Style;
+    return FramedSize(frame, 0, 0);
+}
+
+}  // namespace
+
+TPoint ClientOrigin(TWindowHandle window) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    TPoint origin;
+    for (TWindowState* state = fake::Record(window); state;
+         state = (state->Style & ws::Child) ? fake::Record(state->Parent) : nullptr) {
+        const TPoint frame = FrameOf(*state);
+        origin.X += state->X + frame.X / 2;
+        origin.Y += state->Y + frame.Y - frame.X / 2;
+    }
+    return origin;
+}
+
+TPoint ClientSize(TWindowHandle window) {
+    const auto state = fake::WindowState(window);
+    if (!state) return {};
+    const TPoint frame = FrameOf(*state);
+    return {state->Width - frame.X, state->Height - frame.Y};
+}
+
+TRect WindowScreenRect(TWindowHandle window) {
+    const auto state = fake::WindowState(window);
+    if (!state) return {};
+    const TPoint frame = FrameOf(*state);
+    const TPoint client = ClientOrigin(window);
+    const int left = client.X - frame.X / 2, top = client.Y - (frame.Y - frame.X / 2);
+    return {left, top, left + state->Width, top + state->Height};
 }
 
 bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {

@@ -11,6 +11,7 @@ inline constexpr TColor clSystemColor = 0x80000000;
 inline constexpr TColor clWindow = clSystemColor | 5;
 inline constexpr TColor clWindowText = clSystemColor | 8;
 inline constexpr TColor clBtnFace = clSystemColor | 15;
+inline constexpr TColor clFuchsia = 0xFF00FF;
 
 // A system colour resolved to its current value; every other value as it is.
 inline TColor ColorToRGB(TColor color) {

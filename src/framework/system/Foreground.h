@@ -10,5 +10,10 @@ TWindowHandle ActiveWindow();
 bool WindowEnabled(TWindowHandle window);
 // SetForegroundWindow.
 void BringToForeground(TWindowHandle window);
+// The window in front, of whichever program (GetForegroundWindow).
+TWindowHandle ForegroundWindow();
+// The window with the keyboard focus on the thread that made `window`, in
+// whichever program.
+TWindowHandle FocusOfWindowThread(TWindowHandle window);
 
 }  // namespace skl

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/core/Messages.h"
+#include "framework/core/Types.h"
 
 namespace skl {
 
@@ -28,7 +29,10 @@ struct TCreateParams {
     std::uint32_t Style = 0;
     std::uint32_t ExStyle = 0;
     int X = UseDefault, Y = UseDefault, Width = UseDefault, Height = UseDefault;
+    // A child window's parent; a top-level window's owner, which it stays above.
     TWindowHandle Parent = 0;
+    // A child window's number, by which the dialog keyboard interface names it.
+    unsigned Id = 0;
 };
 
 // A hidden top-level tool window that only receives messages: for timers and
@@ -62,6 +66,8 @@ public:
     void SetText(const std::string& text);
     void Show(TShowCommand command);
     void SetBounds(int x, int y, int width, int height);
+    // Has the system repaint the whole window soon (wm::Paint).
+    void Invalidate();
     // A timer that posts wm::Timer with `id` every `milliseconds`; setting
     // an existing id again restarts it. False when the system has no timer left.
     bool SetTimer(unsigned id, unsigned milliseconds);
@@ -80,6 +86,15 @@ std::string WindowText(TWindowHandle window);
 bool WindowVisible(TWindowHandle window);
 // The windows whose parent is this one, in the system's order.
 std::vector<TWindowHandle> ChildWindows(TWindowHandle parent);
+std::string WindowClassName(TWindowHandle window);
+// The window's rectangle in screen coordinates, its frame included.
+TRect WindowScreenRect(TWindowHandle window);
+// Where the window's client area starts, in screen coordinates, and its size.
+TPoint ClientOrigin(TWindowHandle window);
+TPoint ClientSize(TWindowHandle window);
+// The size a top-level window of these styles needs for a client area of
+// `width` x `height`.
+TPoint FramedSize(const TCreateParams& params, int width, int height);
 bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
 std::intptr_t SendWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam = 0,
                                 std::intptr_t lParam = 0);

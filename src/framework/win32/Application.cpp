@@ -7,8 +7,22 @@
 
 namespace skl {
 
+namespace {
+
+// The keyboard interface of a dialog (Tab, Enter, Esc, Alt with a letter) in
+// the program's visible windows that hold controls.
+bool DialogKeys(MSG& message) {
+    HWND top = GetAncestor(message.hwnd, GA_ROOT);
+    if (!top || !IsWindowVisible(top) || !(GetWindowLongW(top, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) return false;
+    return IsDialogMessageW(top, &message) != FALSE;
+}
+
+}  // namespace
+
 // The common controls are prepared with the first window of theirs (Window.cpp).
 void TApplication::Initialize() {
+    // Laid out for the screen's resolution, not stretched by the system.
+    SetProcessDPIAware();
     if (!comInitialized_) comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
 }
 
@@ -24,6 +38,7 @@ bool TApplication::ProcessMessage() {
         terminated_ = true;
         return true;
     }
+    if (DialogKeys(message)) return true;
     TranslateMessage(&message);
     DispatchMessageW(&message);
     return true;

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <set>
 
 #include "framework/core/Exceptions.h"
@@ -122,8 +123,10 @@ struct TWindowBackend {
 void TWindow::Create(const TCreateParams& params) {
     const std::wstring windowClass = Wide(params.WindowClass);
     const bool systemClass = TWindowBackend::PrepareClass(windowClass);
+    // A child window's menu handle is its number.
+    HMENU id = (params.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(params.Id)) : nullptr;
     HWND hwnd = CreateWindowExW(params.ExStyle, windowClass.c_str(), Wide(params.Caption).c_str(), params.Style,
-                                params.X, params.Y, params.Width, params.Height, ToHwnd(params.Parent), nullptr,
+                                params.X, params.Y, params.Width, params.Height, ToHwnd(params.Parent), id,
                                 GetModuleHandleW(nullptr), systemClass ? nullptr : this);
     if (!hwnd) throw EOutOfResources(SWindowCreateError);
     if (systemClass) TWindowBackend::Subclass(*this, hwnd);
@@ -149,6 +152,8 @@ void TWindow::SetBounds(int x, int y, int width, int height) {
     SetWindowPos(ToHwnd(handle_), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TWindow::Invalidate() { InvalidateRect(ToHwnd(handle_), nullptr, TRUE); }
+
 bool TWindow::SetTimer(unsigned id, unsigned milliseconds) {
     return ::SetTimer(ToHwnd(handle_), id, milliseconds, nullptr) != 0;
 }
@@ -159,10 +164,15 @@ TWindowHandle FindTopLevelWindow(const std::string& windowClass) {
     return FromHwnd(FindWindowW(Wide(windowClass).c_str(), nullptr));
 }
 
+// Asked of the window itself, so that an edit in another program tells what it shows now.
 std::string WindowText(TWindowHandle window) {
-    const int length = GetWindowTextLengthW(ToHwnd(window));
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
     std::wstring text(length + 1, L'\0');
-    text.resize(GetWindowTextW(ToHwnd(window), text.data(), length + 1));
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(ToHwnd(window), WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(std::min<std::size_t>(copied, length));
     return Narrow(text);
 }
 
@@ -173,6 +183,36 @@ std::vector<TWindowHandle> ChildWindows(TWindowHandle parent) {
     for (HWND child = GetWindow(ToHwnd(parent), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         children.push_back(FromHwnd(child));
     return children;
+}
+
+std::string WindowClassName(TWindowHandle window) {
+    wchar_t name[256];
+    const int length = GetClassNameW(ToHwnd(window), name, 256);
+    return Narrow(std::wstring(name, static_cast<std::size_t>(length > 0 ? length : 0)));
+}
+
+TRect WindowScreenRect(TWindowHandle window) {
+    RECT rect{};
+    GetWindowRect(ToHwnd(window), &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+TPoint ClientOrigin(TWindowHandle window) {
+    POINT origin{0, 0};
+    ClientToScreen(ToHwnd(window), &origin);
+    return {origin.x, origin.y};
+}
+
+TPoint ClientSize(TWindowHandle window) {
+    RECT rect{};
+    GetClientRect(ToHwnd(window), &rect);
+    return {rect.right, rect.bottom};
+}
+
+TPoint FramedSize(const TCreateParams& params, int width, int height) {
+    RECT rect{0, 0, width, height};
+    AdjustWindowRectEx(&rect, params.Style, FALSE, params.ExStyle);
+    return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {

@@ -39,7 +39,7 @@ TEST_F(Catalogue, RefreshKeepsTheNumberWhenItStillFitsAndReportsTheCount) {
     EXPECT_EQ(window.CurrentPicture, 7);
     EXPECT_EQ(window.Caption(), "Skelvora - p7.jpg (7/9)");
     EXPECT_EQ(window.TrayIcon1.Hint(), "p7.jpg (7/9)");
-    EXPECT_EQ(Reports().back(), "Список файлів обновлено! Всього файлів - 9");
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Список файлів обновлено! Всього файлів - 9"});
     EXPECT_EQ(window.ActiveControl(), &window.Layout.BitBtn3);
 
     for (int i = 6; i <= 9; ++i) std::filesystem::remove(Folder() + "Images/" + Numbered(i));
@@ -53,7 +53,7 @@ TEST_F(Catalogue, RefreshOfAnEmptyFolderShowsZero) {
     TFormSkelvora1& window = Start();
     std::filesystem::remove(Folder() + "Images/a.jpg");
     window.Layout.Button3.Click();
-    EXPECT_EQ(Reports().back(), "Список файлів обновлено! Всього файлів - 0");
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Список файлів обновлено! Всього файлів - 0"});
     EXPECT_EQ(window.Caption(), "Skelvora - a.jpg (1/0)");
 }
 

@@ -5,6 +5,7 @@
 #include "framework/application/Application.h"
 #include "framework/core/Exceptions.h"
 #include "framework/controls/Form.h"
+#include "framework/controls/StandardControls.h"
 
 using namespace skl;
 using fake::MessageBoxesShown;
@@ -159,4 +160,77 @@ TEST_F(Forms, ChildWindowsAreTheWindowsWhoseParentItIs) {
     EXPECT_EQ(ChildWindows(form.Handle()), (std::vector<TWindowHandle>{first.Handle(), second.Handle()}));
     EXPECT_EQ(ChildWindows(first.Handle()), std::vector<TWindowHandle>{grandchild.Handle()});
     EXPECT_TRUE(ChildWindows(second.Handle()).empty());
+}
+
+namespace {
+
+// A form with two pages of buttons, as the dialog keyboard interface sees it.
+class DialogKeys : public Forms {
+protected:
+    DialogKeys() {
+        for (TWinControl* page : {&first, &second}) page->SetParent(&form);
+        ok.SetParent(&first);
+        cancel.SetParent(&first);
+        refresh.SetParent(&first);
+        aboutOk.SetParent(&second);
+        ok.SetDefault(true);
+        aboutOk.SetDefault(true);
+        cancel.SetCancel(true);
+        for (TButton* button : {&ok, &cancel, &refresh, &aboutOk})
+            button->OnClick = [this, button](TComponent&) { pressed.push_back(button); };
+        second.Hide();
+        form.HandleNeeded();
+        form.Show();
+    }
+    // What the interface sends the dialog for Enter and Esc.
+    void Enter() {
+        const auto answer = static_cast<std::uintptr_t>(SendWindowMessage(form.Handle(), wm::GetDefId));
+        const std::uintptr_t id = (answer >> 16) == HasDefId ? answer & 0xFFFF : IdOk;
+        SendWindowMessage(form.Handle(), wm::Command, id);
+    }
+    void Escape() { SendWindowMessage(form.Handle(), wm::Command, IdCancel); }
+    bool DefaultLook(TButton& button) { return WindowState(button.Handle())->DefaultLook; }
+
+    TTestForm& form = application.CreateForm<TTestForm>();
+    TWinControl& first = form.Make<TWinControl>();
+    TWinControl& second = form.Make<TWinControl>();
+    TButton& ok = form.Make<TButton>();
+    TButton& cancel = form.Make<TButton>();
+    TButton& refresh = form.Make<TButton>();
+    TButton& aboutOk = form.Make<TButton>();
+    std::vector<TButton*> pressed;
+};
+
+}  // namespace
+
+TEST_F(DialogKeys, EnterPressesTheShownDefaultButtonAndEscTheCancelButton) {
+    EXPECT_TRUE(DefaultLook(ok));
+    EXPECT_FALSE(DefaultLook(cancel));
+    Enter();
+    Escape();
+    first.Hide();
+    second.Show();
+    Enter();
+    Escape();
+    EXPECT_EQ(pressed, (std::vector<TButton*>{&ok, &cancel, &aboutOk})) << "Esc has no button on the second page";
+}
+
+TEST_F(DialogKeys, ThePushButtonWithTheFocusLooksLikeTheOneEnterPresses) {
+    FocusWindow(refresh.Handle());
+    EXPECT_TRUE(DefaultLook(refresh));
+    EXPECT_FALSE(DefaultLook(ok));
+    // Enter on it: the interface names the focused button by its number.
+    SendWindowMessage(form.Handle(), wm::Command, refresh.Id(), static_cast<std::intptr_t>(refresh.Handle()));
+    EXPECT_EQ(pressed, std::vector<TButton*>{&refresh});
+    FocusWindow(first.Handle());
+    EXPECT_TRUE(DefaultLook(ok));
+    EXPECT_FALSE(DefaultLook(refresh));
+}
+
+TEST_F(DialogKeys, ActivatedWithoutAFocusedControlTheFirstTabStopTakesTheFocus) {
+    cancel.SetEnabled(false);
+    ok.Hide();
+    SendWindowMessage(form.Handle(), wm::Activate, 1);
+    EXPECT_EQ(FocusedWindow(), refresh.Handle());
+    EXPECT_EQ(form.ActiveControl(), &refresh);
 }

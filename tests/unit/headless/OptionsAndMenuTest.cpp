@@ -1,5 +1,6 @@
 #include "ProgramFixture.h"
 #include "framework/fake/MenuPopup.h"
+#include "framework/fake/Controls.h"
 #include "framework/system/Screen.h"
 
 using namespace skl;
@@ -79,8 +80,8 @@ TEST_F(OptionsAndMenu, AboutShowsItsPageOnlyAndItsOkHides) {
     window.About1.Click();
     EXPECT_TRUE(Shown());
     EXPECT_EQ(window.Layout.PageControl1.ActivePageIndex(), 1);
-    EXPECT_TRUE(window.Layout.TabSheet2.TabVisible);
-    EXPECT_FALSE(window.Layout.TabSheet1.TabVisible);
+    EXPECT_TRUE(window.Layout.TabSheet2.TabVisible());
+    EXPECT_FALSE(window.Layout.TabSheet1.TabVisible());
     EXPECT_EQ(window.ActiveControl(), &window.Layout.BitBtn1);
     window.Layout.BitBtn1.Click();
     EXPECT_FALSE(Shown());
@@ -102,13 +103,12 @@ TEST_F(OptionsAndMenu, HelpAndLicenceBoxesShowTheirTextsAndHideTheWindowAfterwar
     EXPECT_FALSE(Shown()) << "closing the box activates the window, which hides it";
     window.About1.Click();
     window.Layout.Button2.Click();
-    const auto boxes = fake::MessageBoxesShown();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].Text, "Якщо малюнки не змінюються, то включіть цю опцію, інакше краще її виключити.");
-    EXPECT_EQ(boxes[0].Caption, "Skelvora");
-    EXPECT_EQ(boxes[0].Icon, TMessageBoxIcon::Information);
-    EXPECT_EQ(boxes[1].Text,
+    ASSERT_EQ(boxesSeen.size(), 2u);
+    EXPECT_EQ(boxesSeen[0].Text, "Якщо малюнки не змінюються, то включіть цю опцію, інакше краще її виключити.");
+    EXPECT_EQ(boxesSeen[0].Caption, "Skelvora");
+    EXPECT_EQ(boxesSeen[1].Text,
               "Автор не несе ніякої відповідальності за будь-які пошкодження, викликані цією програмою.");
+    EXPECT_TRUE(fake::MessageBoxesShown().empty());
 }
 
 TEST_F(OptionsAndMenu, LinksOpenWithTheShellAndLightUpUnderTheMouse) {
@@ -118,13 +118,30 @@ TEST_F(OptionsAndMenu, LinksOpenWithTheShellAndLightUpUnderTheMouse) {
     EXPECT_EQ(fake::ShellLog().OpenedLinks,
               (std::vector<std::string>{"mailto:skelvora@example.org|hide", "https://skelvora.example.org/|maximized"}));
     window.Layout.Label8.MouseMove({}, 1, 1);
-    EXPECT_EQ(window.Layout.Label8.Font.Color, clBlue);
+    EXPECT_EQ(window.Layout.Label8.Font().Color, clBlue);
     EXPECT_EQ(ScreenCursor(), TCursor::HandPoint);
     window.Layout.TabSheet2.MouseMove({}, 1, 1);
-    EXPECT_EQ(window.Layout.Label8.Font.Color, clWindowText);
+    EXPECT_EQ(window.Layout.Label8.Font().Color, clWindowText);
     EXPECT_EQ(ScreenCursor(), TCursor::Default);
     window.Layout.Image1.Click();
     EXPECT_EQ(fake::ShellLog().ScreenSaverStarts, 1);
+}
+
+TEST_F(OptionsAndMenu, TheButtonsShowTheirGlyphsAndTheAboutPageItsFonts) {
+    TFormSkelvora1& window = Start();
+    TMainLayout& l = window.Layout;
+    for (TBitBtn* button : {&l.BitBtn3, &l.BitBtn2, &l.BitBtn1})
+        EXPECT_EQ(fake::WindowState(button->Handle())->GlyphWidth, 16) << button->Name();
+    EXPECT_TRUE(fake::WindowState(l.BitBtn3.Handle())->DefaultLook);
+    EXPECT_FALSE(fake::WindowState(l.BitBtn2.Handle())->DefaultLook);
+    auto made = [](TWinControl& control) { return fake::FontMade(fake::WindowState(control.Handle())->Font); };
+    EXPECT_EQ(made(l.Label7), (fake::TFontMade{"MS Sans Serif", -11, fsBold})) << "the page's bold font";
+    EXPECT_EQ(made(l.Label10), (fake::TFontMade{"Times New Roman", -27, fsBold | fsItalic | fsUnderline}));
+    EXPECT_EQ(made(l.Label2), (fake::TFontMade{"MS Sans Serif", -11, 0}));
+    // "Status: freeware" in dark letters on the page's colour.
+    EXPECT_EQ(fake::ColorsFor(l.TabSheet2.Handle(), l.Label6.Handle()),
+              (std::pair<TColor, TColor>{clWindowText, clBtnFace}));
+    EXPECT_EQ(fake::ColorsFor(l.TabSheet2.Handle(), l.Label10.Handle()).first, clFuchsia);
 }
 
 TEST_F(OptionsAndMenu, ExitWithAReadOnlySettingsFileReportsItAndStillEnds) {

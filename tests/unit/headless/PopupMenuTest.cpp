@@ -2,6 +2,7 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/fake/MenuPopup.h"
+#include "framework/application/Application.h"
 #include "framework/controls/Menus.h"
 #include "FreshFakes.h"
 #include "framework/fake/Desktop.h"
@@ -46,7 +47,7 @@ TEST_F(PopupMenuTest, ItemsKeepTheirOrderAndDefaults) {
     }
 }
 
-TEST_F(PopupMenuTest, PopupShowsTheMenuAtThePointAndRunsTheChosenItem) {
+TEST_F(PopupMenuTest, PopupShowsTheMenuAtThePointAndRunsTheChosenItemFromTheMessageLoop) {
     int popups = 0;
     menu.OnPopup = [&](TComponent&) { ++popups; };
     fake::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(2); });
@@ -54,10 +55,13 @@ TEST_F(PopupMenuTest, PopupShowsTheMenuAtThePointAndRunsTheChosenItem) {
     EXPECT_EQ(popups, 1);
     ASSERT_EQ(fake::MenuPopups().size(), 1u);
     EXPECT_EQ(fake::MenuPopups()[0].Point, (TPoint{30, -4}));
+    EXPECT_TRUE(clicked.empty()) << "the menu has closed, its opener has not finished";
+    Application().ProcessMessages();
     EXPECT_EQ(clicked, (std::vector<std::string>{"Exit"}));
 
     fake::SetMenuChooser(nullptr);  // closed without a choice
     menu.Popup(0, 0);
+    Application().ProcessMessages();
     EXPECT_EQ(clicked.size(), 1u);
 }
 

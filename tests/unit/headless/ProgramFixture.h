@@ -13,6 +13,7 @@
 #include "app/FormSkelvora1.h"
 #include "framework/application/Application.h"
 #include "framework/fake/Clock.h"
+#include "framework/fake/Controls.h"
 #include "framework/fake/ProgramFolder.h"
 #include "framework/fake/RegistryKey.h"
 #include "framework/fake/Shell.h"
@@ -23,6 +24,7 @@ protected:
     ProgramFixture() {
         skl::fake::SetProgramFolder(folder.Path());
         application.SetTitle("Skelvora");
+        skl::fake::SetIdleHandler([this] { AnswerInformationBox(); });
     }
     ~ProgramFixture() override {
         skl::ReleaseActiveDesktop();
@@ -65,6 +67,34 @@ protected:
     std::vector<std::string> Reports() const {
         std::vector<std::string> texts;
         for (const auto& box : skl::fake::MessageBoxesShown()) texts.push_back(box.Text);
+        return texts;
+    }
+
+    // The program's information boxes seen: whenever the message loop has
+    // nothing else to do, an open box is read and closed with its OK button,
+    // as a user does.
+    struct TBoxSeen {
+        std::string Caption, Text;
+    };
+    std::vector<TBoxSeen> boxesSeen;
+    void AnswerInformationBox() {
+        const auto windows = skl::fake::Windows();
+        for (const auto& box : windows) {
+            if (box.WindowClass != "TInformationBox" || !box.Visible) continue;
+            TBoxSeen seen{box.Caption, ""};
+            skl::TWindowHandle ok = 0;
+            for (const auto& child : windows) {
+                if (child.Parent != box.Handle) continue;
+                if (child.WindowClass == skl::StaticClass) seen.Text = child.Caption;
+                if (child.WindowClass == skl::ButtonClass) ok = child.Handle;
+            }
+            boxesSeen.push_back(seen);
+            skl::fake::Click(ok);
+        }
+    }
+    std::vector<std::string> Boxes() const {
+        std::vector<std::string> texts;
+        for (const auto& box : boxesSeen) texts.push_back(box.Text);
         return texts;
     }
 

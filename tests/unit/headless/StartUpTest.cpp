@@ -141,6 +141,6 @@ TEST_F(StartUp, TheFirstRunShowsTheOptionsPageAndMakesTheImagesFolder) {
     application.Run();
     EXPECT_TRUE(fake::WindowState(window.Handle())->Visible);
     EXPECT_EQ(window.Layout.PageControl1.ActivePageIndex(), 0);
-    EXPECT_FALSE(window.Layout.TabSheet2.TabVisible);
+    EXPECT_FALSE(window.Layout.TabSheet2.TabVisible());
     EXPECT_TRUE(std::filesystem::is_directory(Folder() + "Images"));
 }

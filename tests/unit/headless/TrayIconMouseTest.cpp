@@ -85,13 +85,14 @@ TEST_F(TrayIconMouse, TheCancelModeRequestGoesToTheActiveFormBeforeTheMainForm) 
     EXPECT_EQ(fake::Journal().front(), "CancelMode FormAbout");
 }
 
-TEST_F(TrayIconMouse, TheChosenMenuItemRunsItsAction) {
+TEST_F(TrayIconMouse, TheChosenMenuItemRunsOnceTheNotificationIsHandled) {
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
     fake::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(1); });
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
-    EXPECT_EQ(events, (Events{"MouseDown right [Right] 1000,740", "Menu Options", "MouseUp right [Right] 1000,740"}));
+    application->ProcessMessages();
+    EXPECT_EQ(events, (Events{"MouseDown right [Right] 1000,740", "MouseUp right [Right] 1000,740", "Menu Options"}));
 }
 
 TEST_F(TrayIconMouse, WithoutAMenuOrWithAutoPopupOffARightClickIsAClick) {
@@ -200,7 +201,7 @@ TEST_F(TrayIconMouse, AFailingHandlerIsReportedAndTheTrayKeepsWorking) {
     EXPECT_EQ(Reported().size(), 1u);
 }
 
-TEST_F(TrayIconMouse, AFailingMenuItemIsReportedAfterTheSecondForegroundStep) {
+TEST_F(TrayIconMouse, AFailingMenuItemIsReportedWhenItRunsAfterTheSecondForegroundStep) {
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
     menu->Items(2).OnClick = [](TComponent&) { throw EWriteError("Unable to write to C:\\Skelvora\\Skelvora.ini"); };
@@ -208,10 +209,12 @@ TEST_F(TrayIconMouse, AFailingMenuItemIsReportedAfterTheSecondForegroundStep) {
     fake::ClearJournal();
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
-    EXPECT_EQ(Reported(), (Events{"Unable to write to C:\\Skelvora\\Skelvora.ini."}));
     const std::string foreground = "SetForegroundWindow " + std::to_string(tray.WindowHandle());
     EXPECT_EQ(fake::Journal(),
               (Events{"CancelMode FormSkelvora1", foreground, "TrackPopupMenu 1000,740", foreground}));
+    EXPECT_TRUE(Reported().empty());
+    application->ProcessMessages();
+    EXPECT_EQ(Reported(), (Events{"Unable to write to C:\\Skelvora\\Skelvora.ini."}));
 }
 
 TEST_F(TrayIconMouse, AFailingPopupStillBringsTheWindowForward) {

@@ -1,0 +1,164 @@
+#include "framework/system/ControlWindows.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <map>
+#include <mutex>
+
+#include "framework/graphics/Colors.h"
+#include "framework/system/Screen.h"
+#include "framework/win32/DibInfo.h"
+#include "framework/win32/WideText.h"
+
+namespace skl {
+
+namespace {
+
+HWND ToHwnd(TWindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+
+LRESULT Send(TWindowHandle window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendMessageW(ToHwnd(window), msg, wParam, lParam);
+}
+
+// The glyph at this screen's size, with a mask from the colour of its
+// bottom-left pixel.
+HIMAGELIST GlyphList(TBitmap& glyph) {
+    const TBitmapImage* image = glyph.Image();
+    if (!image) return nullptr;
+    const int width = image->Header.biWidth, height = image->Header.biHeight;
+    TDibInfo info = DibInfo(*image);
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+    const int scaledWidth = ScreenPixels(width), scaledHeight = ScreenPixels(height);
+    HBITMAP scaled = CreateCompatibleBitmap(screen, scaledWidth, scaledHeight);
+    ReleaseDC(nullptr, screen);
+    void* bits = nullptr;
+    HBITMAP original = CreateDIBSection(from, info.Info(), DIB_RGB_COLORS, &bits, nullptr, 0);
+    HIMAGELIST list = nullptr;
+    if (original && scaled && bits) {
+        std::copy_n(image->Bits(), image->Pitch() * height, static_cast<std::uint8_t*>(bits));
+        HGDIOBJ oldFrom = SelectObject(from, original), oldTo = SelectObject(to, scaled);
+        SetStretchBltMode(to, COLORONCOLOR);
+        StretchBlt(to, 0, 0, scaledWidth, scaledHeight, from, 0, 0, width, height, SRCCOPY);
+        SelectObject(from, oldFrom);
+        SelectObject(to, oldTo);
+        list = ImageList_Create(scaledWidth, scaledHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
+        if (list) ImageList_AddMasked(list, scaled, image->CornerColor());
+    }
+    if (original) DeleteObject(original);
+    if (scaled) DeleteObject(scaled);
+    DeleteDC(from);
+    DeleteDC(to);
+    return list;
+}
+
+}  // namespace
+
+void FocusWindow(TWindowHandle window) { SetFocus(ToHwnd(window)); }
+
+TWindowHandle FocusedWindow() { return reinterpret_cast<TWindowHandle>(GetFocus()); }
+
+void EnableWindowInput(TWindowHandle window, bool enabled) { EnableWindow(ToHwnd(window), enabled); }
+
+bool ButtonChecked(TWindowHandle button) { return Send(button, BM_GETCHECK) == BST_CHECKED; }
+
+void SetButtonChecked(TWindowHandle button, bool checked) {
+    Send(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void SetButtonDefaultLook(TWindowHandle button, bool isDefault) {
+    const auto style = static_cast<WPARAM>(GetWindowLongW(ToHwnd(button), GWL_STYLE) & 0xFFF0);
+    Send(button, BM_SETSTYLE, style | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), TRUE);
+}
+
+void SetButtonGlyph(TWindowHandle button, TBitmap& glyph) {
+    // One list per button, kept while the button shows it.
+    static std::mutex mutex;
+    static std::map<TWindowHandle, HIMAGELIST> lists;
+    BUTTON_IMAGELIST settings{GlyphList(glyph), {0, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+    Send(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&settings));
+    std::lock_guard hold(mutex);
+    HIMAGELIST& kept = lists[button];
+    if (kept) ImageList_Destroy(kept);
+    kept = settings.himl;
+}
+
+void InsertListEntry(TWindowHandle list, int index, const std::string& text) {
+    Send(list, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Wide(text).c_str()));
+}
+
+void ClearListEntries(TWindowHandle list) { Send(list, CB_RESETCONTENT); }
+
+void SelectListEntry(TWindowHandle list, int index) { Send(list, CB_SETCURSEL, static_cast<WPARAM>(index)); }
+
+int SelectedListEntry(TWindowHandle list) { return static_cast<int>(Send(list, CB_GETCURSEL)); }
+
+// The frame around the field, and what becomes of a field height asked
+// for, differ between systems and themes: the height asked for is corrected
+// until the whole is right.
+void SetListFieldHeight(TWindowHandle list, int height) {
+    auto field = static_cast<int>(Send(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT closed{};
+        GetWindowRect(ToHwnd(list), &closed);
+        const int error = height - (closed.bottom - closed.top);
+        field += error;
+        if (error == 0 || field <= 0) return;
+        Send(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
+}
+
+void SetTabs(TWindowHandle tabs, const std::vector<std::string>& captions) {
+    Send(tabs, TCM_DELETEALLITEMS);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        std::wstring caption = Wide(captions[i]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        Send(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void SelectTab(TWindowHandle tabs, int index) { Send(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index)); }
+
+int SelectedTab(TWindowHandle tabs) { return static_cast<int>(Send(tabs, TCM_GETCURSEL)); }
+
+int TabCount(TWindowHandle tabs) { return static_cast<int>(Send(tabs, TCM_GETITEMCOUNT)); }
+
+TRect TabDisplayArea(TWindowHandle tabs) {
+    RECT area{};
+    GetClientRect(ToHwnd(tabs), &area);
+    Send(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    return {area.left, area.top, area.right, area.bottom};
+}
+
+void SetUpDownBuddy(TWindowHandle upDown, TWindowHandle buddy) {
+    Send(upDown, UDM_SETBUDDY, buddy);
+    // The position stays between the ends, so that both buttons always step.
+    Send(upDown, UDM_SETRANGE32, static_cast<WPARAM>(-1), 1);
+    Send(upDown, UDM_SETPOS32, 0, 0);
+}
+
+TNotification ReadNotification(std::intptr_t lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    TNotification notification{reinterpret_cast<TWindowHandle>(header->hwndFrom), static_cast<int>(header->code), 0};
+    if (header->code == UDN_DELTAPOS) notification.Delta = reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta;
+    return notification;
+}
+
+std::intptr_t ControlColors(std::uintptr_t deviceContext, TColor text, TColor background) {
+    HDC dc = reinterpret_cast<HDC>(deviceContext);
+    SetTextColor(dc, PaintedRGB(text));
+    SetBkColor(dc, PaintedRGB(background));
+    if (background & clSystemColor) return reinterpret_cast<std::intptr_t>(GetSysColorBrush(background & 0xFF));
+    static std::mutex mutex;
+    static std::map<TColor, HBRUSH> brushes;
+    std::lock_guard hold(mutex);
+    HBRUSH& brush = brushes[background];
+    if (!brush) brush = CreateSolidBrush(background & 0xFFFFFF);
+    return reinterpret_cast<std::intptr_t>(brush);
+}
+
+}  // namespace skl
