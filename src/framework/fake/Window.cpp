@@ -42,7 +42,7 @@ void TWindow::Create(const TCreateParams& params) {
         state.Y = params.Y;
         state.Width = params.Width;
         state.Height = params.Height;
-        state.Visible = (params.Style & ws::Visible) != 0;
+        state.Visible = state.EverShown = (params.Style & ws::Visible) != 0;
         state.DefaultLook = params.WindowClass == ButtonClass && (params.Style & 0xF) == bs::DefPushButton;
         desktop.Windows[handle_] = {this, state};
     }
@@ -88,6 +88,7 @@ void TWindow::Invalidate() {
 void TWindow::Show(TShowCommand command) {
     Update(handle_, [&](TWindowState& state) {
         state.Visible = command != TShowCommand::Hide;
+        state.EverShown = state.EverShown || state.Visible;
         if (command == TShowCommand::Minimize) state.Minimized = true;
         if (command == TShowCommand::Restore || command == TShowCommand::ShowNormal) state.Minimized = false;
     });

@@ -19,7 +19,7 @@ bool DialogKeys(MSG& message) {
 
 }  // namespace
 
-// The common controls are prepared with the first window of theirs (Window.cpp).
+// The common controls are loaded with the first window of theirs (CommonControls.h).
 void TApplication::Initialize() {
     // Laid out for the screen's resolution, not stretched by the system.
     SetProcessDPIAware();

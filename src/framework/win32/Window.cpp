@@ -1,12 +1,12 @@
 #include "framework/system/Window.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
 #include <set>
 
 #include "framework/core/Exceptions.h"
+#include "framework/win32/CommonControls.h"
 #include "framework/win32/WideText.h"
 
 namespace skl {
@@ -25,29 +25,6 @@ int ShowCode(TShowCommand command) {
         case TShowCommand::Restore: return SW_RESTORE;
     }
     return SW_SHOW;
-}
-
-// The classes that the common controls library registers.
-bool IsCommonControlClass(const std::wstring& name) {
-    static const std::set<std::wstring> classes = {
-        WC_TABCONTROLW, UPDOWN_CLASSW,    TOOLTIPS_CLASSW,  TOOLBARCLASSNAMEW,   REBARCLASSNAMEW, WC_LISTVIEWW,
-        WC_TREEVIEWW,   WC_HEADERW,       STATUSCLASSNAMEW, PROGRESS_CLASSW,     TRACKBAR_CLASSW, WC_COMBOBOXEXW,
-        HOTKEY_CLASSW,  ANIMATE_CLASSW,   WC_PAGESCROLLERW, DATETIMEPICK_CLASSW, MONTHCAL_CLASSW, WC_IPADDRESSW};
-    return classes.contains(name);
-}
-
-// The library is loaded only now, not with the program: loading it costs
-// memory (under Wine, well over a megabyte) that a program which sits in the
-// notification area need not pay until it shows such a control.
-void PrepareCommonControls() {
-    static const bool prepared = [] {
-        HMODULE library = LoadLibraryW(L"comctl32.dll");
-        auto initialize = reinterpret_cast<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
-            reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-        return initialize && initialize(&controls);
-    }();
-    (void)prepared;
 }
 
 }  // namespace
