@@ -3,6 +3,7 @@
 #include "app/Version.h"
 #include "assets/Assets.h"
 #include "framework/application/Application.h"
+#include "framework/io/Streams.h"
 #include "framework/system/Folders.h"
 #include "framework/system/ProgramFolder.h"
 #include "framework/system/Screen.h"
@@ -83,6 +84,8 @@ TFormSkelvora1::TFormSkelvora1(TComponent* owner)
 void TFormSkelvora1::FormCreate(TComponent&) {
     Version = std::string(" ") + ProgramVersion;
     Path = ProgramFolder();
+    // A change cut short by a kill leaves its half-written file.
+    TReplacingFileStream::RemoveLeftover(Path + "Skelvora.bmp");
     ReadRegistry();
     Find_Jpg();
     ReadSettings();
@@ -136,8 +139,14 @@ void TFormSkelvora1::Options1Click(TComponent&) {
     Layout.BitBtn3.SetFocus();
 }
 
+// The program ends even when the number cannot be saved. The failure is
+// reported first: a box opened once the loop is told to quit would end at once.
 void TFormSkelvora1::Exit1Click(TComponent&) {
-    WritePictureNumber();
+    try {
+        WritePictureNumber();
+    } catch (...) {
+        Application().HandleException();
+    }
     Close();
 }
 
@@ -186,6 +195,8 @@ std::string TFormSkelvora1::Counter() const {
 std::string TFormSkelvora1::PictureText() const { return PictureList[CurrentPicture] + " " + Counter(); }
 
 void TFormSkelvora1::ShowPicture() {
+    // Whatever ran while the shell reloaded, the number shown is one of N.
+    if (CurrentPicture > PictureCount) CurrentPicture = 1;
     SetCaption("Skelvora - " + PictureText());
     TrayIcon1.SetHint(PictureText());
 }

@@ -101,6 +101,8 @@ public:
     std::int32_t Autostart = 0;
 
 private:
+    class TChangeInProgress;
+
     void ReadRegistry();
     void ReadSettings();
     void ListLanguages();
@@ -118,6 +120,7 @@ private:
     std::string PictureText() const;
 
     TRandomPicture random_;
+    bool changing_ = false;  // a change is running
 };
 
 // The timer period for an interval in minutes: none for 0 or less, and never

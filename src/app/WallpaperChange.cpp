@@ -19,7 +19,30 @@ void TFormSkelvora1::Timer1Timer(TComponent&) { Change(); }
 
 void TFormSkelvora1::TrayIcon1Click(TComponent&, TMouseButton, TShiftState, int, int) { Change(); }
 
+// While the shell tells the other windows of the new wallpaper, the system
+// delivers the program's own messages: a tick or a click then must not start
+// a second change inside this one, nor open the menu in the middle of it.
+class TFormSkelvora1::TChangeInProgress {
+public:
+    explicit TChangeInProgress(TFormSkelvora1& form) : form_(form), trayEnabled_(form.TrayIcon1.Enabled()) {
+        form_.changing_ = true;
+        form_.TrayIcon1.SetEnabled(false);
+    }
+    ~TChangeInProgress() {
+        form_.TrayIcon1.SetEnabled(trayEnabled_);
+        form_.changing_ = false;
+    }
+    TChangeInProgress(const TChangeInProgress&) = delete;
+    TChangeInProgress& operator=(const TChangeInProgress&) = delete;
+
+private:
+    TFormSkelvora1& form_;
+    bool trayEnabled_;
+};
+
 void TFormSkelvora1::Change() {
+    if (changing_) return;
+    TChangeInProgress inProgress(*this);
     if (RandomOrder == 1) {
         random_.Randomize(UniversalTimeOfDay());
         CurrentPicture = static_cast<std::int32_t>(random_.Draw(PictureCount)) + 1;

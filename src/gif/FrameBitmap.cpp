@@ -26,8 +26,8 @@ int DepthForBits(int bits) {
 // Palette entries blue, green, red, 0 from the table; a table of fewer than
 // 2^depth entries is padded with (0x80, 0x80, 0x80, 0x80).
 void PutPalette(std::uint8_t* out, const TGIFPaletteTable& table, int depth) {
-    const int count = table.EntryCount;
-    for (int i = 0; i < 1 << depth; ++i, out += 4) {
+    const auto count = static_cast<std::size_t>(table.EntryCount);
+    for (std::size_t i = 0; i < std::size_t{1} << depth; ++i, out += 4) {
         if (count == 0 || count == 256 || i < count) {
             const auto& entry = table.Entries[i];
             out[0] = entry.Blue;

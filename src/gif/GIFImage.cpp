@@ -61,8 +61,8 @@ void TGIFImage::ReadFromStream(TStream& stream) { ParseGIF(stream, stream.Size()
 void TGIFImage::ReadData(TStream& stream) {
     std::uint8_t bytes[4];
     stream.ReadBuffer(bytes, 4);
-    const auto length = static_cast<std::int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                                                  static_cast<std::uint32_t>(bytes[3]) << 24);
+    const auto length = static_cast<std::int32_t>(std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
+                                                  std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[3]} << 24);
     ParseGIF(stream, length, true);
 }
 
@@ -96,7 +96,7 @@ int TGIFImage::LogicalWidth() { return Empty() ? 0 : screen_.LogicalWidth; }
 int TGIFImage::LogicalHeight() { return Empty() ? 0 : screen_.LogicalHeight; }
 
 TGIFFrame* TGIFImage::CurrentFrame() {
-    return activeFrame_ >= 0 && activeFrame_ < FrameCount() ? frames_[activeFrame_].get() : nullptr;
+    return activeFrame_ >= 0 && activeFrame_ < FrameCount() ? &FrameAt(activeFrame_) : nullptr;
 }
 
 int TGIFImage::Width() {
@@ -116,7 +116,7 @@ void TGIFImage::SetHeight(int) { throw EInvalidGraphicOperation(SGIFSizeFixed); 
 bool TGIFImage::Empty() {
     const int index = std::max(activeFrame_, 0);
     if (index >= FrameCount()) return true;
-    const TGIFFrame& frame = *frames_[index];
+    const TGIFFrame& frame = FrameAt(index);
     if (frame.bitmap_) return false;
     const auto& codeData = frame.Item().CodeData;
     return !codeData || codeData->Length() == 0;

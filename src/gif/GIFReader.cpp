@@ -108,7 +108,7 @@ void GIFReader::ReadScreenDescriptor() {
     if ((flags & 0x80) == 0) return;
     TGIFPaletteTable& table = header.GlobalTable;
     table.EntryCount = 1 << header.ColorBits;
-    ReadBytes(table.Entries.data(), 3 * table.EntryCount);
+    ReadBytes(table.Entries.data(), 3 * static_cast<std::size_t>(table.EntryCount));
     if (background < table.EntryCount) contents_.Screen.BackdropColor = table.Color(background);
 }
 
@@ -202,7 +202,7 @@ void GIFReader::ReadImageBlock(TGIFFrame& frame) {
         if (frame.OwnColors) {
             item.ColorBits = static_cast<std::uint8_t>((flags & 7) + 1);
             item.ColorTable.EntryCount = 1 << item.ColorBits;
-            ReadBytes(item.ColorTable.Entries.data(), 3 * item.ColorTable.EntryCount);
+            ReadBytes(item.ColorTable.Entries.data(), 3 * static_cast<std::size_t>(item.ColorTable.EntryCount));
         } else {
             item.ColorTable = TGIFPaletteTable{};
         }
@@ -239,7 +239,7 @@ void GIFReader::CopyCodeData(TGIFFrame& frame) {
         position_ += 1 + length;
         if (length == 0) break;
     }
-    frame.Item().CodeData->WriteBuffer(data_ + start, position_ - start);
+    frame.Item().CodeData->WriteBuffer(data_ + start, static_cast<std::int64_t>(position_ - start));
     if (frame.Damaged) position_ = size_;
 }
 

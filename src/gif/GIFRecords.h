@@ -26,7 +26,7 @@ struct TGIFPaletteTable {
     std::array<TRGBTriple, 256> Entries{};
 
     TColor Color(int index) const {
-        const TRGBTriple& entry = Entries[index];
+        const TRGBTriple& entry = Entries[static_cast<std::size_t>(index)];
         return static_cast<TColor>(entry.Red | entry.Green << 8 | entry.Blue << 16);
     }
     friend bool operator==(const TGIFPaletteTable&, const TGIFPaletteTable&) = default;

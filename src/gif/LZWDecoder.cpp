@@ -35,7 +35,8 @@ public:
             LoadSubBlock();
         }
         const int byte = bitPosition_ >> 3;
-        std::uint32_t value = buffer_[byte] | buffer_[byte + 1] << 8 | buffer_[byte + 2] << 16;
+        std::uint32_t value =
+            static_cast<std::uint32_t>(buffer_[byte] | buffer_[byte + 1] << 8 | buffer_[byte + 2] << 16);
         value >>= bitPosition_ & 7;
         bitPosition_ += width_;
         return value & mask_;
@@ -148,7 +149,8 @@ private:
 class Decoder {
 public:
     Decoder(const TMemoryStream& codes, FrameWriter& out, const ProgressReport& report, const TFrameDecoding& decoding)
-        : codes_(codes), out_(out), report_(report), reader_(codes.Memory(), static_cast<std::size_t>(codes.Length()), 1),
+        : codes_(codes), out_(out), report_(report),
+          reader_(codes.Memory(), static_cast<std::size_t>(codes.Length()), 1),
           pixelMask_((1u << decoding.ColorBits) - 1), tolerate_(decoding.TolerateDamage) {}
 
     // Decodes to the end code, the end of the data or the last row; true

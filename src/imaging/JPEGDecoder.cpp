@@ -16,6 +16,10 @@ struct RowTarget {
     std::uint8_t* Top;
     std::ptrdiff_t Step;
     JSAMPROW Samples;  // one row of four-component samples, or null
+
+    // A row number times the negative step, in signed pointer-sized
+    // arithmetic: as unsigned it would wrap around in a 32-bit build.
+    std::uint8_t* Row(JDIMENSION picture) const { return Top + static_cast<std::ptrdiff_t>(picture) * Step; }
 };
 
 void ReadRows(j_decompress_ptr info, void* context) {
@@ -24,7 +28,7 @@ void ReadRows(j_decompress_ptr info, void* context) {
     while (info->output_scanline < info->output_height) {
         const JDIMENSION first = info->output_scanline;
         const JDIMENSION count = std::min(RowsPerCall, info->output_height - first);
-        for (JDIMENSION i = 0; i < count; ++i) rows[i] = target.Top + (first + i) * target.Step;
+        for (JDIMENSION i = 0; i < count; ++i) rows[i] = target.Row(first + i);
         jpeg_read_scanlines(info, rows, count);
     }
 }
@@ -35,7 +39,7 @@ void ReadInkRows(j_decompress_ptr info, void* context) {
     const RowTarget& target = *static_cast<RowTarget*>(context);
     const bool inverted = info->saw_Adobe_marker;
     while (info->output_scanline < info->output_height) {
-        std::uint8_t* out = target.Top + info->output_scanline * target.Step;
+        std::uint8_t* out = target.Row(info->output_scanline);
         JSAMPROW in = target.Samples;
         jpeg_read_scanlines(info, &in, 1);
         for (JDIMENSION x = 0; x < info->output_width; ++x, in += 4, out += 3) {
@@ -98,16 +102,16 @@ void TJPEGDecoder::DecodeInto(TBitmap& bitmap) {
 }
 
 void TJPEGDecoder::InstallPalette(TBitmap& bitmap) const {
-    const int count = info_.actual_number_of_colors;
+    const auto count = static_cast<std::size_t>(info_.actual_number_of_colors);
     const bool gray = info_.out_color_components == 1;
     std::vector<TRGBQuad> palette(count);
-    for (int i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         const JSAMPLE blue = info_.colormap[0][i];
         palette[i].Blue = blue;
         palette[i].Green = gray ? blue : info_.colormap[1][i];
         palette[i].Red = gray ? blue : info_.colormap[2][i];
     }
-    bitmap.SetColors(palette.data(), count);
+    bitmap.SetColors(palette.data(), info_.actual_number_of_colors);
 }
 
 }  // namespace skl

@@ -50,7 +50,9 @@ void TJPEGImage::ReadStream(TStream& stream, std::int64_t count) {
     Changed();
 }
 
-void TJPEGImage::SaveToStream(TStream& stream) { stream.WriteBuffer(data_->Bytes(), data_->Size()); }
+void TJPEGImage::SaveToStream(TStream& stream) {
+    stream.WriteBuffer(data_->Bytes(), static_cast<std::int64_t>(data_->Size()));
+}
 
 void TJPEGImage::ReadData(TStream& stream) {
     std::uint8_t count[4];

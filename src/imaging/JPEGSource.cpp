@@ -43,7 +43,7 @@ void SkipInputData(j_decompress_ptr info, long count) {
         FillInputBuffer(info);
     }
     source.next_input_byte += count;
-    source.bytes_in_buffer -= count;
+    source.bytes_in_buffer -= static_cast<std::size_t>(count);
 }
 
 void TermSource(j_decompress_ptr) {}

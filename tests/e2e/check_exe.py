@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Checks what Skelvora.exe carries, reading the PE file itself: a GUI
-program, linked statically (only system DLLs imported), with the icon in
-three sizes, the project's version (MAJOR.MINOR) in the version information
-and the manifest.
+program, linked statically (only system DLLs imported, the common controls
+not among them), with the icon in three sizes, the project's version
+(MAJOR.MINOR) in the version information and the manifest; no debug
+information, only a link to the file beside it that holds it; sections
+aligned in the file as in memory.
 Prints one PASS or FAIL line per check and "N passed, M failed".
     check_exe.py Skelvora.exe VERSION
 """
@@ -32,8 +34,27 @@ class PortableExecutable:
         self.subsystem = struct.unpack_from("<H", self.data, optional + 68)[0]
         directories = optional + (112 if self.bits == 64 else 96)
         self.directories = [struct.unpack_from("<II", self.data, directories + 8 * i) for i in range(16)]
+        self.section_alignment, self.file_alignment = struct.unpack_from("<II", self.data, optional + 32)
         table = optional + optional_size
         self.sections = [struct.unpack_from("<8xIIII", self.data, table + 40 * i) for i in range(sections)]
+        self.section_names = [self.section_name(table + 40 * i) for i in range(sections)]
+
+    def section_name(self, at):
+        """A long name ("/4") stands in the COFF string table."""
+        name = self.data[at:at + 8].rstrip(b"\0").decode("ascii")
+        if not name.startswith("/"):
+            return name
+        symbols, count = struct.unpack_from("<II", self.data, struct.unpack_from("<I", self.data, 0x3C)[0] + 12)
+        strings = symbols + 18 * count
+        start = strings + int(name[1:])
+        return self.data[start:self.data.index(b"\0", start)].decode("ascii")
+
+    def section(self, name):
+        """The raw bytes of the named section, or None."""
+        if name not in self.section_names:
+            return None
+        virtual_size, _, raw_size, raw_offset = self.sections[self.section_names.index(name)]
+        return self.data[raw_offset:raw_offset + min(virtual_size, raw_size)]
 
     def offset(self, rva):
         for virtual_size, address, raw_size, raw_offset in self.sections:
@@ -93,8 +114,17 @@ def checks(exe, version_text):
 
     yield "a GUI program", exe.subsystem == 2, f"subsystem {exe.subsystem}"
 
-    foreign = [name for name in exe.imports() if name.lower() not in SYSTEM_DLLS]
+    imports = [name.lower() for name in exe.imports()]
+    foreign = [name for name in imports if name not in SYSTEM_DLLS]
     yield "only system DLLs imported", not foreign, f"also imports {foreign}"
+    yield "the common controls loaded only when needed", "comctl32.dll" not in imports, "comctl32.dll imported"
+
+    debug = [name for name in exe.section_names if name.startswith(".debug")]
+    yield "no debug sections", not debug, f"carries {debug}"
+    link = exe.section(".gnu_debuglink") or b""
+    yield "a debug link to Skelvora.exe.debug", link.startswith(b"Skelvora.exe.debug\0"), f"link {link[:40]!r}"
+    yield "sections aligned to 4 KiB in the file", exe.file_alignment == exe.section_alignment == 4096, \
+        f"file alignment {exe.file_alignment}, section alignment {exe.section_alignment}"
 
     group = resources.get((RT_GROUP_ICON, "MAINICON"), b"")
     sizes = []

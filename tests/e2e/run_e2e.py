@@ -27,7 +27,7 @@ import testpictures
 from checks import Failure, check
 from animation_cases import AnimationCases
 from window_cases import WindowCases
-from winedesktop import WineDesktop, stop_on_sigterm, wait_for
+from winedesktop import WineDesktop, private_kib, stop_on_sigterm, wait_for
 
 MAIN_CLASS = "TFormSkelvora1"
 MENU_CLASS = "#32768"  # the system's popup menu windows
@@ -322,6 +322,36 @@ class Cases(WindowCases, AnimationCases):
         # Had either changed the wallpaper once more, ImageN would now be 5 or picture 4 past.
         self.click_icon_for_a_change(4)
 
+    def a_burst_of_clicks_changes_one_picture_at_a_time(self):
+        """Three hundred clicks as fast as the tray takes them: no click may
+        start a change inside another (the shell delivers clicks while it
+        tells the other windows of the new wallpaper)."""
+        before = private_kib(self.program.pid)
+        self.desktop.burst_of_clicks(*self.icon, clicks=300)
+        self.desktop.move_mouse_away()
+        check(wait_for(self.settled, timeout=60, step=1), "the program is still changing a minute after the clicks")
+        check(self.program.poll() is None, f"the program ended with exit code {self.program.returncode}")
+        check(not self.window(REPORT_CLASS)[1], f"a failure was reported: {self.desktop.window_texts(REPORT_CLASS)}")
+        caption = self.window()[2]
+        found = re.fullmatch(rf"Skelvora - (.+) \((\d+)/{N}\)", caption)
+        check(found and testpictures.by_name(found[1]), f"caption {caption!r}")
+        number = int(found[2])
+        check(1 <= number <= N, f"caption {caption!r} shows a number beyond {N}")
+        check(self.image_number() == number + 1, f"caption {caption!r} but ImageN={self.image_number()}")
+        self.check_wallpaper_file(testpictures.by_name(found[1]))
+        # Memory of the clicks' messages goes back to the heap; the heap may keep it.
+        after = private_kib(self.program.pid)
+        print(f"      private memory {before / 1024:.2f} MiB before the clicks, {after / 1024:.2f} MiB after")
+        check(after - before < 2048, f"private memory grew by {(after - before) / 1024:.1f} MiB")
+        self.order = {}  # the clicks moved the rotation on; later cases start from here
+        self.click_icon_for_a_change(number % N + 1)
+
+    def settled(self):
+        """True once caption and settings have not changed for two seconds."""
+        state = (self.window()[2], self.settings())
+        time.sleep(2)
+        return state == (self.window()[2], self.settings())
+
     def closing_the_main_window_ends_the_program(self):
         check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
         self.ended("its main window was closed")
@@ -337,6 +367,23 @@ class Cases(WindowCases, AnimationCases):
         check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
         self.ended("its main window was closed")
 
+    def exit_with_a_read_only_settings_file_reports_it_and_still_ends(self):
+        self.started_hidden()
+        os.chmod(self.folder("Skelvora.ini"), 0o444)
+        settings = self.settings()
+        try:
+            check(self.desktop.choose_from_menu(self.icon, "exit", os.path.join(self.out, "menu.png")),
+                  "no menu appeared")
+            check(wait_for(lambda: self.window(REPORT_CLASS)[1], timeout=10), "no failure report appeared")
+            texts = self.desktop.window_texts(REPORT_CLASS)
+            expected = f"Unable to write to {self.desktop.windows_path(FOLDER, 'Skelvora.ini')}."
+            check(expected in texts, f"the report shows {texts}")
+            check(self.desktop.close_window(REPORT_CLASS), "could not close the report")
+            self.ended("Exit was chosen and its report closed")
+            check(self.settings() == settings, "Skelvora.ini changed")
+        finally:
+            os.chmod(self.folder("Skelvora.ini"), 0o644)
+
     def all(self):
         return [self.the_first_start_makes_images_and_shows_the_options_page,
                 self.a_normal_start_hides_to_the_tray_and_points_the_wallpaper_at_its_file,
@@ -347,10 +394,12 @@ class Cases(WindowCases, AnimationCases):
                 self.the_subfolder_picture_comes_last_and_then_the_first_again,
                 self.a_picture_that_is_no_jpeg_is_reported_and_the_next_click_starts_afresh,
                 self.a_double_click_changes_once_and_a_middle_click_not_at_all,
+                self.a_burst_of_clicks_changes_one_picture_at_a_time,
                 *self.animation_cases(),
                 *self.window_cases(),
                 self.closing_the_main_window_ends_the_program,
                 self.in_active_desktop_mode_a_click_writes_the_wallpaper_file_too,
+                self.exit_with_a_read_only_settings_file_reports_it_and_still_ends,
                 self.at_144_pixels_per_inch_the_layout_scales]
 
 

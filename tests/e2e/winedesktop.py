@@ -274,6 +274,12 @@ class WineDesktop:
         self._xdotool("mousemove", str(x), str(y), "click", "--repeat", str(repeat), "--delay", "100", str(button))
         self.last_click = time.monotonic()
 
+    def burst_of_clicks(self, x, y, clicks):
+        """Left clicks on one spot, a millisecond apart."""
+        time.sleep(max(0.0, self.last_click + DOUBLE_CLICK_TIME - time.monotonic()))
+        self._xdotool("mousemove", str(x), str(y), "click", "--repeat", str(clicks), "--delay", "1", "1")
+        self.last_click = time.monotonic()
+
     def move_mouse_away(self):
         self._xdotool("mousemove", "8", "8")
 
@@ -308,6 +314,19 @@ class WineDesktop:
 
     def _xdotool(self, *args):
         subprocess.run(["xdotool", *args], env=self.env, check=True, timeout=30)
+
+
+def private_kib(pid):
+    """The memory a Wine process has written and holds alone (Private_Dirty),
+    in KiB. A clean page of the exe's file is not counted: the system can drop
+    it and read it again, and so can share it; an image that Wine cannot map
+    from its file but must copy counts whole. (Pages of a file written a
+    moment before are dirty in the page cache until they reach the disk.)"""
+    with open(f"/proc/{pid}/smaps_rollup", encoding="ascii") as rollup:
+        for line in rollup:
+            if line.startswith("Private_Dirty:"):
+                return int(line.split()[1])
+    return 0
 
 
 def wait_for(condition, timeout, step=0.25):

@@ -4,9 +4,9 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cctype>
-#include <cstdlib>
 #include <string>
 
+#include "Check.h"
 #include "framework/core/IntegerText.h"
 #include "framework/io/ProfileText.h"
 
@@ -46,10 +46,6 @@ std::size_t Characters(std::string_view text) {
     std::size_t count = 0;
     for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return count;
-}
-
-void Check(bool condition) {
-    if (!condition) std::abort();
 }
 
 }  // namespace

@@ -139,3 +139,18 @@ TEST(BitmapFile, ReadsBackWhatItWrote) {
     EXPECT_EQ(bitmap.Height(), 3);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(bitmap.Image()->Bits()), 24), file.substr(1078));
 }
+
+TEST(BitmapFile, AHeaderClaimingAHugePictureFailsBeforeAnyPixelIsRead) {
+    TempFolder folder;
+    const std::string file = Convert(SamplePath("colour-3x2.jpg"), folder);
+    for (const std::uint32_t side : {0x7FFFFFFFu, 0x10000u}) {
+        std::string huge = file;
+        for (std::size_t offset : {18u, 22u})
+            for (int i = 0; i < 4; ++i) huge[offset + i] = static_cast<char>(side >> (8 * i));
+        TBitmap bitmap;
+        EXPECT_THROW(bitmap.LoadFromMemory(reinterpret_cast<const std::uint8_t*>(huge.data()), huge.size()),
+                     EOutOfResources)
+            << side;
+        EXPECT_TRUE(bitmap.Empty());
+    }
+}

@@ -78,3 +78,32 @@ TEST(ReplacingFileStream, RefusesAReadOnlyFileAndLeavesIt) {
     EXPECT_EQ(folder.Read("wall.bmp"), "kept");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"wall.bmp"});
 }
+
+TEST(ReplacingFileStream, ALeftoverTemporaryFileOrEmptyFolderIsClearedAndAFullFolderNamed) {
+    TempFolder folder;
+    folder.Write("Skelvora.bmp.tmp", "half a wallpaper");
+    folder.MakeReadOnly("Skelvora.bmp.tmp");
+    {
+        TReplacingFileStream stream(folder.Path("Skelvora.bmp"));
+        stream.WriteBuffer("new", 3);
+        stream.Commit();
+    }
+    std::filesystem::create_directories(folder.Path("Skelvora.bmp.tmp"));
+    {
+        TReplacingFileStream stream(folder.Path("Skelvora.bmp"));
+        stream.WriteBuffer("newer", 5);
+        stream.Commit();
+    }
+    EXPECT_EQ(folder.Read("Skelvora.bmp"), "newer");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"Skelvora.bmp"});
+
+    std::filesystem::create_directories(folder.Path("Skelvora.bmp.tmp"));
+    folder.Write("Skelvora.bmp.tmp/mine.txt", "keep me");
+    try {
+        TReplacingFileStream stream(folder.Path("Skelvora.bmp"));
+        FAIL() << "no exception";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.Message(), "Cannot create file " + folder.Path("Skelvora.bmp.tmp"));
+    }
+    EXPECT_EQ(folder.Read("Skelvora.bmp.tmp/mine.txt"), "keep me");
+}

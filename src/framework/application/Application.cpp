@@ -53,8 +53,7 @@ void TApplication::ShowInformation(const std::string& text) {
 void TApplication::Run() {
     if (!mainForm_) return;
     try {
-        mainForm_->Show();
-        mainForm_->Activate();
+        mainForm_->ShowActivated();
     } catch (...) {
         HandleException();
     }

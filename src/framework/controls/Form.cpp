@@ -38,13 +38,21 @@ void TForm::Activate() {
     if (OnActivate) OnActivate(*this);
 }
 
+// A window not on the screen stays off it: the system would show it minimised.
 void TForm::Minimize() {
-    if (HandleAllocated()) Window()->Show(TShowCommand::Minimize);
+    if (HandleAllocated() && WindowVisible(Handle())) Window()->Show(TShowCommand::Minimize);
+}
+
+void TForm::ShowActivated() {
+    TControl::SetVisible(true);
+    Activate();
+    if (Visible()) Show();
 }
 
 void TForm::Restore() {
     TControl::SetVisible(true);
     HandleNeeded();
+    ChildHandlesNeeded();
     Window()->Show(TShowCommand::Restore);
     BringToForeground(Handle());
 }

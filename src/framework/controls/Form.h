@@ -32,6 +32,10 @@ public:
     // of the program's windows had the focus: when the application first
     // shows it, and when one of the program's information boxes closes.
     void Activate();
+    // Shows the form as it is activated. A form that its activation hides
+    // again (a program that starts in the notification area) never reaches
+    // the screen.
+    void ShowActivated();
     // Minimised, the form keeps its taskbar button; hidden, it has none.
     void Minimize();
     // Back from minimised or hidden, with its taskbar button, in front.

@@ -56,6 +56,12 @@ void TWinControl::HandleNeeded() {
     SetWindowFont(window_->Handle(), ScreenFont(Font()));
     WindowCreated();
     if (Visible()) window_->Show(TShowCommand::Show);
+    // A hidden top-level window makes its controls' windows when first shown:
+    // a program that stays in the notification area never pays for them.
+    if (Parent() || Visible()) ChildHandlesNeeded();
+}
+
+void TWinControl::ChildHandlesNeeded() {
     for (TControl* control : controls_)
         if (auto* child = dynamic_cast<TWinControl*>(control)) child->HandleNeeded();
 }
@@ -91,6 +97,7 @@ void TWinControl::SetVisible(bool visible) {
         if (visible && !Parent()) HandleNeeded();
         return;
     }
+    if (visible) ChildHandlesNeeded();
     window_->Show(visible ? TShowCommand::Show : TShowCommand::Hide);
 }
 

@@ -27,7 +27,8 @@ public:
     // The system window, made on first use.
     TWindowHandle Handle();
     bool HandleAllocated() const { return window_ && window_->Handle() != 0; }
-    // Makes the window (after its parent's) and those of the controls it holds.
+    // Makes the window (after its parent's) and those of the controls it
+    // holds; a hidden top-level window makes theirs when it is shown.
     void HandleNeeded();
     // Whether the window is this control's own (a control may have more than one).
     virtual bool HasWindow(TWindowHandle window) const;
@@ -70,6 +71,7 @@ protected:
     virtual void FocusMoved(TWinControl& /*control*/) {}
     void Changed() override;
     TWinControl& TopLevel() const;
+    void ChildHandlesNeeded();
     // Every windowed control within this one, at any depth, in order.
     std::vector<TWinControl*> Descendants() const;
 

@@ -24,6 +24,7 @@ struct TWindowState {
     int X = 0, Y = 0, Width = 0, Height = 0;
     bool Visible = false;
     bool Minimized = false;
+    bool EverShown = false;  // has been on the screen at some time
     // What the program set on a standard control.
     std::uintptr_t Font = 0;
     bool Checked = false;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/application/Application.h"
 #include "framework/fake/Journal.h"
 
 namespace skl::fake {
@@ -24,6 +25,8 @@ namespace skl {
 TMenuItem* ShowPopupMenu(TPopupMenu& menu, TPoint point) {
     fake::popups.push_back({&menu, point});
     fake::Note("TrackPopupMenu " + std::to_string(point.X) + "," + std::to_string(point.Y));
+    // The system's menu runs a message loop of its own while it is open.
+    Application().ProcessMessages();
     return fake::chooser ? fake::chooser(menu, point) : nullptr;
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/fake/Clock.h"
 #include "framework/fake/Desktop.h"
+#include "framework/fake/FileFaults.h"
 #include "framework/fake/Foreground.h"
 #include "framework/fake/InputState.h"
 #include "framework/fake/Journal.h"
@@ -24,6 +25,7 @@ void ResetAll() {
     SetMenuChooser(nullptr);
     ClearMenuPopups();
     ClearRegistry();
+    ClearFileFaults();
     ResetShell();
     ClearShellCalls();
     ResetNotificationArea();

@@ -17,7 +17,10 @@ void ResetShell() { ShellLog() = {}; }
 
 using fake::ShellLog;
 
-void ReloadDesktopWallpaper(const std::string& path) { ShellLog().WallpaperReloads.push_back(path); }
+void ReloadDesktopWallpaper(const std::string& path) {
+    ShellLog().WallpaperReloads.push_back(path);
+    if (auto whileReloading = ShellLog().WhileReloading) whileReloading();
+}
 
 void ShellOpen(TWindowHandle, const std::string& link, TShowWindow show) {
     ShellLog().OpenedLinks.push_back(link + (show == TShowWindow::Hide ? "|hide" : "|maximized"));

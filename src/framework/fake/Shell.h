@@ -1,5 +1,6 @@
 #pragma once
 // The headless shell notes what the program asked of it.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ struct TShellLog {
     std::vector<std::string> OpenedLinks;          // "link|hide" or "link|maximized"
     int ScreenSaverStarts = 0;
     bool ActiveDesktopMissing = false;             // set by a test: the shell lacks the object
+    // Set by a test: runs inside each reload, as the system delivers the
+    // program's own messages while it tells the other windows.
+    std::function<void()> WhileReloading;
 };
 
 TShellLog& ShellLog();

@@ -43,7 +43,7 @@ void TWindow::Create(const TCreateParams& params) {
         state.Y = params.Y;
         state.Width = params.Width;
         state.Height = params.Height;
-        state.Visible = (params.Style & ws::Visible) != 0;
+        state.Visible = state.EverShown = (params.Style & ws::Visible) != 0;
         state.DefaultLook = params.WindowClass == ButtonClass && (params.Style & 0xF) == bs::DefPushButton;
         desktop.Windows[handle_] = {this, state};
     }
@@ -105,6 +105,7 @@ void TWindow::Show(TShowCommand command) {
     Update(handle_, [&](TWindowState& state) {
         appeared = !state.Visible && command != TShowCommand::Hide;
         state.Visible = command != TShowCommand::Hide;
+        state.EverShown = state.EverShown || state.Visible;
         if (command == TShowCommand::Minimize) state.Minimized = true;
         if (command == TShowCommand::Restore || command == TShowCommand::ShowNormal) state.Minimized = false;
     });
@@ -128,10 +129,14 @@ bool TWindow::SetTimer(unsigned id, unsigned milliseconds) {
     return true;
 }
 
+// As on the system, a tick that came due but was not handled yet goes too.
 void TWindow::KillTimer(unsigned id) {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     desktop.Timers.erase({handle_, id});
+    std::erase_if(desktop.Queue, [this, id](const fake::TQueuedMessage& queued) {
+        return queued.Window == handle_ && queued.Message.Msg == wm::Timer && queued.Message.WParam == id;
+    });
 }
 
 TWindowHandle FindTopLevelWindow(const std::string& windowClass) {

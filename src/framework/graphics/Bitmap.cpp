@@ -18,8 +18,11 @@ std::atomic<bool> lockingDraw{false};
 
 TBitmapImage::TBitmapImage(int width, int height, TPixelFormat format) {
     const int bits = static_cast<int>(format);
-    const std::int64_t size = RowPitch(width, bits) * height;
-    if (width < 0 || height < 0 || size > MaxImageBytes) throw EOutOfResources(SOutOfResources);
+    const std::int64_t pitch = RowPitch(width, bits);
+    // Before the product: sides read from a file can be large enough to overflow it.
+    if (width < 0 || height < 0 || (height > 0 && pitch > MaxImageBytes / height))
+        throw EOutOfResources(SOutOfResources);
+    const std::int64_t size = pitch * height;
     Header.biWidth = width;
     Header.biHeight = height;
     Header.biBitCount = static_cast<std::uint16_t>(bits);

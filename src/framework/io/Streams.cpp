@@ -126,15 +126,23 @@ std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {
 
 namespace {
 
+std::string TemporaryFor(const std::string& path) { return path + ".tmp"; }
+
+// The temporary file's place, cleared of what an interrupted replace left
+// there; a failure names what stays in the way.
 std::string WritableTemporaryFor(const std::string& path) {
     if (RefusesWriting(path)) throw EFCreateError(Format(SFCreateError, path.c_str()));
-    return path + ".tmp";
+    const std::string temporary = TemporaryFor(path);
+    if (!RemoveLeftover(temporary)) throw EFCreateError(Format(SFCreateError, temporary.c_str()));
+    return temporary;
 }
 
 }  // namespace
 
 TReplacingFileStream::TReplacingFileStream(const std::string& path)
     : TFileStream(WritableTemporaryFor(path), TFileMode::Create, path), target_(path) {}
+
+void TReplacingFileStream::RemoveLeftover(const std::string& path) { skl::RemoveLeftover(TemporaryFor(path)); }
 
 TReplacingFileStream::~TReplacingFileStream() {
     if (committed_) return;

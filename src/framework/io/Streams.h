@@ -88,6 +88,10 @@ public:
     ~TReplacingFileStream() override;
     void Commit();
 
+    // Removes the file that a replace of `path` cut short (by a kill or a
+    // power cut) left beside it.
+    static void RemoveLeftover(const std::string& path);
+
 private:
     std::string target_;
     bool committed_ = false;

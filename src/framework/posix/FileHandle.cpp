@@ -7,8 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
+#include "framework/fake/FileFaults.h"
 #include "framework/posix/PosixPath.h"
 
 namespace skl {
@@ -31,9 +33,11 @@ bool RefusesWriting(const std::string& path) {
 }
 
 FileHandle CreateExclusive(const std::string& path) {
-    if (RefusesWriting(path)) return InvalidFile;
+    if (RefusesWriting(path) || fake::CreateFails()) return InvalidFile;
     const int fd = ::open(PosixPath(path).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    return fd < 0 ? InvalidFile : fd;
+    if (fd < 0) return InvalidFile;
+    fake::Created(fd);
+    return fd;
 }
 
 std::int64_t FileReadSome(FileHandle file, void* buffer, std::int64_t count) {
@@ -41,7 +45,9 @@ std::int64_t FileReadSome(FileHandle file, void* buffer, std::int64_t count) {
 }
 
 std::int64_t FileWriteSome(FileHandle file, const void* buffer, std::int64_t count) {
-    return ::write(static_cast<int>(file), buffer, static_cast<std::size_t>(count));
+    const std::int64_t writable = fake::WritableBytes(file, count);
+    if (writable == 0 && count > 0) return -1;
+    return ::write(static_cast<int>(file), buffer, static_cast<std::size_t>(writable));
 }
 
 std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {
@@ -49,12 +55,23 @@ std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {
     return ::lseek(static_cast<int>(file), offset, whence[origin]);
 }
 
-void FileClose(FileHandle file) { ::close(static_cast<int>(file)); }
+void FileClose(FileHandle file) {
+    fake::Closed(file);
+    ::close(static_cast<int>(file));
+}
 
 bool MoveFileOver(const std::string& source, const std::string& target) {
+    if (fake::ReplaceFails()) return false;
     return std::rename(PosixPath(source).c_str(), PosixPath(target).c_str()) == 0;
 }
 
 void RemoveFile(const std::string& path) { ::unlink(PosixPath(path).c_str()); }
+
+bool RemoveLeftover(const std::string& path) {
+    const std::string posixPath = PosixPath(path);
+    struct stat info {};
+    if (::lstat(posixPath.c_str(), &info) != 0) return errno == ENOENT;
+    return (S_ISDIR(info.st_mode) ? ::rmdir(posixPath.c_str()) : ::unlink(posixPath.c_str())) == 0;
+}
 
 }  // namespace skl

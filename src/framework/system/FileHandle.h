@@ -14,8 +14,9 @@ inline constexpr FileHandle InvalidFile = -1;
 FileHandle OpenForReading(const std::string& path);
 // Read and write access, no sharing; created, or truncated to length 0.
 FileHandle CreateExclusive(const std::string& path);
-// True when the file exists and is read-only or held by another program:
-// opening it for writing would fail.
+// True when the file exists and is read-only, or is a folder: it cannot be
+// written or replaced. (A file that another program reads can still be
+// replaced, and one that it holds is refused by the replace itself.)
 bool RefusesWriting(const std::string& path);
 
 // Reads or writes `count` bytes, fewer only at the end of the file or when
@@ -32,5 +33,8 @@ void FileClose(FileHandle file);
 // Puts `source` in the place of `target`, replacing it in one step.
 bool MoveFileOver(const std::string& source, const std::string& target);
 void RemoveFile(const std::string& path);
+// Removes what an interrupted run may have left at `path`: a file, also a
+// read-only one, or an empty folder. True when nothing is there afterwards.
+bool RemoveLeftover(const std::string& path);
 
 }  // namespace skl

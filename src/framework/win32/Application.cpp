@@ -1,7 +1,6 @@
 #include "framework/application/Application.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <objbase.h>
 
 #include "framework/win32/WideText.h"
@@ -20,11 +19,10 @@ bool DialogKeys(MSG& message) {
 
 }  // namespace
 
+// The common controls are loaded with the first window of theirs (CommonControls.h).
 void TApplication::Initialize() {
     // Laid out for the screen's resolution, not stretched by the system.
     SetProcessDPIAware();
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
     if (!comInitialized_) comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
 }
 

@@ -9,6 +9,7 @@
 
 #include "framework/graphics/Colors.h"
 #include "framework/system/Screen.h"
+#include "framework/win32/CommonControls.h"
 #include "framework/win32/DibInfo.h"
 #include "framework/win32/WideText.h"
 
@@ -44,8 +45,8 @@ HIMAGELIST GlyphList(TBitmap& glyph) {
         StretchBlt(to, 0, 0, scaledWidth, scaledHeight, from, 0, 0, width, height, SRCCOPY);
         SelectObject(from, oldFrom);
         SelectObject(to, oldTo);
-        list = ImageList_Create(scaledWidth, scaledHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
-        if (list) ImageList_AddMasked(list, scaled, image->CornerColor());
+        list = CreateImageList(scaledWidth, scaledHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
+        if (list) AddMaskedImage(list, scaled, image->CornerColor());
     }
     if (original) DeleteObject(original);
     if (scaled) DeleteObject(scaled);
@@ -81,7 +82,7 @@ void SetButtonGlyph(TWindowHandle button, TBitmap& glyph) {
     Send(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&settings));
     std::lock_guard hold(mutex);
     HIMAGELIST& kept = lists[button];
-    if (kept) ImageList_Destroy(kept);
+    if (kept) DestroyImageList(kept);
     kept = settings.himl;
 }
 

@@ -39,16 +39,11 @@ FileHandle CreateExclusive(const std::string& path) {
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+// No opening to try: the shell reads the wallpaper file now and then, and a
+// trial open without sharing would fail for no reason while it does.
 bool RefusesWriting(const std::string& path) {
-    if (IsReadOnly(path)) return true;
-    HANDLE probe = CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (probe != INVALID_HANDLE_VALUE) {
-        CloseHandle(probe);
-        return false;
-    }
-    const DWORD error = GetLastError();
-    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
 }
 
 std::int64_t FileReadSome(FileHandle file, void* buffer, std::int64_t count) {
@@ -72,11 +67,29 @@ std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {
 
 void FileClose(FileHandle file) { CloseHandle(AsHandle(file)); }
 
+// The shell reads the wallpaper file now and then and holds it for a moment
+// without letting anyone replace it: the replace is tried again for a while.
 bool MoveFileOver(const std::string& source, const std::string& target) {
-    return MoveFileExW(Wide(source).c_str(), Wide(target).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    constexpr int Attempts = 20;
+    constexpr DWORD Pause = 25;  // milliseconds
+    const std::wstring from = Wide(source), to = Wide(target);
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == Attempts) return false;
+        Sleep(Pause);
+    }
 }
 
 void RemoveFile(const std::string& path) { DeleteFileW(Wide(path).c_str()); }
+
+bool RemoveLeftover(const std::string& path) {
+    const std::wstring wide = Wide(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return RemoveDirectoryW(wide.c_str()) != 0;
+    SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return DeleteFileW(wide.c_str()) != 0;
+}
 
 }  // namespace skl

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "framework/core/Exceptions.h"
+#include "framework/win32/CommonControls.h"
 #include "framework/win32/WideText.h"
 
 namespace skl {
@@ -78,6 +79,7 @@ struct TWindowBackend {
     static bool PrepareClass(const std::wstring& name) {
         static std::set<std::wstring> registered;
         if (registered.contains(name)) return false;
+        if (IsCommonControlClass(name)) PrepareCommonControls();
         if (IsSystemClass(name)) return true;
         HINSTANCE instance = GetModuleHandleW(nullptr);
         WNDCLASSEXW windowClass{};

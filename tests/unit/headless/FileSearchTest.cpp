@@ -54,15 +54,6 @@ TEST_F(HeadlessFileSearch, WildcardsMatchCharactersWithoutRegardToCase) {
     EXPECT_EQ(Enumerate(folder_.Path("b*"), 0), (std::vector<std::string>{"B.JPG", "b.jpg"}));
 }
 
-TEST_F(HeadlessFileSearch, ErrorCodesAsTheSystemGivesThem) {
-    TSearchRec rec;
-    EXPECT_EQ(FindFirst(folder_.Path("*.gif"), faAnyFile, rec), 2);
-    EXPECT_EQ(FindFirst(folder_.Path("none") + "\\*.jpg", faAnyFile, rec), 3);
-    EXPECT_EQ(FindFirst(folder_.Path(".hidden.jpg"), 0, rec), 18);
-    ASSERT_EQ(FindFirst(folder_.Path("c.jpg"), 0, rec), 0);
-    EXPECT_EQ(FindNext(rec), 18);
-}
-
 TEST(HeadlessProgramFolder, IsSettableAndEndsWithASeparator) {
     const std::string own = ProgramFolder();
     EXPECT_TRUE(own.ends_with('/'));

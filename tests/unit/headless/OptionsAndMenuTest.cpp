@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "framework/fake/MenuPopup.h"
 #include "framework/fake/Controls.h"
 #include "framework/system/Screen.h"
 
@@ -141,4 +142,16 @@ TEST_F(OptionsAndMenu, TheButtonsShowTheirGlyphsAndTheAboutPageItsFonts) {
     EXPECT_EQ(fake::ColorsFor(l.TabSheet2.Handle(), l.Label6.Handle()),
               (std::pair<TColor, TColor>{clWindowText, clBtnFace}));
     EXPECT_EQ(fake::ColorsFor(l.TabSheet2.Handle(), l.Label10.Handle()).first, clFuchsia);
+}
+
+TEST_F(OptionsAndMenu, ExitWithAReadOnlySettingsFileReportsItAndStillEnds) {
+    WriteSettings("[Options]\nImageN=1\n");
+    folder.MakeReadOnly("Skelvora.ini");
+    TFormSkelvora1& window = Start();
+    fake::SetMenuChooser([&](TPopupMenu&, TPoint) { return &window.Exit1; });
+    RightClickTrayIcon();
+    application.ProcessMessages();
+    EXPECT_EQ(Reports(), std::vector<std::string>{"Unable to write to " + Folder() + "Skelvora.ini."});
+    EXPECT_TRUE(application.Terminated());
+    EXPECT_EQ(Settings(), "[Options]\nImageN=1\n");
 }

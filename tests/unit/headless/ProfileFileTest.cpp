@@ -65,11 +65,3 @@ TEST(HeadlessProfileFile, BackslashesInAPathSeparateFolders) {
     EXPECT_EQ(folder.Read("sub/Skelvora.ini"), "[Options]\r\nImageN=2\r\n");
     EXPECT_EQ(ini.ReadInteger("Options", "ImageN", 1), 2);
 }
-
-TEST(HeadlessProfileFile, AFolderInPlaceOfTheFileReadsAsMissingAndRefusesWrites) {
-    TempFolder folder;
-    std::filesystem::create_directory(folder.Path("Skelvora.ini"));
-    const TIniFile ini(folder.Path("Skelvora.ini"));
-    EXPECT_EQ(ini.ReadInteger("Options", "Interval", 5), 5);
-    EXPECT_THROW(ini.WriteInteger("Options", "Interval", 6), EIniFileException);
-}

@@ -56,6 +56,10 @@ protected:
         for (unsigned mouse : {skl::wm::LButtonDown, skl::wm::LButtonUp})
             skl::SendWindowMessage(form->TrayIcon1.WindowHandle(), skl::TrayNotifyMessage, 0, mouse);
     }
+    void RightClickTrayIcon() {
+        for (unsigned mouse : {skl::wm::RButtonDown, skl::wm::RButtonUp})
+            skl::SendWindowMessage(form->TrayIcon1.WindowHandle(), skl::TrayNotifyMessage, 0, mouse);
+    }
     std::string RegistryString(const std::string& key, const std::string& name) {
         auto value = skl::fake::GetRegistryValue(key, name);
         return value ? value->Data : "<none>";

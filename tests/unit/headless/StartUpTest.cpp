@@ -130,8 +130,8 @@ TEST_F(StartUp, WithImagesTheFirstActivationHidesTheWindowToTheTray) {
     application.Run();
     const auto state = fake::WindowState(window.Handle());
     ASSERT_TRUE(state);
-    EXPECT_FALSE(state->Visible);
-    EXPECT_TRUE(state->Minimized);
+    EXPECT_FALSE(state->EverShown) << "a normal start never puts the window on the screen";
+    EXPECT_TRUE(ChildWindows(window.Handle()).empty()) << "nor makes its controls' windows";
     ASSERT_EQ(fake::NotificationArea().size(), 1u);
     EXPECT_EQ(fake::NotificationArea()[0].szTip, "Skelvora - (1/0)");
 }

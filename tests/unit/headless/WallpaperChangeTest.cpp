@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "framework/fake/MenuPopup.h"
 
 using namespace skl;
 
@@ -136,4 +137,34 @@ TEST_F(WallpaperChange, AFailedSettingsWriteIsReportedAfterTheCaptionChanged) {
     EXPECT_EQ(Reports(), std::vector<std::string>{"Unable to write to " + Folder() + "Skelvora.ini."});
     EXPECT_EQ(window.Caption(), "Skelvora - a.jpg (1/3)");
     EXPECT_EQ(window.CurrentPicture, 2);
+}
+
+TEST_F(WallpaperChange, ClicksAndTicksWhileTheShellReloadsDoNotStartASecondChange) {
+    TFormSkelvora1& window = StartWithThreePictures("[Options]\nInterval=1\n");
+    int reloads = 0;
+    fake::ShellLog().WhileReloading = [&] {
+        if (reloads++ > 0) return;
+        ClickTrayIcon();
+        fake::AdvanceClock(60000);
+        application.ProcessMessages();
+    };
+    ClickTrayIcon();
+    EXPECT_EQ(reloads, 1);
+    EXPECT_EQ(window.Caption(), "Skelvora - a.jpg (1/3)");
+    EXPECT_EQ(window.TrayIcon1.Hint(), "a.jpg (1/3)");
+    EXPECT_EQ(Settings(), "[Options]\nInterval=1\nImageN=2\r\n");
+
+    ClickTrayIcon();
+    EXPECT_EQ(window.Caption(), "Skelvora - b.jpg (2/3)") << "the next change runs as usual";
+}
+
+TEST_F(WallpaperChange, ARightClickWhileTheShellReloadsOpensNoMenuInsideTheChange) {
+    TFormSkelvora1& window = StartWithThreePictures();
+    fake::ShellLog().WhileReloading = [&] { RightClickTrayIcon(); };
+    ClickTrayIcon();
+    EXPECT_TRUE(fake::MenuPopups().empty());
+    EXPECT_EQ(window.Caption(), "Skelvora - a.jpg (1/3)");
+    fake::ShellLog().WhileReloading = nullptr;
+    RightClickTrayIcon();
+    EXPECT_EQ(fake::MenuPopups().size(), 1u) << "after the change the menu opens again";
 }
