@@ -40,7 +40,7 @@ void TImage::PaintPicture() {
     buffer.Canvas().Brush.Color = PaintedRGB(Color());
     buffer.Canvas().FillRect(area);
     if (picture_ && !picture_->Empty()) buffer.Canvas().StretchDraw(area, *picture_);
-    PutBitmap(Handle(), area, buffer);
+    if (auto dc = WindowDC(Handle())) dc->PutBitmap(0, 0, buffer);
 }
 
 }  // namespace skl

@@ -2,13 +2,13 @@
 // The headless standard controls. The program's settings on them are in the
 // window records (Desktop.h); here a test acts as the user, who clicks,
 // types, chooses and moves the mouse, and the control reports it to the
-// program as the system's controls do. Beside that: the fonts made, what was
-// painted on a window, the colours a parent gives a control, the beeps, and
-// the screen resolution and decimal separator a test sets. ResetDesktop puts
-// them back: no beeps, fonts or paints, 96 pixels per inch, ".".
-#include <optional>
+// program as the system's controls do. Beside that: the fonts made, the
+// colours a parent gives a control, the beeps, and the screen resolution and
+// decimal separator a test sets. ResetDesktop puts them back: no beeps or
+// fonts, 96 pixels per inch, ".".
+#include <cstdint>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "framework/core/Messages.h"
 #include "framework/core/Types.h"
@@ -39,16 +39,6 @@ struct TFontMade {
     friend bool operator==(const TFontMade&, const TFontMade&) = default;
 };
 TFontMade FontMade(TFontHandle font);
-
-// The last bitmap put on the window: where, and its colours, row by row from
-// the top, as 0x00RRGGBB.
-struct TPainted {
-    TRect Dest;
-    int Width = 0, Height = 0;
-    std::vector<std::uint32_t> Pixels;
-    std::uint32_t Pixel(int x, int y) const { return Pixels[static_cast<std::size_t>(y * Width + x)]; }
-};
-std::optional<TPainted> Painted(TWindowHandle window);
 
 // What `parent` answers when the system asks it for the colours of `child`:
 // text, then background.

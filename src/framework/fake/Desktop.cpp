@@ -24,7 +24,6 @@ void ResetDesktop() {
     desktop.Clock = 0;
     desktop.RefuseTimers = false;
     desktop.Focused = 0;
-    desktop.Paints.clear();
     desktop.Fonts.clear();
     desktop.Beeps = 0;
     desktop.Dpi = 96;

@@ -46,7 +46,6 @@ struct TDesktop {
     bool RefuseTimers = false;
     TWindowHandle LastHandle = 0;
     TWindowHandle Focused = 0;
-    std::map<TWindowHandle, TPainted> Paints;
     std::vector<TFontMade> Fonts;
     int Beeps = 0;
     int Dpi = 96;

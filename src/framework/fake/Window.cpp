@@ -65,7 +65,6 @@ TWindow::~TWindow() {
     std::lock_guard guard(desktop.Lock);
     desktop.Windows.erase(handle_);
     desktop.Surfaces.erase(handle_);
-    desktop.Paints.erase(handle_);
     if (desktop.Focused == handle_) desktop.Focused = 0;
     std::erase_if(desktop.Timers, [this](const auto& timer) { return timer.first.first == handle_; });
     std::erase_if(desktop.Queue, [this](const auto& queued) { return queued.Window == handle_; });

@@ -67,25 +67,6 @@ void fake::PaintDefault(TWindowHandle window) {
     surface->Erase = false;
 }
 
-void PutBitmap(TWindowHandle window, const TRect& dest, TBitmap& bitmap) {
-    fake::TPainted painted{dest, bitmap.Width(), bitmap.Height(), {}};
-    for (int y = 0; y < painted.Height; ++y)
-        for (int x = 0; x < painted.Width; ++x) painted.Pixels.push_back(bitmap.Canvas().Pixel(x, y));
-    TDesktop& desktop = Desktop();
-    std::lock_guard guard(desktop.Lock);
-    if (!fake::Record(window)) return;
-    desktop.Paints[window] = std::move(painted);
-    if (TSurface* surface = fake::SurfaceOf(desktop, window)) surface->Pixels.Canvas().StretchDraw(dest, bitmap);
-}
-
-std::optional<fake::TPainted> fake::Painted(TWindowHandle window) {
-    TDesktop& desktop = Desktop();
-    std::lock_guard guard(desktop.Lock);
-    auto found = desktop.Paints.find(window);
-    if (found == desktop.Paints.end()) return std::nullopt;
-    return found->second;
-}
-
 std::unique_ptr<TDeviceContext> WindowDC(TWindowHandle window) {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);

@@ -12,8 +12,6 @@ namespace skl {
 
 class TBitmap;
 
-// The bitmap scaled onto the rectangle of the window's client area.
-void PutBitmap(TWindowHandle window, const TRect& dest, TBitmap& bitmap);
 // The context of a window's client area (GetDC; ReleaseDC with the object);
 // none when the window is gone.
 std::unique_ptr<TDeviceContext> WindowDC(TWindowHandle window);

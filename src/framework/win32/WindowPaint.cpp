@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <mutex>
-
 #include "framework/graphics/Bitmap.h"
 #include "framework/win32/DibInfo.h"
 
@@ -45,21 +43,6 @@ private:
 };
 
 }  // namespace
-
-void PutBitmap(TWindowHandle window, const TRect& dest, TBitmap& bitmap) {
-    // No other thread changes the pixels while the system reads them.
-    std::lock_guard hold(bitmap.Canvas());
-    const TBitmapImage* image = bitmap.Image();
-    if (!image) return;
-    TDibInfo info = DibInfo(*image);
-    HWND hwnd = ToHwnd(window);
-    HDC dc = GetDC(hwnd);
-    if (!dc) return;
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, dest.Left, dest.Top, dest.Width(), dest.Height(), 0, 0, image->Header.biWidth,
-                  image->Header.biHeight, image->Bits(), info.Info(), DIB_RGB_COLORS, SRCCOPY);
-    ReleaseDC(hwnd, dc);
-}
 
 std::unique_ptr<TDeviceContext> WindowDC(TWindowHandle window) {
     HWND hwnd = ToHwnd(window);
