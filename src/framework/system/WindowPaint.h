@@ -10,8 +10,6 @@
 
 namespace skl {
 
-class TBitmap;
-
 // The context of a window's client area (GetDC; ReleaseDC with the object);
 // none when the window is gone.
 std::unique_ptr<TDeviceContext> WindowDC(TWindowHandle window);
