@@ -101,6 +101,11 @@ class Cases(WindowCases, AnimationCases):
         found = re.search(r"^ImageN=(\d+)\r?$", self.settings() or "", re.MULTILINE)
         return found and int(found[1])
 
+    def next_number(self):
+        """The number of the picture the next change shows: one past the last
+        picture starts again at the first."""
+        return (self.image_number() - 1) % N + 1
+
     def start(self, exe):
         self.program = self.desktop.start(exe)
         window = wait_for(lambda: self.desktop.find_window(MAIN_CLASS), timeout=30)
@@ -362,7 +367,7 @@ class Cases(WindowCases, AnimationCases):
             ini.write(settings + "ActiveDesktop=1\r\n")
         self.started_hidden()
         # Wine's Active Desktop object applies nothing, so the desktop stays as it was.
-        self.click_icon_for_a_change(self.image_number(), desktop_shows_it=False)
+        self.click_icon_for_a_change(self.next_number(), desktop_shows_it=False)
         check(not self.window(REPORT_CLASS)[1], "a failure was reported")
         check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
         self.ended("its main window was closed")
