@@ -272,14 +272,14 @@ TBitmap& TGIFAnimator::ComposeFrame(int k, TColor& key) {
     k = std::clamp(k, 0, image.FrameCount() - 1);
     const bool incremental = frameCache_ && cacheIndex_ >= 0 && cacheIndex_ == k - 1 &&
                              image.FrameAt(cacheIndex_).Disposal != RestoreToPrevious;
-    std::unique_ptr<TBitmap> fresh;
     if (incremental) {
         key = cacheColor_;
     } else {
-        frameCache_.reset();
-        fresh = std::make_unique<TBitmap>();
+        // Not taken up again before it is done, should drawing fail.
+        frameCache_ = std::make_unique<TBitmap>();
+        cacheIndex_ = -1;
     }
-    TBitmap& bitmap = incremental ? *frameCache_ : *fresh;
+    TBitmap& bitmap = *frameCache_;
     {
         std::lock_guard<TCanvas> hold(bitmap.Canvas());
         TCanvas& canvas = bitmap.Canvas();
@@ -316,7 +316,6 @@ TBitmap& TGIFAnimator::ComposeFrame(int k, TColor& key) {
             bitmap.SetTransparent(true);
         }
     }
-    if (fresh) frameCache_ = std::move(fresh);
     cacheIndex_ = k;
     cacheColor_ = key;
     return *frameCache_;

@@ -3,7 +3,6 @@
 #include "framework/application/Synchronize.h"
 #include "framework/controls/Form.h"
 #include "framework/system/Foreground.h"
-#include "framework/system/WindowPaint.h"
 
 namespace skl {
 
@@ -62,7 +61,7 @@ void TImageControl::WndProc(TMessage& message) {
 
 void TImageControl::PaintNow() {
     if (InMainThread()) return Repaint();
-    if (auto dc = WindowDC(ParentWindow())) PaintOn(*dc);
+    Paint();
 }
 
 bool TImageControl::NotifyPaletteChange() {

@@ -30,26 +30,20 @@ void PaintUnderlay(TGraphicControl* control, TControlCanvas& canvas) {
     if (!control || !control->Parent() || !dc) return;
     TWinControl& parent = *control->Parent();
     const TPaintCopy parentCopy(parent);
-    const TDeviceContext::TState state = dc->State();
-    try {
-        // From here on the context speaks the parent's coordinates.
-        const TRect place = control->ScreenBounds();
-        const TRect parentPlace = parent.ScreenBounds();
-        dc->SetOrigin({dc->Origin().X - place.Left, dc->Origin().Y - place.Top});
-        dc->IntersectClip({0, 0, parentPlace.Width(), parentPlace.Height()});
-        parent.PaintBackground(*dc);
-        for (TControl* child : parent.Controls()) {
-            if (child == control) break;
-            auto* sibling = dynamic_cast<TGraphicControl*>(child);
-            if (!sibling || !sibling->Visible() || !Meet(sibling->ScreenBounds(), place)) continue;
-            const TPaintCopy siblingCopy(*sibling);
-            sibling->PaintOn(*dc);
-        }
-    } catch (...) {
-        dc->SetState(state);
-        throw;
+    const TKeptState kept(*dc);
+    // From here on the context speaks the parent's coordinates.
+    const TRect place = control->ScreenBounds();
+    const TRect parentPlace = parent.ScreenBounds();
+    dc->SetOrigin({dc->Origin().X - place.Left, dc->Origin().Y - place.Top});
+    dc->IntersectClip({0, 0, parentPlace.Width(), parentPlace.Height()});
+    parent.PaintBackground(*dc);
+    for (TControl* child : parent.Controls()) {
+        if (child == control) break;
+        auto* sibling = dynamic_cast<TGraphicControl*>(child);
+        if (!sibling || !sibling->Visible() || !Meet(sibling->ScreenBounds(), place)) continue;
+        const TPaintCopy siblingCopy(*sibling);
+        sibling->PaintOn(*dc);
     }
-    dc->SetState(state);
 }
 
 }  // namespace skl

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "framework/core/Utf8.h"
+
 namespace skl {
 
 namespace {
@@ -11,15 +13,13 @@ struct Character {
     int units;          // UTF-16 units it takes
 };
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
 // A malformed sequence counts byte by byte: each becomes one replacement character.
 Character NextCharacter(const std::string& text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
     if (length == 0 || at + length > text.size()) return {1, 1};
     for (std::size_t i = 1; i < length; ++i)
-        if (!IsContinuation(static_cast<unsigned char>(text[at + i]))) return {1, 1};
+        if (!IsUtf8Continuation(text[at + i])) return {1, 1};
     return {length, length == 4 ? 2 : 1};
 }
 

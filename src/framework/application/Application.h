@@ -11,7 +11,7 @@
 
 namespace skl {
 
-enum class TMessageBoxIcon { None, Information, Error };
+enum class TMessageBoxIcon { None, Error };
 
 class TApplication {
 public:

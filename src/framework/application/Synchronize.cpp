@@ -1,6 +1,5 @@
 #include "framework/application/Synchronize.h"
 
-#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <exception>

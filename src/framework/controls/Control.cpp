@@ -45,9 +45,7 @@ TRect TControl::ScreenBounds() const {
 
 void TControl::SetFont(const TFont& font) {
     parentFont_ = false;
-    if (font == font_) return;
-    font_ = font;
-    Changed();
+    TakeParentFont(font);
 }
 
 void TControl::SetFontColor(TColor color) {

@@ -32,18 +32,12 @@ void TGraphicControl::WndProc(TMessage& message) {
 }
 
 void TGraphicControl::PaintOn(TDeviceContext& dc) {
-    const TDeviceContext::TState state = dc.State();
+    const TKeptState kept(dc);
     const TRect place = ScreenBounds();
     dc.IntersectClip(place);
     dc.SetOrigin({dc.Origin().X + place.Left, dc.Origin().Y + place.Top});
     TMessage paint{wm::Paint, reinterpret_cast<std::uintptr_t>(&dc), 0, 0};
-    try {
-        Perform(paint);
-    } catch (...) {
-        dc.SetState(state);
-        throw;
-    }
-    dc.SetState(state);
+    Perform(paint);
 }
 
 void TGraphicControl::SetVisible(bool visible) {

@@ -27,7 +27,6 @@ TThreadedTimer::~TThreadedTimer() {
         if (worker_->Suspended()) worker_->Resume();
         worker_->Terminate();
     }
-    if (timerWindow_) timerWindow_->Window().KillTimer(TimerId);
 }
 
 void TThreadedTimer::SetEnabled(bool enabled) {
@@ -70,12 +69,7 @@ void TThreadedTimer::FireTick() {
     if (handler) handler(*this);
 }
 
-void TThreadedTimer::RunSynchronized(const std::function<void()>& method) {
-    if (InMainThread())
-        method();
-    else
-        Synchronize(method, &link_->Channel);
-}
+void TThreadedTimer::RunSynchronized(const std::function<void()>& method) { Synchronize(method, &link_->Channel); }
 
 void TThreadedTimer::EndTicks() {
     ending_ = true;
@@ -101,10 +95,7 @@ void TThreadedTimer::Rearm() {
     const bool ticking = interval_ != 0 && enabled_ && onTimer_;
     PauseWorker();
     if (!threaded_) return ArmWindowTimer(ticking);
-    if (timerWindow_) {
-        timerWindow_->Window().KillTimer(TimerId);
-        timerWindow_.reset();
-    }
+    timerWindow_.reset();
     worker_->SetInterval(interval_);
     if (!ticking) return;
     worker_->SetPriority(priority_);

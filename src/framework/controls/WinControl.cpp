@@ -157,7 +157,7 @@ void TWinControl::WndProc(TMessage& message) {
             }
             break;
         case wm::MouseMove:
-            MouseMove(MouseShift(message.WParam), LowWord(message.LParam), HighWord(message.LParam));
+            if (OnMouseMove) MouseMove(MouseShift(message.WParam), LowWord(message.LParam), HighWord(message.LParam));
             break;
         case wm::Paint:
             DefaultHandler(message);

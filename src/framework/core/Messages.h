@@ -37,7 +37,6 @@ inline constexpr unsigned Char = 0x0102;
 inline constexpr unsigned Command = 0x0111;
 inline constexpr unsigned Timer = 0x0113;
 inline constexpr unsigned CtlColorEdit = 0x0133;
-inline constexpr unsigned CtlColorListBox = 0x0134;
 inline constexpr unsigned CtlColorBtn = 0x0135;
 inline constexpr unsigned CtlColorStatic = 0x0138;
 inline constexpr unsigned MouseMove = 0x0200;
@@ -77,8 +76,6 @@ inline constexpr std::uintptr_t HasDefId = 0x534B;
 
 // Virtual keys.
 namespace vk {
-inline constexpr unsigned Return = 0x0D;
-inline constexpr unsigned Escape = 0x1B;
 inline constexpr unsigned Up = 0x26;
 inline constexpr unsigned Down = 0x28;
 }  // namespace vk
@@ -100,7 +97,6 @@ inline constexpr std::uint32_t ThickFrame = 0x00040000;
 inline constexpr std::uint32_t MinimizeBox = 0x00020000;
 inline constexpr std::uint32_t MaximizeBox = 0x00010000;
 inline constexpr std::uint32_t VScroll = 0x00200000;
-inline constexpr std::uint32_t Group = 0x00020000;
 inline constexpr std::uint32_t TabStop = 0x00010000;
 inline constexpr std::uint32_t OverlappedWindow = Caption | SysMenu | ThickFrame | MinimizeBox | MaximizeBox;
 }  // namespace ws

@@ -41,16 +41,6 @@ TWindowState* Record(TWindowHandle window) {
     return found == Desktop().Windows.end() ? nullptr : &found->second.second;
 }
 
-bool Showing(TWindowHandle window) {
-    TDesktop& desktop = Desktop();
-    std::lock_guard guard(desktop.Lock);
-    TWindowState* state = Record(window);
-    if (!state) return false;
-    for (; state; state = (state->Style & ws::Child) ? Record(state->Parent) : nullptr)
-        if (!state->Visible) return false;
-    return true;
-}
-
 std::vector<TWindowState> Windows() {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
@@ -62,9 +52,8 @@ std::vector<TWindowState> Windows() {
 std::optional<TWindowState> WindowState(TWindowHandle window) {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
-    auto found = desktop.Windows.find(window);
-    if (found == desktop.Windows.end()) return std::nullopt;
-    return found->second.second;
+    if (const TWindowState* state = Record(window)) return *state;
+    return std::nullopt;
 }
 
 std::vector<TMessageBoxShown> MessageBoxesShown() {

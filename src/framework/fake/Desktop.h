@@ -51,9 +51,6 @@ void ResetDesktop();
 // The windows alive, oldest first.
 std::vector<TWindowState> Windows();
 std::optional<TWindowState> WindowState(TWindowHandle window);
-// Whether the window is visible with all its parents.
-bool Showing(TWindowHandle window);
-
 std::vector<TMessageBoxShown> MessageBoxesShown();
 
 std::size_t PendingMessages();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/core/Utf8.h"
 #include "framework/fake/DesktopState.h"
 
 namespace skl {
@@ -27,7 +28,7 @@ TPoint TextExtent(TFontHandle font, const std::string& text, int wrapWidth) {
     const int height = std::abs(fake::FontMade(font).Height);
     int characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (IsUtf8Continuation(text[i])) continue;
         if (text[i] == '&' && i + 1 < text.size() && text[i + 1] != '&') continue;
         ++characters;
     }

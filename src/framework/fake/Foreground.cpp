@@ -39,10 +39,6 @@ bool WindowEnabled(TWindowHandle window) { return !fake::disabled.contains(windo
 
 void BringToForeground(TWindowHandle window) { fake::Note("SetForegroundWindow " + std::to_string(window)); }
 
-}  // namespace skl
-
-namespace skl {
-
 TWindowHandle ForegroundWindow() { return fake::active; }
 
 TWindowHandle FocusOfWindowThread(TWindowHandle) { return FocusedWindow(); }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/core/Utf8.h"
 #include "framework/fake/DesktopState.h"
 #include "framework/posix/AnsiText.h"
 #include "framework/system/ControlWindows.h"
@@ -11,7 +12,7 @@ namespace skl::fake {
 namespace {
 
 void EraseLastCharacter(std::string& text) {
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+    while (!text.empty() && IsUtf8Continuation(text.back())) text.pop_back();
     if (!text.empty()) text.pop_back();
 }
 

@@ -1,7 +1,5 @@
 #include "framework/system/Window.h"
 
-#include <algorithm>
-
 #include "framework/core/Exceptions.h"
 #include "framework/fake/DesktopState.h"
 #include "framework/system/WindowPaint.h"
@@ -153,7 +151,15 @@ std::string WindowText(TWindowHandle window) {
 }
 
 // As on the system: a child window shows only while its parents show too.
-bool WindowVisible(TWindowHandle window) { return fake::Showing(window); }
+bool WindowVisible(TWindowHandle window) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    TWindowState* state = fake::Record(window);
+    if (!state) return false;
+    for (; state; state = (state->Style & ws::Child) ? fake::Record(state->Parent) : nullptr)
+        if (!state->Visible) return false;
+    return true;
+}
 
 std::vector<TWindowHandle> ChildWindows(TWindowHandle parent) {
     TDesktop& desktop = Desktop();

@@ -55,11 +55,6 @@ public:
 
     // The bitmap drawn on; none while the canvas has nothing to draw on.
     TBitmap* Surface() const { return surface_; }
-    // The surface point on which the canvas's (0, 0) lands.
-    TPoint Origin() const { return origin_; }
-    // The part of the surface that drawing may change, in surface
-    // coordinates; none means all of it.
-    const std::optional<TRect>& Clip() const { return clip_; }
 
     // Fills the rectangle with the brush colour.
     void FillRect(const TRect& rect);

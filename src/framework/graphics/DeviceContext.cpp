@@ -21,11 +21,6 @@ TRect Offset(const TRect& rect, TPoint by) {
 
 void TDeviceContext::IntersectClip(const TRect& rect) { clip_ = Intersection(clip_, Offset(rect, origin_)); }
 
-void TDeviceContext::SetState(const TState& state) {
-    origin_ = state.Origin;
-    clip_ = state.Clip;
-}
-
 void TDeviceContext::PutBitmap(int x, int y, TBitmap& bitmap) {
     const TPoint at{x + origin_.X, y + origin_.Y};
     const TRect area = Intersection(clip_, {at.X, at.Y, at.X + bitmap.Width(), at.Y + bitmap.Height()});

@@ -22,14 +22,6 @@ public:
     // The clip in device coordinates.
     const TRect& DeviceClip() const { return clip_; }
 
-    // Origin and clip, to be put back after a change.
-    struct TState {
-        TPoint Origin;
-        TRect Clip;
-    };
-    TState State() const { return {origin_, clip_}; }
-    void SetState(const TState& state);
-
     // Copies the whole bitmap with its top-left corner at logical (x, y).
     void PutBitmap(int x, int y, TBitmap& bitmap);
     // Fills a logical rectangle with a colour.
@@ -48,6 +40,12 @@ protected:
     virtual void Fill(const TRect& area, TColor color) = 0;
 
 private:
+    friend class TKeptState;
+    void Restore(TPoint origin, const TRect& clip) {
+        origin_ = origin;
+        clip_ = clip;
+    }
+
     TPoint origin_;
     TRect clip_;
 };
@@ -69,6 +67,21 @@ protected:
 
 private:
     TBitmap& bitmap_;
+};
+
+// Keeps a context's origin and clip while it lives and puts them back when it
+// goes, also when painting fails.
+class TKeptState {
+public:
+    explicit TKeptState(TDeviceContext& dc) : dc_(dc), origin_(dc.Origin()), clip_(dc.DeviceClip()) {}
+    ~TKeptState() { dc_.Restore(origin_, clip_); }
+    TKeptState(const TKeptState&) = delete;
+    TKeptState& operator=(const TKeptState&) = delete;
+
+private:
+    TDeviceContext& dc_;
+    TPoint origin_;
+    TRect clip_;
 };
 
 }  // namespace skl

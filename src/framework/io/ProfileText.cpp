@@ -1,5 +1,7 @@
 #include "framework/io/ProfileText.h"
 
+#include "framework/core/Utf8.h"
+
 namespace skl {
 
 namespace {
@@ -100,7 +102,7 @@ bool EndsWithBlankLine(std::string_view text) {
 std::string_view FirstCharacters(std::string_view text, std::size_t count) {
     std::size_t seen = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        const bool startsCharacter = !IsUtf8Continuation(text[i]);
         if (startsCharacter && seen++ == count) return text.substr(0, i);
     }
     return text;

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "framework/core/Utf8.h"
+
 namespace skl {
 
 namespace {
@@ -37,7 +39,7 @@ char32_t NextCharacter(std::string_view text, std::size_t& i) {
     if (extra < 0) return 0xFFFD;
     char32_t c = lead & (0x3F >> extra);
     for (int n = 0; n < extra; ++n) {
-        if (i >= text.size() || (static_cast<std::uint8_t>(text[i]) & 0xC0) != 0x80) return 0xFFFD;
+        if (i >= text.size() || !IsUtf8Continuation(text[i])) return 0xFFFD;
         c = (c << 6) | (static_cast<std::uint8_t>(text[i++]) & 0x3F);
     }
     return c;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/core/Utf8.h"
 #include "framework/posix/PosixPath.h"
 
 namespace skl {
@@ -43,8 +44,6 @@ constexpr int ErrorNoMoreFiles = 18;
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool ContinuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // "*" matches any run of characters, "?" exactly one; on a mismatch the last
 // "*" takes one more character.
 bool Matches(std::string_view pattern, std::string_view name) {
@@ -57,7 +56,7 @@ bool Matches(std::string_view pattern, std::string_view name) {
         } else if (p < pattern.size() && pattern[p] == '?') {
             ++p;
             ++n;
-            while (n < name.size() && ContinuesCharacter(name[n])) ++n;
+            while (n < name.size() && IsUtf8Continuation(name[n])) ++n;
         } else if (p < pattern.size() && Upper(pattern[p]) == Upper(name[n])) {
             ++p;
             ++n;

@@ -12,6 +12,7 @@ namespace {
 // The keyboard interface of a dialog (Tab, Enter, Esc, Alt with a letter) in
 // the program's visible windows that hold controls.
 bool DialogKeys(MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
     HWND top = GetAncestor(message.hwnd, GA_ROOT);
     if (!top || !IsWindowVisible(top) || !(GetWindowLongW(top, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) return false;
     return IsDialogMessageW(top, &message) != FALSE;
@@ -54,7 +55,6 @@ void TApplication::PostQuit() { PostQuitMessage(0); }
 void TApplication::ShowMessageBox(const std::string& text, const std::string& caption, TMessageBoxIcon icon) {
     UINT style = MB_OK;
     if (icon == TMessageBoxIcon::Error) style |= MB_ICONERROR;
-    if (icon == TMessageBoxIcon::Information) style |= MB_ICONINFORMATION;
     MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(caption).c_str(), style);
 }
 

@@ -12,12 +12,12 @@
 #include "framework/win32/CommonControls.h"
 #include "framework/win32/DibInfo.h"
 #include "framework/win32/WideText.h"
+#include "framework/win32/WindowHandle.h"
 
 namespace skl {
 
 namespace {
 
-HWND ToHwnd(TWindowHandle handle) { return reinterpret_cast<HWND>(handle); }
 
 LRESULT Send(TWindowHandle window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageW(ToHwnd(window), msg, wParam, lParam);
@@ -59,7 +59,7 @@ HIMAGELIST GlyphList(TBitmap& glyph) {
 
 void FocusWindow(TWindowHandle window) { SetFocus(ToHwnd(window)); }
 
-TWindowHandle FocusedWindow() { return reinterpret_cast<TWindowHandle>(GetFocus()); }
+TWindowHandle FocusedWindow() { return FromHwnd(GetFocus()); }
 
 void EnableWindowInput(TWindowHandle window, bool enabled) { EnableWindow(ToHwnd(window), enabled); }
 
@@ -144,7 +144,7 @@ void SetUpDownBuddy(TWindowHandle upDown, TWindowHandle buddy) {
 
 TNotification ReadNotification(std::intptr_t lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    TNotification notification{reinterpret_cast<TWindowHandle>(header->hwndFrom), static_cast<int>(header->code), 0};
+    TNotification notification{FromHwnd(header->hwndFrom), static_cast<int>(header->code), 0};
     if (header->code == UDN_DELTAPOS) notification.Delta = reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta;
     return notification;
 }

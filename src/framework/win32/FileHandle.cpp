@@ -19,13 +19,6 @@ FileHandle FromHandle(HANDLE handle) {
 // At most 1 GiB per call: the system counts bytes in 32 bits.
 DWORD Chunk(std::int64_t count) { return static_cast<DWORD>(std::min<std::int64_t>(count, 1 << 30)); }
 
-// Windows refuses to write a read-only file; say so here as well, since Wine
-// running as the superuser would let the write through.
-bool IsReadOnly(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-}
-
 }  // namespace
 
 FileHandle OpenForReading(const std::string& path) {
@@ -34,7 +27,9 @@ FileHandle OpenForReading(const std::string& path) {
 }
 
 FileHandle CreateExclusive(const std::string& path) {
-    if (IsReadOnly(path)) return InvalidFile;
+    // Windows refuses to write a read-only file; say so here as well, since
+    // Wine running as the superuser would let the write through.
+    if (RefusesWriting(path)) return InvalidFile;
     return FromHandle(CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
 }

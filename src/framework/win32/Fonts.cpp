@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "framework/win32/WideText.h"
+#include "framework/win32/WindowHandle.h"
 
 namespace skl {
 
@@ -38,7 +39,7 @@ TFontHandle FontHandle(const std::string& face, int height, std::uint8_t style) 
 }
 
 void SetWindowFont(TWindowHandle window, TFontHandle font) {
-    SendMessageW(reinterpret_cast<HWND>(window), WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    SendMessageW(ToHwnd(window), WM_SETFONT, static_cast<WPARAM>(font), TRUE);
 }
 
 TPoint TextExtent(TFontHandle font, const std::string& text, int wrapWidth) {

@@ -2,25 +2,23 @@
 
 #include <windows.h>
 
-namespace skl {
-
-TWindowHandle ActiveWindow() { return reinterpret_cast<TWindowHandle>(GetActiveWindow()); }
-
-bool WindowEnabled(TWindowHandle window) { return IsWindowEnabled(reinterpret_cast<HWND>(window)) != FALSE; }
-
-void BringToForeground(TWindowHandle window) { SetForegroundWindow(reinterpret_cast<HWND>(window)); }
-
-}  // namespace skl
+#include "framework/win32/WindowHandle.h"
 
 namespace skl {
 
-TWindowHandle ForegroundWindow() { return reinterpret_cast<TWindowHandle>(GetForegroundWindow()); }
+TWindowHandle ActiveWindow() { return FromHwnd(GetActiveWindow()); }
+
+bool WindowEnabled(TWindowHandle window) { return IsWindowEnabled(ToHwnd(window)) != FALSE; }
+
+void BringToForeground(TWindowHandle window) { SetForegroundWindow(ToHwnd(window)); }
+
+TWindowHandle ForegroundWindow() { return FromHwnd(GetForegroundWindow()); }
 
 TWindowHandle FocusOfWindowThread(TWindowHandle window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(reinterpret_cast<HWND>(window), nullptr), &info)) return 0;
-    return reinterpret_cast<TWindowHandle>(info.hwndFocus);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(ToHwnd(window), nullptr), &info)) return 0;
+    return FromHwnd(info.hwndFocus);
 }
 
 }  // namespace skl

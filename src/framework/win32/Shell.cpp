@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "framework/win32/WideText.h"
+#include "framework/win32/WindowHandle.h"
 
 namespace skl {
 
@@ -39,7 +40,7 @@ void ReloadDesktopWallpaper(const std::string& path) {
 }
 
 void ShellOpen(TWindowHandle window, const std::string& link, TShowWindow show) {
-    ShellExecuteW(reinterpret_cast<HWND>(window), L"open", Wide(link).c_str(), nullptr, nullptr,
+    ShellExecuteW(ToHwnd(window), L"open", Wide(link).c_str(), nullptr, nullptr,
                   show == TShowWindow::Hide ? SW_HIDE : SW_SHOWMAXIMIZED);
 }
 

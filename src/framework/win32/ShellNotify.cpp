@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "framework/win32/WideText.h"
+#include "framework/win32/WindowHandle.h"
 
 namespace skl {
 
@@ -17,7 +18,7 @@ std::uint32_t NotifyIconDataV1Size() { return NOTIFYICONDATAW_V1_SIZE; }
 bool ShellNotifyIcon(TNotifyIconMessage message, const TNotifyIconData& data) {
     NOTIFYICONDATAW record{};
     record.cbSize = data.cbSize;
-    record.hWnd = reinterpret_cast<HWND>(data.hWnd);
+    record.hWnd = ToHwnd(data.hWnd);
     record.uID = data.uID;
     record.uFlags = data.uFlags;
     record.uCallbackMessage = data.uCallbackMessage;

@@ -8,13 +8,12 @@
 #include "framework/core/Exceptions.h"
 #include "framework/win32/CommonControls.h"
 #include "framework/win32/WideText.h"
+#include "framework/win32/WindowHandle.h"
 
 namespace skl {
 
 namespace {
 
-HWND ToHwnd(TWindowHandle handle) { return reinterpret_cast<HWND>(handle); }
-TWindowHandle FromHwnd(HWND window) { return reinterpret_cast<TWindowHandle>(window); }
 
 int ShowCode(TShowCommand command) {
     switch (command) {

@@ -5,13 +5,13 @@
 #include <windows.h>
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Colors.h"
 #include "framework/win32/DibInfo.h"
+#include "framework/win32/WindowHandle.h"
 
 namespace skl {
 
 namespace {
-
-HWND ToHwnd(TWindowHandle handle) { return reinterpret_cast<HWND>(handle); }
 
 class TWindowDC final : public TDeviceContext {
 public:
@@ -31,7 +31,7 @@ protected:
                           info.Info(), DIB_RGB_COLORS);
     }
     void Fill(const TRect& area, TColor color) override {
-        HBRUSH brush = CreateSolidBrush(color & 0xFFFFFF);
+        HBRUSH brush = CreateSolidBrush(PaintedRGB(color));
         const RECT rect{area.Left, area.Top, area.Right, area.Bottom};
         ::FillRect(dc_, &rect, brush);
         DeleteObject(brush);
