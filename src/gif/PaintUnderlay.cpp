@@ -18,11 +18,6 @@ private:
     TControl& control_;
 };
 
-bool Meet(const TRect& a, const TRect& b) {
-    const TRect both = Intersection(a, b);
-    return both.Width() > 0 && both.Height() > 0;
-}
-
 }  // namespace
 
 void PaintUnderlay(TGraphicControl* control, TControlCanvas& canvas) {
@@ -40,7 +35,7 @@ void PaintUnderlay(TGraphicControl* control, TControlCanvas& canvas) {
     for (TControl* child : parent.Controls()) {
         if (child == control) break;
         auto* sibling = dynamic_cast<TGraphicControl*>(child);
-        if (!sibling || !sibling->Visible() || !Meet(sibling->ScreenBounds(), place)) continue;
+        if (!sibling || !sibling->Visible() || Intersection(sibling->ScreenBounds(), place).Empty()) continue;
         const TPaintCopy siblingCopy(*sibling);
         sibling->PaintOn(*dc);
     }

@@ -26,19 +26,12 @@ protected:
     void Blit(TPoint at, TBitmap& bitmap, const TRect& source) override {
         TDesktop& desktop = Desktop();
         std::lock_guard guard(desktop.Lock);
-        if (TSurface* surface = fake::SurfaceOf(desktop, window_)) {
-            std::lock_guard<TCanvas> hold(bitmap.Canvas());
-            surface->Pixels.Canvas().CopyBitmap({at.X, at.Y, at.X + source.Width(), at.Y + source.Height()}, bitmap,
-                                                source);
-        }
+        if (TSurface* surface = fake::SurfaceOf(desktop, window_)) BlitOnBitmap(surface->Pixels, at, bitmap, source);
     }
     void Fill(const TRect& area, TColor color) override {
         TDesktop& desktop = Desktop();
         std::lock_guard guard(desktop.Lock);
-        if (TSurface* surface = fake::SurfaceOf(desktop, window_)) {
-            surface->Pixels.Canvas().Brush.Color = color;
-            surface->Pixels.Canvas().FillRect(area);
-        }
+        if (TSurface* surface = fake::SurfaceOf(desktop, window_)) FillOnBitmap(surface->Pixels, area, color);
     }
 
 private:
@@ -81,7 +74,7 @@ void InvalidateWindowRect(TWindowHandle window, const TRect& rect, bool erase) {
     TSurface* surface = fake::SurfaceOf(desktop, window);
     if (!surface) return;
     const TRect area = Intersection(rect, Bounds(*surface));
-    if (area.Width() <= 0 || area.Height() <= 0) return;
+    if (area.Empty()) return;
     surface->Invalid = surface->Invalid ? Union(*surface->Invalid, area) : area;
     surface->Erase = surface->Erase || erase;
 }

@@ -11,7 +11,6 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Colors.h"
-#include "framework/graphics/DeviceContext.h"
 
 namespace skl {
 
@@ -124,7 +123,7 @@ TRect TCanvas::Area(const TRect& rect) const {
 void TCanvas::FillRect(const TRect& rect) {
     if (!surface_ || surface_->Empty()) return;
     const TRect area = Area(rect);
-    if (area.Width() <= 0 || area.Height() <= 0) return;
+    if (area.Empty()) return;
     const TColor color = PaintedRGB(Brush.Color);
     PixelWriter out(*surface_);
     if (surface_->PixelFormat() == TPixelFormat::pf24bit) {
@@ -151,7 +150,7 @@ void TCanvas::StretchDraw(const TRect& rect, TGraphic& graphic) { graphic.Draw(*
 
 void TCanvas::CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source, TColor key) {
     if (!surface_ || surface_->Empty() || bitmap.Empty()) return;
-    if (dest.Width() <= 0 || dest.Height() <= 0 || source.Width() <= 0 || source.Height() <= 0) return;
+    if (dest.Empty() || source.Empty()) return;
     const TRect placed = Offset(dest, origin_);
     PixelWriter out(*surface_);  // first: drawing a bitmap on itself reads the image it writes
     const PixelReader in(*bitmap.Image());
@@ -164,7 +163,7 @@ void TCanvas::CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source
         const TPoint shift{source.Left - placed.Left, source.Top - placed.Top};
         const TRect inSource = Offset({0, 0, in.Width(), in.Height()}, {-shift.X, -shift.Y});
         const TRect shown = Intersection(area, inSource);
-        if (shown.Width() > 0 && shown.Height() > 0) CopyUnscaledTo24(*surface_, *bitmap.Image(), shown, shift, key);
+        if (!shown.Empty()) CopyUnscaledTo24(*surface_, *bitmap.Image(), shown, shift, key);
         return;
     }
     std::vector<int> columns;

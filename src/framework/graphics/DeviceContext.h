@@ -50,10 +50,10 @@ private:
     TRect clip_;
 };
 
-// The intersection of two rectangles; empty (zero width or height) when they
-// do not meet.
-TRect Intersection(const TRect& a, const TRect& b);
-TRect Offset(const TRect& rect, TPoint by);
+// Painting in software on a bitmap in memory, in its own coordinates: the
+// part `source` of `bitmap` copied to point `at`, a rectangle filled.
+void BlitOnBitmap(TBitmap& target, TPoint at, TBitmap& bitmap, const TRect& source);
+void FillOnBitmap(TBitmap& target, const TRect& area, TColor color);
 
 // A context that paints on a bitmap in memory, in software.
 class TBitmapDC final : public TDeviceContext {
