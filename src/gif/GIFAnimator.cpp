@@ -69,8 +69,9 @@ void TGIFAnimator::SetAnimate(bool animate) {
         std::lock_guard hold(ControlLock());
         resting_ = false;
     }
-    DoStop();
     ImageUpdated();
+    // Last, since its handler may free the control.
+    DoStop();
 }
 
 bool TGIFAnimator::Center() {
@@ -148,14 +149,19 @@ std::uint32_t TGIFAnimator::FrameDelay() {
     return std::clamp<std::uint32_t>(image_->FrameAt(frameIndex_).DelayMs, ShortestDelay, LongestDelay);
 }
 
-const std::vector<TRGBQuad>* TGIFAnimator::Palette() { return image_->Empty() ? nullptr : image_->Palette(); }
+const std::vector<TRGBQuad>* TGIFAnimator::Palette() {
+    std::lock_guard hold(ControlLock());
+    return image_->Empty() ? nullptr : image_->Palette();
+}
 
 void TGIFAnimator::AdjustSize() {
+    std::lock_guard hold(ControlLock());
     if (!AutoSize() || !image_ || image_->Empty()) return;
     SetBounds(Left(), Top(), image_->LogicalWidth(), image_->LogicalHeight());
 }
 
 bool TGIFAnimator::CanAutoSize(int& width, int& height) {
+    std::lock_guard hold(ControlLock());
     if (image_ && !image_->Empty()) {
         width = image_->LogicalWidth();
         height = image_->LogicalHeight();
@@ -191,29 +197,34 @@ void TGIFAnimator::AdvanceFrame() {
         return;
     }
     frameIndex_ = frameIndex_ < image_->FrameCount() - 1 ? frameIndex_ + 1 : 0;
-    const bool async = async_;
-    if (async && onFrameChanged_) {
-        // The user-interface thread may itself be waiting for this control:
-        // the lock is not held while the event runs there.
-        control.unlock();
-        timer_.RunSynchronized([this] { DoFrameChanged(); });
-        control.lock();
-    }
     std::exception_ptr failure;
-    {
-        std::lock_guard<TCanvas> canvas(Canvas());
-        try {
-            if (!async) DoFrameChanged();
-            PaintNow();
-        } catch (...) {
-            failure = std::current_exception();
-        }
+    try {
+        if (!ShowFrame(control)) return;
+    } catch (...) {
+        failure = std::current_exception();
     }
+    if (!control.owns_lock()) control.lock();
     if (frameIndex_ >= 0 && frameIndex_ < image_->FrameCount()) timer_.SetInterval(FrameDelay());
     if (failure) std::rethrow_exception(failure);
     const bool stop = !loop_ && frameIndex_ == 0;
     control.unlock();
     if (stop) timer_.RunSynchronized([this] { StopAtEnd(); });
+}
+
+bool TGIFAnimator::ShowFrame(std::unique_lock<std::recursive_mutex>& control) {
+    const bool onWorker = async_ && !onFrameChanged_;
+    if (!onWorker) {
+        // On the user-interface thread the event runs without the control's
+        // lock: that thread may itself be waiting for the control, and the
+        // handler may free it.
+        control.unlock();
+        if (!timer_.RunSynchronized([this] { DoFrameChanged(); })) return false;
+        control.lock();
+    }
+    std::lock_guard<TCanvas> canvas(Canvas());
+    if (onWorker) DoFrameChanged();
+    PaintNow();
+    return true;
 }
 
 void TGIFAnimator::StopAtEnd() { SetAnimate(false); }
@@ -272,14 +283,17 @@ TBitmap& TGIFAnimator::ComposeFrame(int k, TColor& key) {
     k = std::clamp(k, 0, image.FrameCount() - 1);
     const bool incremental = frameCache_ && cacheIndex_ >= 0 && cacheIndex_ == k - 1 &&
                              image.FrameAt(cacheIndex_).Disposal != RestoreToPrevious;
+    // A new picture becomes the cache only once it is done: should drawing
+    // fail, it goes, and the cache is empty.
+    std::unique_ptr<TBitmap> fresh;
     if (incremental) {
         key = cacheColor_;
     } else {
-        // Not taken up again before it is done, should drawing fail.
-        frameCache_ = std::make_unique<TBitmap>();
+        frameCache_.reset();
         cacheIndex_ = -1;
+        fresh = std::make_unique<TBitmap>();
     }
-    TBitmap& bitmap = *frameCache_;
+    TBitmap& bitmap = incremental ? *frameCache_ : *fresh;
     {
         std::lock_guard<TCanvas> hold(bitmap.Canvas());
         TCanvas& canvas = bitmap.Canvas();
@@ -316,6 +330,7 @@ TBitmap& TGIFAnimator::ComposeFrame(int k, TColor& key) {
             bitmap.SetTransparent(true);
         }
     }
+    if (fresh) frameCache_ = std::move(fresh);
     cacheIndex_ = k;
     cacheColor_ = key;
     return *frameCache_;

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
 #include "framework/controls/ThreadedTimer.h"
 #include "framework/graphics/Bitmap.h"
@@ -75,6 +76,9 @@ protected:
 private:
     // The timer's handler.
     void AdvanceFrame();
+    // The frame-changed event and the paint of the new frame; false when the
+    // control ended while its event ran on the user-interface thread.
+    bool ShowFrame(std::unique_lock<std::recursive_mutex>& control);
     void StopAtEnd();
     // The picture changed.
     void GIFChanged();

@@ -17,5 +17,9 @@
 inline std::size_t HeapInUse() { return __sanitizer_get_current_allocated_bytes(); }
 #else
 #include <malloc.h>
-inline std::size_t HeapInUse() { return mallinfo2().uordblks; }
+// Large blocks are mapped apart from the heap's arena; they count too.
+inline std::size_t HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
 #endif

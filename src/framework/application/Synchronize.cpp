@@ -38,6 +38,8 @@ struct TSyncQueue {
     }
     static bool Closed(const TSyncChannel* channel) { return channel && channel->closed_; }
     static void Close(TSyncChannel& channel) { channel.closed_ = true; }
+    static int& Running(TSyncChannel& channel) { return channel.running_; }
+    static bool Runs(const TSyncChannel& channel) { return channel.running_ > 0; }
 
     // Lets the waiting calls that `which` picks go unrun. Call with the lock held.
     template <class Which>
@@ -77,6 +79,8 @@ void CloseSyncChannel(TSyncChannel& channel) {
     queue.Withdraw([&](const TCall& call) { return call.Channel == &channel; });
 }
 
+bool RunningSynchronized(const TSyncChannel& channel) { return InMainThread() && TSyncQueue::Runs(channel); }
+
 void OpenSynchronize(TWindowHandle window, unsigned message) {
     TSyncQueue& queue = TSyncQueue::Instance();
     std::lock_guard hold(queue.Mutex);
@@ -99,11 +103,13 @@ void RunSynchronizedCalls() {
         queue.Calls.pop_front();
         hold.unlock();
         std::exception_ptr failure;
+        if (call->Channel) ++TSyncQueue::Running(*call->Channel);
         try {
             (*call->Method)();
         } catch (...) {
             failure = std::current_exception();
         }
+        if (call->Channel) --TSyncQueue::Running(*call->Channel);
         hold.lock();
         call->Ran = !failure;
         call->Failure = failure;

@@ -24,6 +24,7 @@ public:
 private:
     friend struct TSyncQueue;
     bool closed_ = false;  // guarded by the queue's lock
+    int running_ = 0;      // calls under way; touched on the user-interface thread only
 };
 
 // Runs `method` on the user-interface thread and returns once it has run
@@ -35,6 +36,9 @@ bool Synchronize(const std::function<void()>& method, TSyncChannel* channel = nu
 // Withdraws the channel's waiting calls (their Synchronize returns false) and
 // refuses its later ones.
 void CloseSyncChannel(TSyncChannel& channel);
+// True on the user-interface thread while it runs a call handed over through
+// the channel: the worker that made the call waits for the caller.
+bool RunningSynchronized(const TSyncChannel& channel);
 
 // The application's side, on the user-interface thread.
 // Calls are posted to `window` as `message` from now on.

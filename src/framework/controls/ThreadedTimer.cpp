@@ -60,7 +60,7 @@ void TThreadedTimer::SetOnTimer(TNotifyEvent handler) {
 }
 
 void TThreadedTimer::FireTick() {
-    if (!enabled_ || ending_) return;
+    if (!enabled_ || link_->Ended) return;
     TNotifyEvent handler;
     {
         std::lock_guard hold(link_->Mutex);
@@ -69,10 +69,14 @@ void TThreadedTimer::FireTick() {
     if (handler) handler(*this);
 }
 
-void TThreadedTimer::RunSynchronized(const std::function<void()>& method) { Synchronize(method, &link_->Channel); }
+bool TThreadedTimer::RunSynchronized(const std::function<void()>& method) {
+    // The method may free the timer: what is read afterwards is the link's.
+    const std::shared_ptr<threadedtimer::TTimerLink> link = link_;
+    return Synchronize(method, &link->Channel) && !link->Ended;
+}
 
 void TThreadedTimer::EndTicks() {
-    ending_ = true;
+    link_->Ended = true;
     enabled_ = false;
     {
         std::lock_guard hold(link_->Mutex);
@@ -80,6 +84,8 @@ void TThreadedTimer::EndTicks() {
     }
     // A tick that waits for this thread is let go before this thread waits for the tick.
     CloseSyncChannel(link_->Channel);
+    // Inside the call that the tick waits for, the tick cannot end first.
+    if (RunningSynchronized(link_->Channel)) return;
     std::lock_guard tick(link_->TickMutex);
 }
 
@@ -91,7 +97,7 @@ void TThreadedTimer::PauseWorker() {
 
 void TThreadedTimer::Rearm() {
     std::lock_guard hold(link_->Mutex);
-    if (ending_) return;
+    if (link_->Ended) return;
     const bool ticking = interval_ != 0 && enabled_ && onTimer_;
     PauseWorker();
     if (!threaded_) return ArmWindowTimer(ticking);

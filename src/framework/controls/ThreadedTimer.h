@@ -40,12 +40,16 @@ public:
     void SetThreadPriority(TThreadPriority priority);
 
     // For a tick on the worker: runs `method` on the user-interface thread
-    // and waits until it has run; once the timer ends its ticks, the method
-    // is dropped. On the user-interface thread it runs at once.
-    void RunSynchronized(const std::function<void()>& method);
+    // and waits until it has run; on the user-interface thread it runs at
+    // once. False when the timer ended its ticks before or while the method
+    // ran (it may have freed the timer and its owner): the tick then returns
+    // at once, touching nothing of either.
+    bool RunSynchronized(const std::function<void()>& method);
     // No tick starts from now on, and a tick in progress on the worker has
-    // returned. An owner whose handler uses what the owner frees before the
-    // timer goes calls it first; destruction does it too.
+    // returned, or, when ended from inside a call that the tick waits for,
+    // returns as soon as that call is done. An owner whose handler uses what
+    // the owner frees before the timer goes calls it first; destruction does
+    // it too.
     void EndTicks();
 
 protected:
@@ -66,7 +70,6 @@ private:
     std::atomic<bool> syncEvent_{true};
     std::atomic<bool> threaded_{true};
     std::atomic<TThreadPriority> priority_{TThreadPriority::tpNormal};
-    std::atomic<bool> ending_{false};
     std::shared_ptr<threadedtimer::TTimerLink> link_;
     threadedtimer::TTimerThread* worker_;
 };

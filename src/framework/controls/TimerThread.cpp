@@ -20,33 +20,44 @@ void TTimerThread::Execute() {
             interval = interval_;
         }
         SleepEx(interval);
-        // A pause asked for during the sleep holds before the tick.
-        if (!Suspended()) Tick();
+        // A pause asked for during the sleep holds before the tick. A failure
+        // is reported once the tick is over, so that the timer can end while
+        // its report is open.
+        if (Suspended()) continue;
+        if (const std::exception_ptr failure = Tick()) ReportTickError(failure);
     }
     // Nothing is left to tick for; the thread ends when its timer terminates it.
     WaitForTermination();
 }
 
-void TTimerThread::Tick() {
+std::exception_ptr TTimerThread::Tick() {
     // The timer does not go while the tick runs: its destruction waits for this lock.
     std::lock_guard tick(link_->TickMutex);
     TThreadedTimer* owner;
     {
         std::lock_guard hold(link_->Mutex);
         owner = link_->Owner;
-        if (Closing() || !owner->Enabled()) return;
+        if (Closing() || !owner->Enabled()) return nullptr;
     }
     try {
+        // Whether the timer lived through its tick or not, nothing of it is touched afterwards.
         if (owner->SyncEvent())
             owner->RunSynchronized([owner] { owner->FireTick(); });
         else
             owner->FireTick();
     } catch (...) {
         // A failure of a tick run on the user-interface thread comes back here too.
-        ReportTickError();
+        return std::current_exception();
     }
+    return nullptr;
 }
 
-void TTimerThread::ReportTickError() { Application().HandleException(); }
+void TTimerThread::ReportTickError(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (...) {
+        Application().HandleException();
+    }
+}
 
 }  // namespace skl::threadedtimer

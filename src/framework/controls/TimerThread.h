@@ -4,7 +4,9 @@
 // SyncEvent) or on itself. It starts paused and frees itself once
 // terminated; it may outlive its timer by one sleep, so it holds the link it
 // shares with the timer, never the timer itself.
+#include <atomic>
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <mutex>
 
@@ -23,6 +25,8 @@ struct TTimerLink {
     std::mutex Mutex;
     // None once the timer is being destroyed.
     TThreadedTimer* Owner;
+    // The timer ended its ticks: no tick starts, and one under way returns.
+    std::atomic<bool> Ended{false};
     // Held by the worker for the whole of a tick; taken before Mutex.
     std::mutex TickMutex;
     // The worker's calls to the user-interface thread.
@@ -43,10 +47,10 @@ private:
     // The worker is terminated, the application is terminating, or the
     // timer is gone. Call with the link's lock held.
     bool Closing() const;
-    void Tick();
-    // Inside a catch block: reports the failure of a tick, on this thread;
-    // EAbort stays silent.
-    void ReportTickError();
+    // The failure of the tick, if it failed.
+    std::exception_ptr Tick();
+    // Reports the failure of a tick, on this thread; EAbort stays silent.
+    void ReportTickError(std::exception_ptr failure);
 
     std::shared_ptr<TTimerLink> link_;
     std::uint32_t interval_ = 1000;

@@ -5,6 +5,8 @@
 #include <thread>
 
 #include "AnimatorFixture.h"
+#include "Deadline.h"
+#include "framework/core/Exceptions.h"
 #include "framework/graphics/Colors.h"
 
 using namespace skl;
@@ -30,6 +32,23 @@ protected:
 };
 
 using Events = std::vector<std::string>;
+using Sleeps = std::vector<std::uint32_t>;
+
+// Notes where and how often the frame-changed step runs, whether or not a
+// handler is set.
+class WatchedAnimator : public TGIFAnimator {
+public:
+    using TGIFAnimator::TGIFAnimator;
+    std::atomic<int> FrameChanges{0};
+    std::atomic<std::thread::id> ChangedOn;
+
+protected:
+    void DoFrameChanged() override {
+        ++FrameChanges;
+        ChangedOn = std::this_thread::get_id();
+        TGIFAnimator::DoFrameChanged();
+    }
+};
 
 }  // namespace
 
@@ -285,4 +304,72 @@ TEST_F(GIFAnimator, FromTheFirstAsyncDrawingOnABitmapIsNotDrawnWhileAnotherThrea
     EXPECT_EQ(drawn.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
     picture.Canvas().Unlock();
     drawn.get();
+}
+
+TEST_F(GIFAnimator, WithAsyncDrawingAndNoHandlerTheFrameChangeIsStillRaisedOnTheWorker) {
+    WatchedAnimator watched(nullptr);
+    watched.SetParent(&form);
+    TGIFImage image;
+    Parse(image, SolidAnimation(20, 10, {{1}, {2}}));
+    watched.SetImage(image);
+    watched.SetAsyncDrawing(true);
+    watched.SetAnimate(true);
+    held::AwaitSleep(1);
+    held::Tick();
+    held::Tick();
+    EXPECT_EQ(watched.FrameChanges, 2);
+    EXPECT_NE(watched.ChangedOn.load(), std::this_thread::get_id());
+    watched.SetAnimate(false);
+}
+
+TEST_F(GIFAnimator, AFailingFrameChangedEventIsReportedAndTheNewFrameKeepsItsOwnDelay) {
+    Load(SolidAnimation(20, 10, {{1, 10}, {2, 30}}));
+    animator->SetAsyncDrawing(true);
+    animator->SetOnFrameChanged([](TComponent&) { throw EReadError(SReadError); });
+    animator->SetAnimate(true);
+    held::AwaitSleep(1);
+    held::SynchronisedTick(application);
+    EXPECT_EQ(fake::SleepRequests(), (Sleeps{100, 300}));
+    ASSERT_EQ(fake::MessageBoxesShown().size(), 1u);
+    EXPECT_EQ(fake::MessageBoxesShown()[0].Text, "Stream read error.");
+    EXPECT_TRUE(animator->Animate());
+}
+
+// An event run in the message loop for the worker's tick frees the animator:
+// the tick ends without touching it, and nothing waits for ever.
+TEST_F(GIFAnimator, AnEventOfTheTickMayFreeTheAnimator) {
+    Deadline deadline;
+    for (const bool async : {true, false}) {
+        for (const bool onStop : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "async " << async << ", on stop " << onStop);
+            if (!animator) {
+                animator = std::make_unique<TGIFAnimator>(nullptr);
+                animator->SetParent(&form);
+            }
+            Load(SolidAnimation(20, 10, {{1}, {2}}));
+            animator->SetAsyncDrawing(async);
+            animator->SetLoop(false);
+            const TNotifyEvent free = [this](TComponent&) { animator.reset(); };
+            if (onStop)
+                animator->SetOnStop(free);
+            else
+                animator->SetOnFrameChanged(free);
+            const std::size_t slept = fake::SleepRequests().size();
+            animator->SetAnimate(true);
+            held::AwaitSleep(slept + 1);
+            for (int tick = 0; tick < 3 && animator; ++tick) {
+                const std::size_t before = fake::SleepRequests().size();
+                fake::ReleaseSleeps(1);
+                // The tick hands its calls to the loop, or is done and sleeps again.
+                while (animator && fake::SleepRequests().size() == before) {
+                    application.ProcessMessages();
+                    std::this_thread::yield();
+                }
+            }
+            EXPECT_FALSE(animator);
+            fake::HoldSleeps(false);
+            EXPECT_TRUE(fake::WaitForThreadsToEnd()) << "the worker ends with its animator";
+            fake::HoldSleeps(true);
+        }
+    }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "AnimatorFixture.h"
@@ -60,7 +61,43 @@ protected:
     TGIFImage first, second;
 };
 
+// Its worker's tick stays a moment inside the control's lock, right after
+// the tick before it built a frame's bitmap; the test thread learns of it
+// through a flag that orders nothing between the threads, so that whatever
+// it reads of the picture without the lock is seen as the race it is.
+class LingeringAnimator : public TGIFAnimator {
+public:
+    using TGIFAnimator::TGIFAnimator;
+    std::atomic<int> Ticks{0};
+
+protected:
+    void DoFrameChanged() override {
+        Ticks.fetch_add(1, std::memory_order_relaxed);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+};
+
 }  // namespace
+
+TEST_F(ThreadAnimatorStress, ThePictureIsReadUnderTheControlLockWhileTheWorkerBuildsItsFrames) {
+    for (int round = 0; round < 5; ++round) {
+        LingeringAnimator lingering(nullptr);
+        lingering.SetParent(&form);
+        TGIFImage fresh;  // no frame's bitmap built yet
+        Parse(fresh, SolidAnimation(20, 10, {{1}, {2}}));
+        lingering.SetImage(fresh);
+        lingering.SetAsyncDrawing(true);
+        lingering.SetAnimate(true);
+        SleepPump pump;
+        // The second tick composes frame 0, the third lingers.
+        for (int tick = 3; tick <= 6; ++tick) {
+            while (lingering.Ticks.load(std::memory_order_relaxed) < tick) std::this_thread::yield();
+            EXPECT_NE(lingering.Palette(), nullptr);
+            lingering.AdjustSize();
+        }
+        lingering.SetAnimate(false);
+    }
+}
 
 TEST_F(ThreadAnimatorStress, SettersAndPaintsWhileTheWorkerTicks) {
     animator->SetImage(first);

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "../FreshFakes.h"
+#include "Deadline.h"
 #include "HeldSleeps.h"
 #include "framework/application/Application.h"
 #include "framework/controls/ThreadedTimer.h"
@@ -238,4 +239,21 @@ TEST_F(ThreadedTimer, OnceTheApplicationTerminatesTheWorkerTicksNoMore) {
     EXPECT_EQ(fake::SleepRequests().size(), 1u);
     timer.reset();
     EXPECT_TRUE(fake::WaitForThreadsToEnd());
+}
+
+TEST_F(ThreadedTimer, ASynchronisedTickMayFreeItsOwnTimer) {
+    Deadline deadline;
+    timer->SetOnTimer([&](TComponent& sender) {
+        Count(sender);
+        timer.reset();
+    });
+    AwaitSleep(1);
+    fake::ReleaseSleeps(1);
+    ASSERT_TRUE(fake::WaitForPendingMessages());
+    application.ProcessMessages();
+    EXPECT_EQ(ticks, 1);
+    EXPECT_FALSE(timer);
+    fake::HoldSleeps(false);
+    EXPECT_TRUE(fake::WaitForThreadsToEnd()) << "the worker ends with its timer";
+    EXPECT_EQ(fake::SleepRequests().size(), 1u) << "and never ticks again";
 }
