@@ -257,3 +257,22 @@ TEST_F(ThreadedTimer, ASynchronisedTickMayFreeItsOwnTimer) {
     EXPECT_TRUE(fake::WaitForThreadsToEnd()) << "the worker ends with its timer";
     EXPECT_EQ(fake::SleepRequests().size(), 1u) << "and never ticks again";
 }
+
+TEST_F(ThreadedTimer, TheTimerEndsWhileItsWorkerShowsAFailureReport) {
+    Deadline deadline;
+    std::promise<void> shown, closed;
+    fake::SetWhileMessageBoxOpen([&](const fake::TMessageBoxShown&) {
+        shown.set_value();
+        closed.get_future().wait();
+    });
+    timer->SetSyncEvent(false);
+    timer->SetOnTimer([](TComponent&) { throw EReadError(SReadError); });
+    AwaitSleep(1);
+    fake::ReleaseSleeps(1);
+    shown.get_future().wait();
+    timer.reset();  // the program closes with the report open
+    closed.set_value();
+    fake::HoldSleeps(false);
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
+    EXPECT_EQ(fake::SleepRequests().size(), 1u);
+}
