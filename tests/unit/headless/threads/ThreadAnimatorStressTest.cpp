@@ -88,13 +88,19 @@ TEST_F(ThreadAnimatorStress, ThePictureIsReadUnderTheControlLockWhileTheWorkerBu
         lingering.SetImage(fresh);
         lingering.SetAsyncDrawing(true);
         lingering.SetAnimate(true);
-        SleepPump pump;
-        // The second tick composes frame 0, the third lingers.
-        for (int tick = 3; tick <= 6; ++tick) {
-            while (lingering.Ticks.load(std::memory_order_relaxed) < tick) std::this_thread::yield();
-            EXPECT_NE(lingering.Palette(), nullptr);
-            lingering.AdjustSize();
+        {
+            SleepPump pump;
+            // The second tick composes frame 0, the third lingers.
+            for (int tick = 3; tick <= 6; ++tick) {
+                while (lingering.Ticks.load(std::memory_order_relaxed) < tick) std::this_thread::yield();
+                EXPECT_NE(lingering.Palette(), nullptr);
+                lingering.AdjustSize();
+            }
         }
+        // No sleep passes any more: its tick over, the worker sleeps, and
+        // the animator may go.
+        fake::HoldSleeps(true);
+        ASSERT_TRUE(fake::WaitForWaitingSleeps(1));
         lingering.SetAnimate(false);
     }
 }
