@@ -253,6 +253,22 @@ TRect TGIFAnimator::FrameRect(int index) {
             frame.FramePos.Y + frame.FrameHeight()};
 }
 
+// The last frame up to k that hides everything before it from frame k: one
+// that covers the whole screen opaquely, or one cleared to the background
+// before k. A frame restored to what lay beneath it hides nothing from the
+// frames after it.
+int TGIFAnimator::StartFrame(int k) {
+    for (int i = k; i >= 1; --i) {
+        TGIFFrame& frame = image_->FrameAt(i);
+        if (frame.FrameWidth() != image_->LogicalWidth() || frame.FrameHeight() != image_->LogicalHeight()) continue;
+        if (i == k && frame.TransparentKey == clNone) return i;
+        if (i < k && frame.Disposal != RestoreToPrevious &&
+            (frame.TransparentKey == clNone || frame.Disposal == RestoreToBackground))
+            return i;
+    }
+    return 0;
+}
+
 TColor TGIFAnimator::Background(TColor& key) {
     TGIFImage& image = *image_;
     const int active = image.ActiveFrame();
@@ -289,14 +305,7 @@ TBitmap& TGIFAnimator::ComposeFrame(int k, TColor& key) {
             bitmap.SetSize(width, height);
             canvas.Brush.Color = Background(key);
             canvas.FillRect({0, 0, width, height});
-            // The last frame that hides everything before it starts the picture.
-            int start = 0;
-            for (int i = k; i >= 1 && start == 0; --i) {
-                TGIFFrame& frame = image.FrameAt(i);
-                if (frame.FrameWidth() == width && frame.FrameHeight() == height &&
-                    (frame.TransparentKey == clNone || (frame.Disposal == RestoreToBackground && i < k)))
-                    start = i;
-            }
+            const int start = StartFrame(k);
             // Disposals the format leaves undefined (4 to 7) leave the frame
             // in place, as the step from one frame to the next does.
             for (int j = start; j < k; ++j) {
