@@ -5,6 +5,7 @@
 
 #include "framework/application/Synchronize.h"
 #include "framework/graphics/Colors.h"
+#include "framework/system/Screen.h"
 #include "framework/system/Window.h"
 #include "gif/BlitTransparent.h"
 #include "gif/PaintUnderlay.h"
@@ -236,11 +237,13 @@ void TGIFAnimator::RenderImage() {
     std::lock_guard<TCanvas> hold(picture.Canvas());
     const int width = picture.Width();
     const int height = picture.Height();
-    TRect dest{0, 0, width, height};
+    // The picture's pixels are laid out for 96 pixels per inch, as the
+    // control's place is: on a finer screen each is drawn larger.
+    TRect dest{0, 0, ScreenPixels(width), ScreenPixels(height)};
     if (stretch_)
         dest = {0, 0, ClientWidth(), ClientHeight()};
     else if (center_)
-        dest = Offset(dest, {(ClientWidth() - width) / 2, (ClientHeight() - height) / 2});
+        dest = Offset(dest, {(ClientWidth() - dest.Width()) / 2, (ClientHeight() - dest.Height()) / 2});
     if (key == clNone || !transparent_)
         Canvas().CopyBitmap(dest, picture, {0, 0, width, height});
     else

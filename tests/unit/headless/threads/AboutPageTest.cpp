@@ -4,6 +4,7 @@
 
 #include "../ProgramFixture.h"
 #include "HeldSleeps.h"
+#include "framework/fake/Screen.h"
 #include "framework/fake/ThreadStart.h"
 
 using namespace skl;
@@ -20,6 +21,25 @@ protected:
         std::vector<TColor> pixels;
         for (int y = 8; y < 108; y += 9)
             for (int x = 8; x < 108; x += 9) pixels.push_back(fake::WindowPixel(window.Layout.TabSheet2.Handle(), x, y));
+        return pixels;
+    }
+    // What the About page's window shows in `place`, row by row.
+    std::vector<TColor> ShownIn(TFormSkelvora1& window, const TRect& place) {
+        std::vector<TColor> pixels;
+        for (int y = place.Top; y < place.Bottom; ++y)
+            for (int x = place.Left; x < place.Right; ++x)
+                pixels.push_back(fake::WindowPixel(window.Layout.TabSheet2.Handle(), x, y));
+        return pixels;
+    }
+    // Frame 0 of the animation drawn `halves` halves as large: screen pixel
+    // x of the picture shows its pixel x * 2 / halves.
+    std::vector<TColor> FrameZeroScaled(TFormSkelvora1& window, int halves) {
+        TColor key = clNone;
+        TBitmap& picture = window.Layout.GIFAnimator1.ComposeFrame(0, key);
+        std::vector<TColor> pixels;
+        const int size = 100 * halves / 2;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) pixels.push_back(picture.Canvas().Pixel(x * 2 / halves, y * 2 / halves));
         return pixels;
     }
     // Frame k of the animation, sampled as Shown samples the window.
@@ -64,4 +84,25 @@ TEST_F(AboutPage, TheAboutCommandStartsTheAnimationAndTheWorkerPaintsItsFrames) 
     held::Tick();
     EXPECT_TRUE(animator.Animate());
     EXPECT_EQ(Shown(window), Frame(window, 2));
+}
+
+// On a finer screen the animation's place grows with the page, and the
+// picture fills it: at 192 pixels per inch each of its pixels is 2 x 2
+// screen pixels, at 144 one or two wide and high in turn.
+TEST_F(AboutPage, AtTwiceTheResolutionEachPixelOfTheAnimationIsTwoByTwo) {
+    fake::SetScreenDpi(192);
+    TFormSkelvora1& window = Start();
+    EXPECT_EQ(window.Layout.GIFAnimator1.ScreenBounds(), (TRect{16, 16, 216, 216}));
+    window.About1.Click();
+    application.ProcessMessages();
+    EXPECT_TRUE(ShownIn(window, {16, 16, 216, 216}) == FrameZeroScaled(window, 4));
+}
+
+TEST_F(AboutPage, AtOneAndAHalfTimesTheResolutionThePictureIsStretchedToItsPlace) {
+    fake::SetScreenDpi(144);
+    TFormSkelvora1& window = Start();
+    EXPECT_EQ(window.Layout.GIFAnimator1.ScreenBounds(), (TRect{12, 12, 162, 162}));
+    window.About1.Click();
+    application.ProcessMessages();
+    EXPECT_TRUE(ShownIn(window, {12, 12, 162, 162}) == FrameZeroScaled(window, 3));
 }
