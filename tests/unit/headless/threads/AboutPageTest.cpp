@@ -42,6 +42,16 @@ protected:
             for (int x = 0; x < size; ++x) pixels.push_back(picture.Canvas().Pixel(x * 2 / halves, y * 2 / halves));
         return pixels;
     }
+    // At `dpi` pixels per inch the animation takes `place` on the page, and
+    // the About command shows frame 0 there, `halves` halves as large.
+    void ExpectFrameZeroFills(int dpi, const TRect& place, int halves) {
+        fake::SetScreenDpi(dpi);
+        TFormSkelvora1& window = Start();
+        EXPECT_EQ(window.Layout.GIFAnimator1.ScreenBounds(), place);
+        window.About1.Click();
+        application.ProcessMessages();
+        EXPECT_TRUE(ShownIn(window, place) == FrameZeroScaled(window, halves));
+    }
     // Frame k of the animation, sampled as Shown samples the window.
     std::vector<TColor> Frame(TFormSkelvora1& window, int k) {
         TColor key = clNone;
@@ -90,19 +100,9 @@ TEST_F(AboutPage, TheAboutCommandStartsTheAnimationAndTheWorkerPaintsItsFrames) 
 // picture fills it: at 192 pixels per inch each of its pixels is 2 x 2
 // screen pixels, at 144 one or two wide and high in turn.
 TEST_F(AboutPage, AtTwiceTheResolutionEachPixelOfTheAnimationIsTwoByTwo) {
-    fake::SetScreenDpi(192);
-    TFormSkelvora1& window = Start();
-    EXPECT_EQ(window.Layout.GIFAnimator1.ScreenBounds(), (TRect{16, 16, 216, 216}));
-    window.About1.Click();
-    application.ProcessMessages();
-    EXPECT_TRUE(ShownIn(window, {16, 16, 216, 216}) == FrameZeroScaled(window, 4));
+    ExpectFrameZeroFills(192, {16, 16, 216, 216}, 4);
 }
 
 TEST_F(AboutPage, AtOneAndAHalfTimesTheResolutionThePictureIsStretchedToItsPlace) {
-    fake::SetScreenDpi(144);
-    TFormSkelvora1& window = Start();
-    EXPECT_EQ(window.Layout.GIFAnimator1.ScreenBounds(), (TRect{12, 12, 162, 162}));
-    window.About1.Click();
-    application.ProcessMessages();
-    EXPECT_TRUE(ShownIn(window, {12, 12, 162, 162}) == FrameZeroScaled(window, 3));
+    ExpectFrameZeroFills(144, {12, 12, 162, 162}, 3);
 }

@@ -25,6 +25,16 @@ protected:
         animator->SetOnStop([this](TComponent&) { events.push_back("stop"); });
     }
     std::vector<std::string> TakeEvents() { return std::exchange(events, {}); }
+    // One frame of 4 x 2 pixels in the test colours 1 to 8, row by row.
+    void LoadFourByTwo() {
+        gifbuild::GifBuilder gif;
+        gifbuild::Frame frame;
+        frame.width = 4;
+        frame.height = 2;
+        frame.pixels = {1, 2, 3, 4, 5, 6, 7, 8};
+        frame.lzw.minCodeSize = 4;
+        Load(gif.Screen(4, 2, 4).Image(frame).Trailer().Bytes());
+    }
 
     std::vector<std::string> events;
     std::thread::id eventThread;
@@ -228,13 +238,7 @@ TEST_F(GIFAnimator, WhileNobodyCanSeeItTheAnimationRestsUntilItIsPaintedAgain) {
 }
 
 TEST_F(GIFAnimator, CenterAndStretchPlaceThePictureInTheControl) {
-    gifbuild::GifBuilder gif;
-    gifbuild::Frame frame;
-    frame.width = 4;
-    frame.height = 2;
-    frame.pixels = {1, 2, 3, 4, 5, 6, 7, 8};
-    frame.lzw.minCodeSize = 4;
-    Load(gif.Screen(4, 2, 4).Image(frame).Trailer().Bytes());
+    LoadFourByTwo();
     animator->SetAutoSize(false);
     animator->SetBounds(8, 8, 2, 6);
     animator->SetCenter(true);
@@ -255,13 +259,7 @@ TEST_F(GIFAnimator, CenterAndStretchPlaceThePictureInTheControl) {
 
 TEST_F(GIFAnimator, OnAFinerScreenThePictureIsCentredAtItsScaledSize) {
     fake::SetScreenDpi(192);
-    gifbuild::GifBuilder gif;
-    gifbuild::Frame frame;
-    frame.width = 4;
-    frame.height = 2;
-    frame.pixels = {1, 2, 3, 4, 5, 6, 7, 8};
-    frame.lzw.minCodeSize = 4;
-    Load(gif.Screen(4, 2, 4).Image(frame).Trailer().Bytes());
+    LoadFourByTwo();
     animator->SetAutoSize(false);
     animator->SetBounds(4, 4, 6, 4);
     animator->SetCenter(true);
