@@ -1,8 +1,8 @@
 """The About page's animation as a user sees it: the worker draws its frames
 into the page while it is shown, each one a frame of the animation the exe
 carries, drawn larger on a finer screen as the page is, and the program
-costs no more processor time while hidden after About than before it. A mixin of run_e2e.Cases, whose helpers (and
-WindowCases') it uses."""
+costs no more processor time while hidden after About than before it. A
+mixin of run_e2e.Cases, whose helpers (and WindowCases') it uses."""
 import os
 import subprocess
 import tempfile
