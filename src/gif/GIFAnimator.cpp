@@ -5,6 +5,7 @@
 
 #include "framework/application/Synchronize.h"
 #include "framework/graphics/Colors.h"
+#include "framework/system/Screen.h"
 #include "framework/system/Window.h"
 #include "gif/BlitTransparent.h"
 #include "gif/PaintUnderlay.h"
@@ -247,11 +248,13 @@ void TGIFAnimator::RenderImage() {
     std::lock_guard<TCanvas> hold(picture.Canvas());
     const int width = picture.Width();
     const int height = picture.Height();
-    TRect dest{0, 0, width, height};
+    // The picture's pixels are laid out for 96 pixels per inch, as the
+    // control's place is: on a finer screen each is drawn larger.
+    TRect dest{0, 0, ScreenPixels(width), ScreenPixels(height)};
     if (stretch_)
         dest = {0, 0, ClientWidth(), ClientHeight()};
     else if (center_)
-        dest = Offset(dest, {(ClientWidth() - width) / 2, (ClientHeight() - height) / 2});
+        dest = Offset(dest, {(ClientWidth() - dest.Width()) / 2, (ClientHeight() - dest.Height()) / 2});
     if (key == clNone || !transparent_)
         Canvas().CopyBitmap(dest, picture, {0, 0, width, height});
     else
@@ -262,6 +265,22 @@ TRect TGIFAnimator::FrameRect(int index) {
     TGIFFrame& frame = image_->FrameAt(index);
     return {frame.FramePos.X, frame.FramePos.Y, frame.FramePos.X + frame.FrameWidth(),
             frame.FramePos.Y + frame.FrameHeight()};
+}
+
+// The last frame up to k that hides everything before it from frame k: one
+// that covers the whole screen opaquely, or one cleared to the background
+// before k. A frame restored to what lay beneath it hides nothing from the
+// frames after it.
+int TGIFAnimator::StartFrame(int k) {
+    for (int i = k; i >= 1; --i) {
+        TGIFFrame& frame = image_->FrameAt(i);
+        if (frame.FrameWidth() != image_->LogicalWidth() || frame.FrameHeight() != image_->LogicalHeight()) continue;
+        if (i == k && frame.TransparentKey == clNone) return i;
+        if (i < k && frame.Disposal != RestoreToPrevious &&
+            (frame.TransparentKey == clNone || frame.Disposal == RestoreToBackground))
+            return i;
+    }
+    return 0;
 }
 
 TColor TGIFAnimator::Background(TColor& key) {
@@ -303,14 +322,7 @@ TBitmap& TGIFAnimator::ComposeFrame(int k, TColor& key) {
             bitmap.SetSize(width, height);
             canvas.Brush.Color = Background(key);
             canvas.FillRect({0, 0, width, height});
-            // The last frame that hides everything before it starts the picture.
-            int start = 0;
-            for (int i = k; i >= 1 && start == 0; --i) {
-                TGIFFrame& frame = image.FrameAt(i);
-                if (frame.FrameWidth() == width && frame.FrameHeight() == height &&
-                    (frame.TransparentKey == clNone || (frame.Disposal == RestoreToBackground && i < k)))
-                    start = i;
-            }
+            const int start = StartFrame(k);
             // Disposals the format leaves undefined (4 to 7) leave the frame
             // in place, as the step from one frame to the next does.
             for (int j = start; j < k; ++j) {

@@ -85,6 +85,8 @@ private:
     // The colour of what no frame covers; sets `key` when that is see-through.
     TColor Background(TColor& key);
     TRect FrameRect(int index);
+    // The frame that the composition of frame k starts from.
+    int StartFrame(int k);
     void SetDisplayFlag(bool TGIFAnimator::*flag, bool value);
 
     bool animate_ = false;

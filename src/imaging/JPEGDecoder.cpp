@@ -83,22 +83,67 @@ void TJPEGDecoder::SetParameters(const TJPEGOptions& options) {
         info_.dither_mode = JDITHER_ORDERED;
     }
     info_.do_block_smoothing = options.Smoothing;
+    final_ = {info_.dct_method, info_.dither_mode, info_.two_pass_quantize};
+    if (options.ProgressiveDisplay && jpeg_has_multiple_scans(&info_)) ShowScansAsTheyArrive();
+}
+
+// The passes that show the scans as they arrive go fast; the wish for a
+// colour table chosen in two passes waits for the last pass.
+void TJPEGDecoder::ShowScansAsTheyArrive() {
+    info_.buffered_image = TRUE;
+    info_.enable_2pass_quant = info_.two_pass_quantize;
+    Apply(ScanDisplay);
+}
+
+void TJPEGDecoder::Apply(const PassSettings& settings) {
+    info_.dct_method = settings.DctMethod;
+    info_.dither_mode = settings.DitherMode;
+    info_.two_pass_quantize = settings.TwoPassQuantize;
 }
 
 void TJPEGDecoder::CalculateOutputDimensions() {
     RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_calc_output_dimensions(info); });
 }
 
-void TJPEGDecoder::DecodeInto(TBitmap& bitmap) {
+void TJPEGDecoder::DecodeInto(TBitmap& bitmap, const std::function<void(int percentRead)>& scanShown) {
     bitmap.SetPixelFormat(QuantizedOutput() ? TPixelFormat::pf8bit : TPixelFormat::pf24bit);
     RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_start_decompress(info); });
     bitmap.SetSize(static_cast<int>(info_.output_width), static_cast<int>(info_.output_height));
-    if (QuantizedOutput()) InstallPalette(bitmap);
+    if (info_.buffered_image) {
+        while (!jpeg_input_complete(&info_)) {
+            BufferedPass(bitmap, ScanDisplay);
+            if (scanShown) scanShown(PercentRead());
+        }
+        BufferedPass(bitmap, final_);
+    } else {
+        ReadPass(bitmap);
+    }
+    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_finish_decompress(info); });
+}
 
+void TJPEGDecoder::ReadPass(TBitmap& bitmap) {
+    if (QuantizedOutput()) InstallPalette(bitmap);
     std::vector<JSAMPLE> samples(FourComponents() ? info_.output_width * 4 : 0);
     RowTarget target{bitmap.ScanLine(0), -static_cast<std::ptrdiff_t>(bitmap.Pitch()), samples.data()};
     RunGuarded(info_, FourComponents() ? ReadInkRows : ReadRows, &target);
-    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_finish_decompress(info); });
+}
+
+// Set before each pass: the library's two-pass quantizer, once made, turns
+// any dither into Floyd-Steinberg, and without a colour table the pass
+// chooses its colours as two_pass_quantize says (the library keeps the table
+// of the pass before otherwise).
+void TJPEGDecoder::BufferedPass(TBitmap& bitmap, const PassSettings& settings) {
+    Apply(settings);
+    info_.colormap = nullptr;
+    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_start_output(info, info->input_scan_number); });
+    ReadPass(bitmap);
+    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_finish_output(info); });
+}
+
+int TJPEGDecoder::PercentRead() const {
+    if (source_.Size == 0) return 100;
+    const std::size_t read = source_.Position - std::min(source_.Position, source_.bytes_in_buffer);
+    return static_cast<int>(read * 100 / source_.Size);
 }
 
 void TJPEGDecoder::InstallPalette(TBitmap& bitmap) const {

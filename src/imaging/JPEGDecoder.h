@@ -3,6 +3,7 @@
 // operation: reading a header, a scaled size, or a whole picture. The
 // instance is destroyed with the object, also when a step failed.
 #include <cstdint>
+#include <functional>
 
 #include "framework/graphics/Bitmap.h"
 #include "imaging/JPEGDefaults.h"
@@ -22,12 +23,30 @@ public:
     void SetParameters(const TJPEGOptions& options);
     void CalculateOutputDimensions();
     // Decodes into `bitmap`: sets its format and size, its palette when the
-    // output is quantized, and its rows.
-    void DecodeInto(TBitmap& bitmap);
+    // output is quantized, and its rows. With progressive display, the
+    // bitmap shows each scan in turn, and `scanShown` is called with the
+    // part of the file read so far, in per cent, after each; a last pass at
+    // the settings asked for ends the decoding.
+    void DecodeInto(TBitmap& bitmap, const std::function<void(int percentRead)>& scanShown = {});
 
 private:
+    // What an output pass of a progressive display is made with.
+    struct PassSettings {
+        J_DCT_METHOD DctMethod;
+        J_DITHER_MODE DitherMode;
+        boolean TwoPassQuantize;
+    };
+    // The passes that show the scans as they arrive.
+    static constexpr PassSettings ScanDisplay{JDCT_IFAST, JDITHER_ORDERED, FALSE};
+
     bool QuantizedOutput() const { return info_.quantize_colors != 0; }
     bool FourComponents() const { return info_.out_color_space == JCS_CMYK; }
+    void ShowScansAsTheyArrive();
+    void Apply(const PassSettings& settings);
+    // One output pass into the bitmap, of a progressive display or not.
+    void ReadPass(TBitmap& bitmap);
+    void BufferedPass(TBitmap& bitmap, const PassSettings& settings);
+    int PercentRead() const;
     void InstallPalette(TBitmap& bitmap) const;
 
     // Destroyed also when the constructor fails after creating it. A zeroed
@@ -40,6 +59,8 @@ private:
     TJPEGErrorManager errors_{};
     TJPEGSource source_{};
     Instance info_;
+    // The settings asked for, which the last pass of a progressive display uses.
+    PassSettings final_{};
 };
 
 }  // namespace skl

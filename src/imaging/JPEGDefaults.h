@@ -13,6 +13,8 @@ struct TJPEGOptions {
     TJPEGPixelFormat PixelFormat = TJPEGPixelFormat::Bits24;
     TJPEGScale Scale = TJPEGScale::FullSize;
     bool Smoothing = true;
+    // A file of several scans shows each scan as it arrives while it decodes.
+    bool ProgressiveDisplay = false;
     friend bool operator==(const TJPEGOptions&, const TJPEGOptions&) = default;
 };
 

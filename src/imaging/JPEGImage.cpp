@@ -68,18 +68,30 @@ void TJPEGImage::WriteData(TStream& stream) {
     SaveToStream(stream);
 }
 
-// A failed decode keeps no bitmap, so asking again fails again rather than
-// handing out an empty picture.
 TBitmap& TJPEGImage::Bitmap() {
-    if (!bitmap_) {
-        auto bitmap = std::make_unique<TBitmap>();
+    if (!bitmap_) Decode();
+    return *bitmap_;
+}
+
+// The bitmap is held from the start, so that an observer of a progressive
+// display draws what the scans so far show. A failed decode keeps none, so
+// asking again fails again rather than handing out an empty picture.
+void TJPEGImage::Decode() {
+    bitmap_ = std::make_unique<TBitmap>();
+    try {
+        Progress(TProgressStage::psStarting, 0);
         TJPEGDecoder decoder(data_->Bytes(), data_->Size());
         decoder.SetParameters(options_);
-        decoder.DecodeInto(*bitmap);
-        bitmap_ = std::move(bitmap);
-        if (bitmap_->PixelFormat() == TPixelFormat::pf8bit) Changed();
+        decoder.DecodeInto(*bitmap_, [this](int percentRead) { Progress(TProgressStage::psRunning, percentRead); });
+    } catch (const EAbort&) {
+        // An observer ended the decoding: the picture stays as last shown.
+    } catch (const std::exception& failure) {
+        bitmap_.reset();
+        Progress(TProgressStage::psEnding, 0, failure.what());
+        throw;
     }
-    return *bitmap_;
+    Progress(TProgressStage::psEnding, 100);
+    if (bitmap_->PixelFormat() == TPixelFormat::pf8bit) Changed();
 }
 
 void TJPEGImage::Assign(TPersistent& source) {
@@ -95,9 +107,8 @@ void TJPEGImage::Assign(TPersistent& source) {
     Changed();
 }
 
-void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) {
-    if (!Empty()) Bitmap().Draw(canvas, rect);
-}
+// An empty picture fails to decode, as it does when assigned.
+void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) { Bitmap().Draw(canvas, rect); }
 
 void TJPEGImage::AssignTo(TPersistent& target) {
     auto* bitmap = dynamic_cast<TBitmap*>(&target);

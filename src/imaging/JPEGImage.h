@@ -43,7 +43,9 @@ public:
     void SetOptions(const TJPEGOptions& options);
     bool Grayscale() const { return data_->Grayscale; }
 
-    // The decoded picture; decodes on first need.
+    // The decoded picture; decodes on first need. Decoding reports its start
+    // and end to OnProgress and, with progressive display, each scan shown
+    // (the picture then shows it); an observer's EAbort ends it quietly.
     TBitmap& Bitmap();
     // The decoded picture scaled into the rectangle.
     void Draw(TCanvas& canvas, const TRect& rect) override;
@@ -54,6 +56,7 @@ protected:
 
 private:
     void ReadStream(TStream& stream, std::int64_t count);
+    void Decode();
     struct Dimensions {
         int Width = 0, Height = 0;
     };

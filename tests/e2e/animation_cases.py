@@ -1,8 +1,8 @@
 """The About page's animation as a user sees it: the worker draws its frames
 into the page while it is shown, each one a frame of the animation the exe
-carries, and the program costs no more processor time while hidden after
-About than before it. A mixin of run_e2e.Cases, whose helpers (and
-WindowCases') it uses."""
+carries, drawn larger on a finer screen as the page is, and the program
+costs no more processor time while hidden after About than before it. A
+mixin of run_e2e.Cases, whose helpers (and WindowCases') it uses."""
 import os
 import subprocess
 import tempfile
@@ -26,14 +26,24 @@ def animation_frames():
         return [raster.load(os.path.join(work, name)).rgb() for name in sorted(os.listdir(work))]
 
 
+def drawn_larger(frame, size, drawn):
+    """A frame of size x size pixels (raw colour bytes) as drawn on drawn x
+    drawn screen pixels: each shows the picture's pixel at its top-left
+    corner, so that every pixel of the picture stays one colour, one or
+    two screen pixels wide and high at 144 pixels per inch."""
+    source = [frame[y * size * 3:(y + 1) * size * 3] for y in range(size)]
+    columns = [x * size // drawn * 3 for x in range(drawn)]
+    return b"".join(b"".join(source[y * size // drawn][c:c + 3] for c in columns) for y in range(drawn))
+
+
 class AnimationCases:
-    def shown_frames(self, page, frames, count, name):
+    def shown_frames(self, page, frames, count, name, dpi=96):
         """The animation's place on `count` screenshots taken some hundred
         milliseconds apart, as raw colour bytes. A screenshot can catch the
         screen while the X server is still putting a frame on it: such a
         shot, half one frame and half the next, is taken again."""
         x, y = self.page_origin(page)
-        left, top, width, height = (layout.scaled(v, 96) for v in PLACE)
+        left, top, width, height = (layout.scaled(v, dpi) for v in PLACE)
         shown = []
         for n in range(count):
             for _ in range(3):
@@ -72,6 +82,14 @@ class AnimationCases:
         check(all(f in frames for f in again) and len(set(again)) > 1, "the animation stopped after hiding")
         self.desktop.keys("Return")
         self.hides("Enter on the About page")
+
+    def check_the_animation_fills_its_place(self, page, dpi):
+        """The animation runs and fills its place, scaled with the page."""
+        drawn = layout.scaled(PLACE[2], dpi)
+        frames = [drawn_larger(frame, PLACE[2], drawn) for frame in animation_frames()]
+        shown = self.shown_frames(page, frames, 3, f"animation-{dpi}dpi", dpi)
+        check(all(f in frames for f in shown) and len(set(shown)) > 1,
+              f"at {dpi} pixels per inch the animation does not run drawn on its {drawn} x {drawn} pixels")
 
     def animation_cases(self):
         return [self.the_about_animation_runs_while_shown_and_costs_nothing_hidden]

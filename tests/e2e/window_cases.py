@@ -1,9 +1,9 @@
 """The cases of the program's window: its Options and About pages opened from
 the icon's menu, driven with mouse and keyboard, read back with the window
 probe (places, texts, ticks, focus) and photographed; the information
-boxes; the same layout at 144 pixels per inch. A mixin of run_e2e.Cases,
-whose helpers it uses; the program runs hidden in the notification area
-before and after each case."""
+boxes; the same layout at 144 pixels per inch, with the About animation
+filling its place. A mixin of run_e2e.Cases, whose helpers it uses; the
+program runs hidden in the notification area before and after each case."""
 import os
 import re
 
@@ -280,6 +280,7 @@ class WindowCases:
             self.hides("Esc")
             page = self.open_page("about", layout.ABOUT, "about-144dpi.png")
             self.check_layout(page, layout.ABOUT, layout.texts("Ukraine"), dpi=144)
+            self.check_the_animation_fills_its_place(page, 144)
             check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
             self.ended("its main window was closed")
         finally:

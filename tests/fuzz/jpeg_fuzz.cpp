@@ -23,6 +23,7 @@ TJPEGOptions OptionsFrom(std::uint8_t bits) {
     options.Scale = static_cast<TJPEGScale>(bits >> 2 & 3);
     options.Performance = bits & 16 ? TJPEGPerformance::BestSpeed : TJPEGPerformance::BestQuality;
     options.Smoothing = !(bits & 32);
+    options.ProgressiveDisplay = bits & 64;
     return options;
 }
 

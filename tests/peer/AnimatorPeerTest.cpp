@@ -1,14 +1,19 @@
 // The animator composes every frame of an animation as a plain compositor
 // does from giflib's decoded frames: pixel for pixel, frame after frame and
 // after any jump, for every disposal, transparent frames and frames smaller
-// than the screen.
+// than the screen; gifframes --composed writes those pictures.
 #include <gif_lib.h>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 #include "GifBuilder.h"
 #include "GifTestSupport.h"
 #include "GiflibFile.h"
 #include "ReferenceComposition.h"
+#include "TempFolder.h"
 #include "framework/application/Application.h"
 #include "framework/graphics/Colors.h"
 #include "gif/GIFAnimator.h"
@@ -45,12 +50,20 @@ std::uint32_t Background(GifFileType* file) {
     return ColorToRGB(clWindow);
 }
 
+// The plain compositor's picture after each frame.
+std::vector<reference::Picture> ReferenceFrames(const std::string& bytes) {
+    GiflibFile file(bytes);
+    std::vector<reference::Picture> pictures;
+    if (!file) return pictures;
+    reference::ComposeFrames(file.get(), Background(file.get()),
+                             [&](int, const reference::Picture& picture) { pictures.push_back(picture); });
+    return pictures;
+}
+
 void ExpectSameComposition(const std::string& bytes) {
     GiflibFile file(bytes);
     ASSERT_TRUE(file);
-    std::vector<reference::Picture> expected;
-    reference::ComposeFrames(file.get(), Background(file.get()),
-                             [&](int, const reference::Picture& picture) { expected.push_back(picture); });
+    const std::vector<reference::Picture> expected = ReferenceFrames(bytes);
 
     TApplication application;
     TGIFAnimator animator(nullptr);
@@ -79,6 +92,48 @@ Frame Placed(Frame frame, int left, int top, int localBits = 0, bool interlaced 
     frame.localBits = localBits;
     frame.interlaced = interlaced;
     return frame;
+}
+
+// Full-size opaque frames restored to the picture before them among smaller
+// frames that stay, over a first frame whose transparent colour (index 5)
+// shows where nothing is drawn.
+constexpr int FirstFramesKey = 5;
+
+std::string RestoredFullFrames() {
+    GifBuilder gif;
+    gif.Screen(30, 20, 4);
+    gif.GraphicControl(1, 10, FirstFramesKey).Image(PatternFrame(30, 20, 16, 31, 4));
+    gif.GraphicControl(1, 10).Image(Placed(PatternFrame(12, 8, 16, 32, 4), 3, 2));
+    gif.GraphicControl(3, 10).Image(PatternFrame(30, 20, 16, 33, 4));
+    gif.GraphicControl(1, 10).Image(Placed(PatternFrame(9, 6, 16, 34, 4), 15, 10));
+    gif.GraphicControl(3, 10).Image(PatternFrame(30, 20, 16, 35, 4));
+    gif.GraphicControl(3, 10).Image(PatternFrame(30, 20, 16, 36, 4));
+    gif.GraphicControl(1, 10).Image(Placed(PatternFrame(5, 5, 16, 37, 4), 20, 12));
+    return gif.Trailer().Bytes();
+}
+
+// A BMP file as gifframes writes it: its size, depth and pixels (top row first).
+struct BmpFile {
+    int Width = 0, Height = 0, Bits = 0;
+    reference::Picture Pixels;
+};
+
+BmpFile ReadBmp(const std::string& bytes) {
+    const auto byte = [&](std::size_t at) { return std::uint32_t{static_cast<std::uint8_t>(bytes[at])}; };
+    const auto word = [&](std::size_t at) { return byte(at) | byte(at + 1) << 8 | byte(at + 2) << 16 | byte(at + 3) << 24; };
+    BmpFile bmp;
+    if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0) return bmp;
+    bmp.Width = static_cast<int>(word(18));
+    bmp.Height = static_cast<int>(word(22));
+    bmp.Bits = static_cast<int>(byte(28) | byte(29) << 8);
+    if (bmp.Bits != 24) return bmp;
+    const std::size_t pitch = (static_cast<std::size_t>(bmp.Width) * 3 + 3) / 4 * 4;
+    for (int y = bmp.Height - 1; y >= 0; --y)
+        for (int x = 0; x < bmp.Width; ++x) {
+            const std::size_t at = word(10) + static_cast<std::size_t>(y) * pitch + static_cast<std::size_t>(x) * 3;
+            bmp.Pixels.push_back(byte(at + 2) | byte(at + 1) << 8 | byte(at) << 16);
+        }
+    return bmp;
 }
 
 }  // namespace
@@ -118,6 +173,10 @@ TEST(AnimatorPeer, TheBackdropShowsBeneathTheTransparentFramesOfALaterStart) {
     ExpectSameComposition(gif.Trailer().Bytes());
 }
 
+TEST(AnimatorPeer, AFullOpaqueFrameRestoredToThePreviousPictureHidesNothingAfterIt) {
+    ExpectSameComposition(RestoredFullFrames());
+}
+
 TEST(AnimatorPeer, FullFramesStartTheCompositionAfresh) {
     GifBuilder gif;
     gif.Screen(32, 24, 6).Loop(0);
@@ -129,4 +188,28 @@ TEST(AnimatorPeer, FullFramesStartTheCompositionAfresh) {
         gif.GraphicControl(i % 4, 3, i % 3 == 0 ? 9 : -1).Image(frame);
     }
     ExpectSameComposition(gif.Trailer().Bytes());
+}
+
+TEST(AnimatorPeer, GifframesComposedWritesThePictureAfterAJumpToEachFrame) {
+    const std::string gif = RestoredFullFrames();
+    const std::vector<reference::Picture> expected = ReferenceFrames(gif);
+    ASSERT_EQ(expected.size(), 7u);
+    TempFolder folder;
+    folder.Write("in.gif", gif);
+    const std::string command = std::string(GIFFRAMES_TOOL) + " --composed " + folder.Path("in.gif") + " " +
+                                folder.Path("out") + " >" + folder.Path("listing.txt");
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    char key[8];
+    std::snprintf(key, sizeof key, "%06X", gifbuild::TestColorValue(FirstFramesKey));
+    std::string listing;
+    for (int k = 0; k < 7; ++k) listing += "frame " + std::to_string(k) + ": see-through " + key + "\n";
+    EXPECT_EQ(folder.Read("listing.txt"), listing);
+    for (int k = 0; k < 7; ++k) {
+        const BmpFile bmp = ReadBmp(folder.Read("out/frame-00" + std::to_string(k) + ".bmp"));
+        EXPECT_EQ(bmp.Width, 30) << "frame " << k;
+        EXPECT_EQ(bmp.Height, 20) << "frame " << k;
+        EXPECT_EQ(bmp.Bits, 24) << "frame " << k;
+        EXPECT_EQ(bmp.Pixels, expected[static_cast<std::size_t>(k)]) << "frame " << k;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("out/frame-007.bmp")));
 }

@@ -30,9 +30,16 @@ std::unique_ptr<TBitmap> Decode(const std::string& path, const TJPEGOptions* opt
     return bitmap;
 }
 
-std::string Pixels(const std::unique_ptr<TBitmap>& bitmap) {
-    const TBitmapImage& image = *bitmap->Image();
+std::string Pixels(const TBitmap& bitmap) {
+    const TBitmapImage& image = *bitmap.Image();
     return std::string(reinterpret_cast<const char*>(image.Bits()), image.Header.biSizeImage);
+}
+
+std::string Pixels(const std::unique_ptr<TBitmap>& bitmap) { return Pixels(*bitmap); }
+
+std::string ColourTable(const TBitmap& bitmap) {
+    const auto& table = bitmap.Image()->ColorTable;
+    return std::string(reinterpret_cast<const char*>(table.data()), table.size() * sizeof(TRGBQuad));
 }
 
 // Blue, green, red of pixel x of the row that starts at `row`.
@@ -61,6 +68,39 @@ std::string WithFrameSize(std::string jpeg, int width, int height) {
     jpeg[frame + 7] = static_cast<char>(width >> 8);
     jpeg[frame + 8] = static_cast<char>(width);
     return jpeg;
+}
+
+// The scans of a JPEG file: its start-of-scan markers, which the entropy
+// coded data cannot hold (a 0xFF byte there is followed by 0).
+int ScanCount(const std::string& jpeg) {
+    int scans = 0;
+    for (std::size_t at = jpeg.find("\xFF\xDA"); at != std::string::npos; at = jpeg.find("\xFF\xDA", at + 2)) ++scans;
+    return scans;
+}
+
+// What a progressive display shows: the picture after each scan shown, the
+// notifications in order (S starting, R a scan shown, E ending) and the
+// picture and colour table it ends with.
+struct ProgressiveShow {
+    std::vector<std::string> Shown;
+    std::string Stages;
+    std::string Final;
+    std::string FinalColours;
+};
+
+ProgressiveShow ShowProgressively(const std::string& path, TJPEGOptions options) {
+    options.ProgressiveDisplay = true;
+    TJPEGImage picture;
+    picture.LoadFromFile(path);
+    picture.SetOptions(options);
+    ProgressiveShow show;
+    picture.OnProgress = [&](TGraphic&, TProgressStage stage, int, const std::string&) {
+        show.Stages += "SRE"[static_cast<int>(stage)];
+        if (stage == TProgressStage::psRunning) show.Shown.push_back(Pixels(picture.Bitmap()));
+    };
+    show.Final = Pixels(picture.Bitmap());
+    show.FinalColours = ColourTable(picture.Bitmap());
+    return show;
 }
 
 class TPen : public TPersistent {
@@ -182,6 +222,66 @@ TEST(JPEGDecoding, HalfScaleHalvesTheSizeRoundingUp) {
     EXPECT_EQ(picture.Bitmap().Height(), 5);
 }
 
+TEST(JPEGProgressiveDisplay, ShowsEachScanFastThenEndsWithAPassAtTheSettingsAskedFor) {
+    const std::string path = SamplePath("progressive.jpg");
+    const auto scans = static_cast<std::size_t>(ScanCount(FileBytes(path)));
+    ASSERT_GT(scans, 2u);
+    const ProgressiveShow show = ShowProgressively(path, {});
+    EXPECT_EQ(show.Stages, std::string("S").append(scans, 'R').append("E"));
+    ASSERT_EQ(show.Shown.size(), scans);
+    EXPECT_TRUE(show.Shown.front() != show.Shown.back()) << "the first scan holds only the coarse colours";
+    TJPEGOptions fast;
+    fast.Performance = TJPEGPerformance::BestSpeed;
+    EXPECT_TRUE(show.Shown.back() == Pixels(Decode(path, &fast)));
+    EXPECT_TRUE(show.Final == Pixels(Decode(path)));
+    EXPECT_TRUE(show.Final != show.Shown.back());
+}
+
+TEST(JPEGProgressiveDisplay, EightBitScansAreDitheredFastAndTheLastPassChoosesItsColoursInTwoPasses) {
+    const std::string path = SamplePath("progressive.jpg");
+    TJPEGOptions options;
+    options.PixelFormat = TJPEGPixelFormat::Bits8;
+    const ProgressiveShow show = ShowProgressively(path, options);
+    ASSERT_FALSE(show.Shown.empty());
+    const auto normal = Decode(path, &options);
+    EXPECT_TRUE(show.Final == Pixels(normal));
+    EXPECT_TRUE(show.FinalColours == ColourTable(*normal));
+    options.Performance = TJPEGPerformance::BestSpeed;
+    EXPECT_TRUE(show.Shown.back() == Pixels(Decode(path, &options)));
+
+    const std::string gray = SamplePath("gray-progressive.jpg");
+    const ProgressiveShow grayShow = ShowProgressively(gray, {});
+    EXPECT_EQ(grayShow.Shown.size(), static_cast<std::size_t>(ScanCount(FileBytes(gray))));
+    EXPECT_TRUE(grayShow.Final == Pixels(Decode(gray)));
+    EXPECT_TRUE(grayShow.FinalColours == ColourTable(*Decode(gray)));
+}
+
+TEST(JPEGProgressiveDisplay, AFileOfOneScanDecodesAsEver) {
+    const ProgressiveShow show = ShowProgressively(SamplePath("baseline.jpg"), {});
+    EXPECT_EQ(show.Stages, "SE");
+    EXPECT_TRUE(show.Final == Pixels(Decode(SamplePath("baseline.jpg"))));
+}
+
+TEST(JPEGProgressiveDisplay, AnObserversAbortEndsTheDecodingQuietlyWithThePictureShownSoFar) {
+    const std::string path = SamplePath("progressive.jpg");
+    TJPEGImage picture;
+    picture.LoadFromFile(path);
+    TJPEGOptions options;
+    options.ProgressiveDisplay = true;
+    picture.SetOptions(options);
+    std::string stages, firstScan;
+    picture.OnProgress = [&](TGraphic&, TProgressStage stage, int, const std::string&) {
+        stages += "SRE"[static_cast<int>(stage)];
+        if (stage != TProgressStage::psRunning) return;
+        firstScan = Pixels(picture.Bitmap());
+        throw EAbort("");
+    };
+    const std::string shown = Pixels(picture.Bitmap());
+    EXPECT_EQ(stages, "SRE");
+    EXPECT_TRUE(shown == firstScan);
+    EXPECT_TRUE(shown != Pixels(Decode(path)));
+}
+
 TEST(JPEGPicture, LoadingReadsOnlyTheHeader) {
     TJPEGImage picture;
     EXPECT_TRUE(picture.Empty());
@@ -299,6 +399,25 @@ TEST(JPEGFailures, EmptyFileLoadsAndFailsAtDecodeWithCode41) {
     EXPECT_EQ(FailureOf<EJPEG>([&] { bitmap.Assign(picture); }), "JPEG error #41");
     EXPECT_EQ(FailureOf<EJPEG>([&] { bitmap.Assign(picture); }), "JPEG error #41");
     EXPECT_TRUE(bitmap.Empty());
+}
+
+TEST(JPEGFailures, DrawingAnEmptyPictureFailsWithCode41) {
+    TempFolder folder;
+    folder.Write("empty.jpg", "");
+    TJPEGImage fresh, loaded;
+    loaded.LoadFromFile(folder.Path("empty.jpg"));
+    for (TJPEGImage* picture : {&fresh, &loaded}) {
+        std::string ending;
+        picture->OnProgress = [&](TGraphic&, TProgressStage stage, int percent, const std::string& message) {
+            if (stage == TProgressStage::psEnding) ending = std::to_string(percent) + " " + message;
+        };
+        TBitmap canvas;
+        canvas.SetSize(4, 4);
+        EXPECT_EQ(FailureOf<EJPEG>([&] { canvas.Canvas().StretchDraw({0, 0, 4, 4}, *picture); }), "JPEG error #41");
+        EXPECT_EQ(ending, "0 JPEG error #41");
+        EXPECT_EQ(FailureOf<EJPEG>([&] { canvas.Canvas().Draw(0, 0, *picture); }), "JPEG error #41");
+        EXPECT_TRUE(picture->Empty());
+    }
 }
 
 TEST(JPEGFailures, MissingFileNamesThePath) {

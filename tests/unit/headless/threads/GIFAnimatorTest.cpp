@@ -7,6 +7,7 @@
 #include "AnimatorFixture.h"
 #include "Deadline.h"
 #include "framework/core/Exceptions.h"
+#include "framework/fake/Screen.h"
 #include "framework/graphics/Colors.h"
 
 using namespace skl;
@@ -26,6 +27,16 @@ protected:
         animator->SetOnStop([this](TComponent&) { events.push_back("stop"); });
     }
     std::vector<std::string> TakeEvents() { return std::exchange(events, {}); }
+    // One frame of 4 x 2 pixels in the test colours 1 to 8, row by row.
+    void LoadFourByTwo() {
+        gifbuild::GifBuilder gif;
+        gifbuild::Frame frame;
+        frame.width = 4;
+        frame.height = 2;
+        frame.pixels = {1, 2, 3, 4, 5, 6, 7, 8};
+        frame.lzw.minCodeSize = 4;
+        Load(gif.Screen(4, 2, 4).Image(frame).Trailer().Bytes());
+    }
 
     std::vector<std::string> events;
     std::thread::id eventThread;
@@ -246,13 +257,7 @@ TEST_F(GIFAnimator, WhileNobodyCanSeeItTheAnimationRestsUntilItIsPaintedAgain) {
 }
 
 TEST_F(GIFAnimator, CenterAndStretchPlaceThePictureInTheControl) {
-    gifbuild::GifBuilder gif;
-    gifbuild::Frame frame;
-    frame.width = 4;
-    frame.height = 2;
-    frame.pixels = {1, 2, 3, 4, 5, 6, 7, 8};
-    frame.lzw.minCodeSize = 4;
-    Load(gif.Screen(4, 2, 4).Image(frame).Trailer().Bytes());
+    LoadFourByTwo();
     animator->SetAutoSize(false);
     animator->SetBounds(8, 8, 2, 6);
     animator->SetCenter(true);
@@ -269,6 +274,22 @@ TEST_F(GIFAnimator, CenterAndStretchPlaceThePictureInTheControl) {
     EXPECT_EQ(Row(8, 8, 16), (std::vector<TColor>{ColorOf(1), ColorOf(1), ColorOf(2), ColorOf(2), ColorOf(3),
                                                    ColorOf(3), ColorOf(4), ColorOf(4)}));
     EXPECT_EQ(Pixel(8, 11), ColorOf(5));
+}
+
+TEST_F(GIFAnimator, OnAFinerScreenThePictureIsCentredAtItsScaledSize) {
+    fake::SetScreenDpi(192);
+    LoadFourByTwo();
+    animator->SetAutoSize(false);
+    animator->SetBounds(4, 4, 6, 4);
+    animator->SetCenter(true);
+    PaintAll();
+    // 12 x 8 screen pixels at (8, 8); the picture 8 x 4 in their middle.
+    const TColor around = SystemColor(15);
+    for (int y : {10, 11})
+        EXPECT_EQ(Row(y, 8, 20), (std::vector<TColor>{around, around, ColorOf(1), ColorOf(1), ColorOf(2), ColorOf(2),
+                                                        ColorOf(3), ColorOf(3), ColorOf(4), ColorOf(4), around, around}));
+    EXPECT_EQ(Row(13, 8, 20)[2], ColorOf(5));
+    EXPECT_EQ(Row(14, 8, 20)[2], around);
 }
 
 TEST_F(GIFAnimator, AnEmptyPictureShowsWhatLiesBeneath) {
