@@ -14,6 +14,31 @@ namespace {
 TApplication* current = nullptr;
 constexpr const char* SUnknownFailure = "Unknown failure";
 
+// Notes a report's text as open while it lives; Opened() is false when a
+// report of that text was open already.
+class TOpenReport {
+public:
+    TOpenReport(std::mutex& lock, std::set<std::string>& open, const std::string& text)
+        : lock_(lock), open_(open), text_(text) {
+        std::lock_guard hold(lock_);
+        opened_ = open_.insert(text_).second;
+    }
+    ~TOpenReport() {
+        if (!opened_) return;
+        std::lock_guard hold(lock_);
+        open_.erase(text_);
+    }
+    TOpenReport(const TOpenReport&) = delete;
+    TOpenReport& operator=(const TOpenReport&) = delete;
+    bool Opened() const { return opened_; }
+
+private:
+    std::mutex& lock_;
+    std::set<std::string>& open_;
+    const std::string& text_;
+    bool opened_;
+};
+
 }  // namespace
 
 TApplication::TApplication() : previous_(current) { current = this; }
@@ -101,8 +126,12 @@ void TApplication::HandleException() noexcept {
     }
 }
 
+// A failure that repeats while nobody is at the screen (at every tick of
+// the change timer) would otherwise pile up boxes.
 void TApplication::ShowException(const std::string& message) {
-    ShowMessageBox(ReportText(message), title_, TMessageBoxIcon::Error);
+    const std::string text = ReportText(message);
+    const TOpenReport report(reportsLock_, openReports_, text);
+    if (report.Opened()) ShowMessageBox(text, title_, TMessageBoxIcon::Error);
 }
 
 }  // namespace skl

@@ -4,6 +4,8 @@
 // handled elsewhere ends in.
 #include <atomic>
 #include <memory>
+#include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -62,7 +64,8 @@ public:
     // handled. EAbort is never reported.
     void HandleException() noexcept;
     // The uniform failure report: the message with ReportText's full stop,
-    // the title as caption, an error icon and an OK button.
+    // the title as caption, an error icon and an OK button. While a report
+    // of the same text is open, on any thread, none is added.
     void ShowException(const std::string& message);
     // A modal system message box with an OK button.
     void ShowMessageBox(const std::string& text, const std::string& caption, TMessageBoxIcon icon);
@@ -89,6 +92,9 @@ private:
     // Read by worker threads (the tray icon's animation) as well.
     std::atomic<bool> terminated_{false};
     bool comInitialized_ = false;
+    // The texts of the failure reports on the screen now.
+    std::mutex reportsLock_;
+    std::set<std::string> openReports_;
     TApplication* previous_;
 };
 

@@ -76,8 +76,14 @@ void TApplication::PostQuit() {
 
 void TApplication::ShowMessageBox(const std::string& text, const std::string& caption, TMessageBoxIcon icon) {
     TDesktop& desktop = Desktop();
-    std::lock_guard guard(desktop.Lock);
-    desktop.MessageBoxes.push_back({text, caption, icon});
+    const fake::TMessageBoxShown box{text, caption, icon};
+    std::function<void(const fake::TMessageBoxShown&)> whileOpen;
+    {
+        std::lock_guard guard(desktop.Lock);
+        desktop.MessageBoxes.push_back(box);
+        whileOpen = desktop.WhileMessageBoxOpen;
+    }
+    if (whileOpen) whileOpen(box);
 }
 
 }  // namespace skl

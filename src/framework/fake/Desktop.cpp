@@ -20,6 +20,7 @@ void ResetDesktop() {
     desktop.Timers.clear();
     desktop.Surfaces.clear();
     desktop.MessageBoxes.clear();
+    desktop.WhileMessageBoxOpen = nullptr;
     desktop.IdleHandler = nullptr;
     desktop.Clock = 0;
     desktop.RefuseTimers = false;
@@ -60,6 +61,12 @@ std::vector<TMessageBoxShown> MessageBoxesShown() {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     return desktop.MessageBoxes;
+}
+
+void SetWhileMessageBoxOpen(std::function<void(const TMessageBoxShown&)> action) {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    desktop.WhileMessageBoxOpen = std::move(action);
 }
 
 TSurface* SurfaceOf(TDesktop& desktop, TWindowHandle window) {

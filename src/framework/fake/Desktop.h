@@ -52,6 +52,10 @@ void ResetDesktop();
 std::vector<TWindowState> Windows();
 std::optional<TWindowState> WindowState(TWindowHandle window);
 std::vector<TMessageBoxShown> MessageBoxesShown();
+// Called while a message box is open, before the user closes it: the
+// system's box runs a message loop of its own, so timer ticks and clicks go
+// on meanwhile, and may come from any thread that shows a box.
+void SetWhileMessageBoxOpen(std::function<void(const TMessageBoxShown&)> action);
 
 std::size_t PendingMessages();
 

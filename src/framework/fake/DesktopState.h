@@ -41,6 +41,7 @@ struct TDesktop {
     std::map<std::pair<TWindowHandle, unsigned>, TTimerState> Timers;
     std::map<TWindowHandle, TSurface> Surfaces;
     std::vector<TMessageBoxShown> MessageBoxes;
+    std::function<void(const TMessageBoxShown&)> WhileMessageBoxOpen;
     std::function<void()> IdleHandler;
     std::int64_t Clock = 0;
     bool RefuseTimers = false;

@@ -83,3 +83,22 @@ TEST_F(FailureReport, ReachesTheNewestApplication) {
     }
     EXPECT_EQ(&Application(), &application);
 }
+
+TEST_F(FailureReport, WhileAReportIsOpenTheSameFailureAddsNoBoxAndAnotherStillShows) {
+    const EWriteError unwritable("Unable to write to C:\\Skelvora\\Skelvora.ini");
+    const EInvalidGraphic broken("C:\\Skelvora\\Images\\bad.jpg: JPEG error #41");
+    int opened = 0;
+    fake::SetWhileMessageBoxOpen([&](const TMessageBoxShown&) {
+        if (opened++ > 0) return;
+        Report(unwritable);
+        Report(broken);
+    });
+    Report(unwritable);
+    Report(unwritable);
+    std::vector<std::string> texts;
+    for (const auto& box : MessageBoxesShown()) texts.push_back(box.Text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Unable to write to C:\\Skelvora\\Skelvora.ini.",
+                                               "C:\\Skelvora\\Images\\bad.jpg: JPEG error #41.",
+                                               "Unable to write to C:\\Skelvora\\Skelvora.ini."}))
+        << "once its box is closed, the failure is reported again";
+}

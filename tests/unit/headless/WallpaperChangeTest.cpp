@@ -168,3 +168,18 @@ TEST_F(WallpaperChange, ARightClickWhileTheShellReloadsOpensNoMenuInsideTheChang
     RightClickTrayIcon();
     EXPECT_EQ(fake::MenuPopups().size(), 1u) << "after the change the menu opens again";
 }
+
+TEST_F(WallpaperChange, ATickWhileAReportIsOpenChangesAndAddsNoBoxForTheSameFailure) {
+    TFormSkelvora1& window = StartWithThreePictures("[Options]\nInterval=1\n");
+    folder.MakeReadOnly("Skelvora.ini");
+    int opened = 0;
+    fake::SetWhileMessageBoxOpen([&](const fake::TMessageBoxShown&) {
+        if (opened++ > 0) return;
+        fake::AdvanceClock(60000);
+        application.ProcessMessages();
+    });
+    ClickTrayIcon();
+    EXPECT_EQ(window.Caption(), "Skelvora - b.jpg (2/3)") << "the tick's change ran under the open report";
+    EXPECT_EQ(fake::ShellLog().WallpaperReloads.size(), 2u);
+    EXPECT_EQ(Reports(), std::vector<std::string>{"Unable to write to " + Folder() + "Skelvora.ini."});
+}
