@@ -109,8 +109,10 @@ private:
     void SelectLanguage();
     void ListPictures(const std::string& folderPrefix);
     void WriteWallpaperFile();
+    void LoadPicture();
     void ApplyWallpaper();
     void ShowPicture();
+    void MoveOn();
     void SaveOptions();
     void SaveAutostart();
     void WritePictureNumber();
