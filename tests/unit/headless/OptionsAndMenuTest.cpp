@@ -155,3 +155,17 @@ TEST_F(OptionsAndMenu, ExitWithAReadOnlySettingsFileReportsItAndStillEnds) {
     EXPECT_TRUE(application.Terminated());
     EXPECT_EQ(Settings(), "[Options]\nImageN=1\n");
 }
+
+TEST_F(OptionsAndMenu, AfterATaskbarRestartTheIconIsBackWithThePictureAndItsMenuOpens) {
+    TFormSkelvora1& window = Start();
+    application.Run();
+    ClickTrayIcon();
+    fake::RestartTaskbar();
+    application.ProcessMessages();
+    ASSERT_EQ(fake::NotificationArea().size(), 1u);
+    EXPECT_EQ(fake::NotificationArea()[0].szTip, "a.jpg (1/2)");
+    fake::SetMenuChooser([&](TPopupMenu&, TPoint) { return &window.Options1; });
+    RightClickTrayIcon();
+    application.ProcessMessages();
+    EXPECT_TRUE(Shown()) << "Options is reachable again";
+}
