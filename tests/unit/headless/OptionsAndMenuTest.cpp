@@ -62,6 +62,19 @@ TEST_F(OptionsAndMenu, LettersInTheIntervalSaveOneMinute) {
     EXPECT_NE(Settings().find("Interval=1\r\n"), std::string::npos);
 }
 
+TEST_F(OptionsAndMenu, EnterInTheIntervalSavesItWithinOneToADay) {
+    TFormSkelvora1& window = Start();
+    for (const auto& [typed, minutes] : {std::pair{U"0", 1}, {U"-5", 1}, {U"99999", 1440}}) {
+        window.Options1.Click();
+        FocusWindow(window.Layout.SpinEdit1.Handle());
+        fake::Type(window.Layout.SpinEdit1.Handle(), std::u32string(U"\b\b\b\b\b") + typed);
+        SendWindowMessage(window.Handle(), wm::Command, IdOk);  // Enter, the focus still in the edit
+        EXPECT_FALSE(Shown());
+        EXPECT_EQ(window.Timer1.Interval(), minutes * 60000u);
+        EXPECT_NE(Settings().find("Interval=" + std::to_string(minutes) + "\r\n"), std::string::npos) << Settings();
+    }
+}
+
 TEST_F(OptionsAndMenu, UntickingAutostartRemovesTheValueAndAgainIsHarmless) {
     skl::fake::PutRegistryValue(RunKey, "Skelvora", {TRegDataType::String, "x"});
     TFormSkelvora1& window = Start();
