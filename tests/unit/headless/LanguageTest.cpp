@@ -41,12 +41,31 @@ TEST_F(Languages, AFileNamedUkraineAddsASecondEntry) {
     EXPECT_EQ(window.Layout.ComboBox1.Text(), "Ukraine");
 }
 
-TEST_F(Languages, ALanguageWithoutAFileLeavesTheChoiceEmptyAndTheBuiltInTexts) {
+TEST_F(Languages, ALanguageWithoutAFileLeavesTheChoiceEmptyAndOkKeepsItsName) {
     WriteSettings("[Options]\nLng=Klingon\n");
     TFormSkelvora1& window = Start();
     EXPECT_EQ(window.Layout.ComboBox1.ItemIndex(), -1);
     EXPECT_EQ(window.Layout.ComboBox1.Text(), "");
     EXPECT_EQ(window.Options1.Caption(), "Опції");
+    window.Options1.Click();
+    window.Layout.BitBtn3.Click();
+    EXPECT_EQ(Settings(), "[Options]\nLng=Klingon\nInterval=5\r\nRandomize=0\r\nActiveDesktop=0\r\n");
+}
+
+TEST_F(Languages, AmongFortyFilesTheConfiguredLanguageIsSelectedAndOkKeepsIt) {
+    for (int i = 1; i <= 40; ++i) {
+        const std::string name = (i < 10 ? "Lang0" : "Lang") + std::to_string(i);
+        AddFile(name + ".lng", "[Language]\nMenu3=Exit " + name + "\n");
+    }
+    WriteSettings("[Options]\nLng=Lang40\n");
+    TFormSkelvora1& window = Start();
+    EXPECT_EQ(window.Layout.ComboBox1.Items().size(), 41u);
+    EXPECT_EQ(window.Layout.ComboBox1.Text(), "Lang40");
+    EXPECT_EQ(window.Exit1.Caption(), "Exit Lang40");
+    window.Options1.Click();
+    window.Layout.SpinEdit1.SetValue(10);
+    window.Layout.BitBtn3.Click();
+    EXPECT_EQ(Settings(), "[Options]\nLng=Lang40\nInterval=10\r\nRandomize=0\r\nActiveDesktop=0\r\n");
 }
 
 TEST_F(Languages, ChoosingALanguageAppliesItAtOnceAndCancelKeepsTheTextsUnsaved) {
