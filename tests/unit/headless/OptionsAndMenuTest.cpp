@@ -75,6 +75,20 @@ TEST_F(OptionsAndMenu, EnterInTheIntervalSavesItWithinOneToADay) {
     }
 }
 
+TEST_F(OptionsAndMenu, OkWithASettingsFileThatRefusesTheWriteReportsItAndSkipsAutostart) {
+    WriteSettings("[Options]\nInterval=5\n");
+    folder.MakeReadOnly("Skelvora.ini");
+    TFormSkelvora1& window = Start();
+    window.Options1.Click();
+    window.Layout.CheckBox1.SetChecked(true);
+    fake::Click(window.Layout.BitBtn3.Handle());
+    EXPECT_EQ(Reports(), std::vector<std::string>{"Unable to write to " + Folder() + "Skelvora.ini."});
+    EXPECT_EQ(Settings(), "[Options]\nInterval=5\n");
+    EXPECT_EQ(RegistryString(RunKey, "Skelvora"), "<none>");
+    EXPECT_EQ(window.Autostart, 0);
+    EXPECT_FALSE(Shown());
+}
+
 TEST_F(OptionsAndMenu, UntickingAutostartRemovesTheValueAndAgainIsHarmless) {
     skl::fake::PutRegistryValue(RunKey, "Skelvora", {TRegDataType::String, "x"});
     TFormSkelvora1& window = Start();
