@@ -1,5 +1,6 @@
 // Looks at the program's windows from outside, as the end-to-end tests need:
 //   winprobe find CLASS   prints "handle visible caption"; exit code 1 when absent
+//   winprobe count CLASS  prints the number of top-level windows of that class
 //   winprobe texts CLASS  prints the texts of that window's child windows, one a line
 //   winprobe place CLASS  prints "left top width height clientWidth clientHeight": the
 //                         window on the screen, frame included, and its client area
@@ -20,6 +21,7 @@
 //                         window of that class to hear it
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "framework/application/Application.h"
 #include "framework/system/ControlWindows.h"
@@ -53,11 +55,17 @@ void PrintPlace(TWindowHandle window) {
                 screen.Right - frame - origin.X, screen.Bottom - frame - origin.Y);
 }
 
+std::vector<TWindowHandle> TopLevelWindowsOf(const std::string& windowClass) {
+    std::vector<TWindowHandle> found;
+    for (TWindowHandle window : ChildWindows(0))
+        if (WindowClassName(window) == windowClass) found.push_back(window);
+    return found;
+}
+
 void RemoveIcons(const std::string& windowClass) {
     TNotifyIconData icon;
     icon.cbSize = NotifyIconDataV1Size();
-    for (TWindowHandle window : ChildWindows(0)) {
-        if (WindowClassName(window) != windowClass) continue;
+    for (TWindowHandle window : TopLevelWindowsOf(windowClass)) {
         icon.hWnd = window;
         ShellNotifyIcon(TNotifyIconMessage::nimDelete, icon);
     }
@@ -67,12 +75,17 @@ void RemoveIcons(const std::string& windowClass) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: winprobe find|texts|place|tree|focus|close|remove-icons|taskbar-created CLASS\n");
+        std::fprintf(stderr,
+                     "usage: winprobe find|count|texts|place|tree|focus|close|remove-icons|taskbar-created CLASS\n");
         return 2;
     }
     // Places in the same pixels as a program that is aware of the screen's resolution.
     Application().Initialize();
     const std::string command = argv[1];
+    if (command == "count") {
+        std::printf("%zu\n", TopLevelWindowsOf(argv[2]).size());
+        return 0;
+    }
     const TWindowHandle window = FindTopLevelWindow(argv[2]);
     if (!window) return 1;
     if (command == "find") {
