@@ -17,7 +17,7 @@ constexpr std::u32string_view LatinBases =
     U"aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiii**jjkkklllllll"
     U"lllnnnnnnnnnoooooo**rrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
 
-// The Cyrillic alphabets, lower case, each letter after the one it follows.
+// The letters of the Cyrillic alphabets, small, in the system's order.
 constexpr std::u32string_view CyrillicOrder = U"абвгґдђеєжзѕиіјклљмнњопрстћуфхцчџшщъыьэюя";
 
 struct TLetter {
@@ -25,8 +25,18 @@ struct TLetter {
     bool Accented;
 };
 
+// Capital and small letters of U+0100 to U+017F come in pairs, most of them
+// capital first.
+char32_t LowerLatinExtended(char32_t c) {
+    if (c == 0x178) return 0xFF;  // Ÿ
+    const bool capitalOdd = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    const bool capital = capitalOdd ? c % 2 == 1 : c % 2 == 0 && c != 0x138;
+    return capital ? c + 1 : c;
+}
+
 char32_t Lower(char32_t c) {
-    if (c >= U'A' && c <= U'Z') return c + 0x20;
+    if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+    if (c >= 0x100 && c <= 0x17F) return LowerLatinExtended(c);
     if (c >= 0x391 && c <= 0x3A9) return c + 0x20;  // Greek capitals
     if (c >= 0x410 && c <= 0x42F) return c + 0x20;  // Cyrillic capitals
     if (c >= 0x400 && c <= 0x40F) return c + 0x50;  // Ѐ to Џ
@@ -88,7 +98,7 @@ void Add(TSortKey& key, char32_t c) {
     }
     const TLetter letter = Unaccented(c);
     key.Letters.push_back(Weight(letter.Base));
-    key.Accents.push_back(letter.Accented ? c : 0);
+    key.Accents.push_back(letter.Accented ? 1 : 0);
 }
 
 }  // namespace

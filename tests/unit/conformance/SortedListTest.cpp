@@ -32,6 +32,9 @@ TEST_F(SortedListConformance, LatinCyrillicAndMixedCaseNamesTakeTheSystemsOrder)
 TEST_F(SortedListConformance, TextsThatDifferInLetterCaseOnlyAreEqual) {
     EXPECT_EQ(CompareLocaleText("English", "ENGLISH"), 0);
     EXPECT_EQ(CompareLocaleText("українська", "Українська"), 0);
+    EXPECT_EQ(CompareLocaleText("Čeština", "ČEŠTINA"), 0);
+    EXPECT_EQ(CompareLocaleText("Äpfel", "äPFEL"), 0);
+    EXPECT_EQ(CompareLocaleText("Ёлка", "ёЛКА"), 0);
     EXPECT_LT(CompareLocaleText("Ukraine", "Українська"), 0);
     EXPECT_GT(CompareLocaleText("Українська", "Ukraine"), 0);
 }
