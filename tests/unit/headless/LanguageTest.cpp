@@ -14,7 +14,8 @@ protected:
     void Choose(TFormSkelvora1& window, const std::string& language) {
         window.Options1.Click();
         const auto& items = window.Layout.ComboBox1.Items();
-        window.Layout.ComboBox1.Choose(static_cast<int>(std::find(items.begin(), items.end(), language) - items.begin()));
+        const auto found = std::find(items.begin(), items.end(), language);
+        window.Layout.ComboBox1.Choose(static_cast<int>(found - items.begin()));
         ASSERT_EQ(window.Layout.ComboBox1.Text(), language);
     }
 };
