@@ -8,10 +8,10 @@
 #include <fstream>
 #include <thread>
 
-#include "BenchTools.h"
 #include "assets/Assets.h"
+#include "BenchTools.h"
 #include "framework/application/Application.h"
-#include "framework/controls/Form.h"
+#include "framework/application/Form.h"
 #include "framework/fake/Screen.h"
 #include "framework/fake/Sleep.h"
 #include "gif/GIFAnimator.h"

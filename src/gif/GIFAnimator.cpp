@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <exception>
 
-#include "framework/application/Synchronize.h"
 #include "framework/graphics/Colors.h"
 #include "framework/system/Screen.h"
 #include "framework/system/Window.h"
+#include "framework/threads/Synchronize.h"
 #include "gif/BlitTransparent.h"
 #include "gif/PaintUnderlay.h"
 

@@ -1,8 +1,8 @@
 #include "gif/ImageControl.h"
 
-#include "framework/application/Synchronize.h"
-#include "framework/controls/Form.h"
+#include "framework/application/Form.h"
 #include "framework/system/Foreground.h"
+#include "framework/threads/Synchronize.h"
 
 namespace skl {
 
@@ -56,7 +56,7 @@ void TImageControl::WndProc(TMessage& message) {
     }
     message.WParam = 0;
     bufferedPaint_ = false;
-    target.PutBitmap(0, 0, offscreen);
+    PutBitmap(target, 0, 0, offscreen);
 }
 
 void TImageControl::PaintNow() {

@@ -4,8 +4,8 @@
 // device-independent bitmap.
 #include <cstdint>
 
+#include "framework/core/PixelRows.h"
 #include "framework/graphics/Graphic.h"
-#include "framework/graphics/PixelRows.h"
 #include "framework/io/Streams.h"
 
 namespace skl {

@@ -1,9 +1,9 @@
 #pragma once
 // The controls of the main window's two pages, with their names, places and
 // design-time texts. The form owns them; the handlers reach them by name.
+#include "framework/application/Form.h"
 #include "framework/controls/ComboBox.h"
 #include "framework/controls/Image.h"
-#include "framework/controls/Form.h"
 #include "framework/controls/PageControl.h"
 #include "framework/controls/SpinEdit.h"
 #include "framework/controls/StandardControls.h"

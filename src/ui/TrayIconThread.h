@@ -5,7 +5,7 @@
 #include <memory>
 #include <mutex>
 
-#include "framework/application/Thread.h"
+#include "framework/threads/Thread.h"
 
 namespace skl {
 class TTrayIcon;

@@ -8,9 +8,9 @@
 
 #include "framework/application/Application.h"
 #include "framework/core/Exceptions.h"
-#include "framework/graphics/DeviceContext.h"
-#include "ParseAny.h"
+#include "framework/graphics/BitmapDC.h"
 #include "gif/GIFAnimator.h"
+#include "ParseAny.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 #include <string>
 #include <unistd.h>
 
-#include "Check.h"
 #include "app/FormSkelvora1.h"
+#include "Check.h"
 #include "framework/application/Application.h"
 #include "framework/controls/WindowTimer.h"
 #include "framework/fake/Desktop.h"
 #include "framework/fake/ProgramFolder.h"
 #include "framework/fake/ResetAll.h"
-#include "framework/system/ProfileFile.h"
+#include "framework/io/ProfileFile.h"
 
 using namespace skl;
 

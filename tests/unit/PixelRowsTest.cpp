@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/graphics/PixelRows.h"
+#include "framework/core/PixelRows.h"
 
 using namespace skl;
 

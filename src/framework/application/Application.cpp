@@ -2,10 +2,12 @@
 
 #include <exception>
 
-#include "framework/application/Synchronize.h"
 #include "framework/application/InformationBox.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/FailureReport.h"
 #include "framework/system/Foreground.h"
+#include "framework/system/MessageBox.h"
+#include "framework/system/MessageQueue.h"
 
 namespace skl {
 
@@ -41,14 +43,21 @@ private:
 
 }  // namespace
 
-TApplication::TApplication() : previous_(current) { current = this; }
+TApplication::TApplication() : previous_(current) {
+    current = this;
+    SetFailureReport([]() noexcept { Application().HandleException(); });
+}
 
 TApplication::~TApplication() {
     // Workers waiting for this loop are let go before the forms that own them end.
-    if (syncWindow_) CloseSynchronize();
+    EndSynchronize();
     while (!forms_.empty()) forms_.pop_back();
-    Finalize();
+    if (comInitialized_) EndUserInterfaceThread();
     current = previous_;
+}
+
+void TApplication::Initialize() {
+    if (!comInitialized_) comInitialized_ = BeginUserInterfaceThread();
 }
 
 TApplication& Application() {
@@ -82,29 +91,7 @@ void TApplication::Run() {
     } catch (...) {
         HandleException();
     }
-    while (!terminated_ && HandleMessage()) {
-    }
-}
-
-bool TApplication::HandleMessage() {
-    try {
-        return ProcessMessage() || Idle();
-    } catch (...) {
-        HandleException();
-        return true;
-    }
-}
-
-void TApplication::Terminate() { PostQuit(); }
-
-void TApplication::EnableSynchronize() {
-    if (syncWindow_) return;
-    syncWindow_ = std::make_unique<TMessageWindow>(wm::Null, [] { RunSynchronizedCalls(); });
-    OpenSynchronize(syncWindow_->Window().Handle(), wm::Null);
-}
-
-void TApplication::ProcessMessages() {
-    while (ProcessMessage()) {
+    while (!Terminated() && HandleMessage()) {
     }
 }
 

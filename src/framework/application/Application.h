@@ -1,28 +1,25 @@
 #pragma once
-// The application: the forms it owns, the message loop of the user-interface
-// thread, the title, and the uniform failure report that every failure not
-// handled elsewhere ends in.
-#include <atomic>
+// The application: the message loop of the user-interface thread with the
+// forms it owns, the title, and the uniform failure report that every
+// failure not handled elsewhere ends in.
 #include <memory>
 #include <mutex>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "framework/controls/Form.h"
+#include "framework/application/Form.h"
+#include "framework/threads/MessageLoop.h"
 
 namespace skl {
 
-enum class TMessageBoxIcon { None, Error };
-
-class TApplication {
+class TApplication : public TMessageLoop {
 public:
-    // The newest application is the one Application() returns while it lives.
+    // The newest application is the one Application() returns while it
+    // lives; from its making on, failures nobody handles come to its report.
     TApplication();
     // Frees the forms, last made first, then ends COM.
-    ~TApplication();
-    TApplication(const TApplication&) = delete;
-    TApplication& operator=(const TApplication&) = delete;
+    ~TApplication() override;
 
     // Prepares the framework and COM for this, the user-interface thread.
     void Initialize();
@@ -47,18 +44,6 @@ public:
     // Shows the main form and handles messages until the application is
     // terminated. Does nothing without a main form.
     void Run();
-    // Ends the message loop once the messages posted before are handled.
-    void Terminate();
-    bool Terminated() const { return terminated_; }
-    // Handles every pending message, then returns.
-    void ProcessMessages();
-    // Handles one message, waiting for it when none is pending; false when
-    // none can come any more. A failure in its handling is reported.
-    bool HandleMessage();
-    // Opens the way for worker threads' Synchronize calls to this message
-    // loop (a hidden window that their calls are posted to). Call on the
-    // user-interface thread before a worker synchronises; once is enough.
-    void EnableSynchronize();
 
     // Inside a catch block: the uniform failure report of the failure being
     // handled. EAbort is never reported.
@@ -67,8 +52,6 @@ public:
     // the title as caption, an error icon and an OK button. While a report
     // of the same text is open, on any thread, none is added.
     void ShowException(const std::string& message);
-    // A modal system message box with an OK button.
-    void ShowMessageBox(const std::string& text, const std::string& caption, TMessageBoxIcon icon);
     // The program's information box (TInformationBox), modal: messages go on
     // being handled while it is open. Closing it gives the focus back to the
     // main form, which is activated again.
@@ -77,20 +60,9 @@ public:
 private:
     void AddForm(std::unique_ptr<TForm> form);
 
-    // The backend's part.
-    // Handles one pending message; false when none was pending.
-    bool ProcessMessage();
-    // Waits for the next message; false when none can come any more.
-    bool Idle();
-    void PostQuit();
-    void Finalize() noexcept;
-
     std::string title_;
-    std::unique_ptr<TMessageWindow> syncWindow_;
     std::vector<std::unique_ptr<TForm>> forms_;
     TForm* mainForm_ = nullptr;
-    // Read by worker threads (the tray icon's animation) as well.
-    std::atomic<bool> terminated_{false};
     bool comInitialized_ = false;
     // The texts of the failure reports on the screen now.
     std::mutex reportsLock_;

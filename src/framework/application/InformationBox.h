@@ -4,7 +4,7 @@
 // shown in the middle of the desktop above the main form.
 #include <string>
 
-#include "framework/controls/Form.h"
+#include "framework/application/Form.h"
 #include "framework/controls/StandardControls.h"
 
 namespace skl {

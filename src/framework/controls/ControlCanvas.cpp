@@ -6,7 +6,7 @@ namespace skl {
 
 void TControlCanvas::Take(TDeviceContext& dc) {
     dc_ = &dc;
-    if (TBitmap* bitmap = dc.Bitmap()) return SetSurface(bitmap, dc.Origin(), dc.DeviceClip());
+    if (auto* memory = dynamic_cast<TBitmapDC*>(&dc)) return SetSurface(&memory->Target(), dc.Origin(), dc.DeviceClip());
     buffer_ = std::make_unique<TBitmap>();
     const TRect place = control_.ScreenBounds();
     buffer_->SetSize(place.Width(), place.Height());
@@ -14,7 +14,7 @@ void TControlCanvas::Take(TDeviceContext& dc) {
 }
 
 void TControlCanvas::Release() {
-    if (buffer_) dc_->PutBitmap(0, 0, *buffer_);
+    if (buffer_) PutBitmap(*dc_, 0, 0, *buffer_);
     buffer_.reset();
     dc_ = nullptr;
     SetSurface(nullptr);

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/BitmapDC.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/graphics/DeviceContext.h"
 
 namespace skl {
 

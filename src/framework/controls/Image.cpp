@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/BitmapDC.h"
 #include "framework/graphics/Colors.h"
 #include "framework/system/WindowPaint.h"
 
@@ -40,7 +41,7 @@ void TImage::PaintPicture() {
     buffer.Canvas().Brush.Color = PaintedRGB(Color());
     buffer.Canvas().FillRect(area);
     if (picture_ && !picture_->Empty()) buffer.Canvas().StretchDraw(area, *picture_);
-    if (auto dc = WindowDC(Handle())) dc->PutBitmap(0, 0, buffer);
+    if (auto dc = WindowDC(Handle())) PutBitmap(*dc, 0, 0, buffer);
 }
 
 }  // namespace skl

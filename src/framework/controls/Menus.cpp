@@ -1,6 +1,6 @@
 #include "framework/controls/Menus.h"
 
-#include <algorithm>
+#include <vector>
 
 #include "framework/core/Exceptions.h"
 #include "framework/system/MenuPopup.h"
@@ -35,14 +35,22 @@ TMenuItem& TPopupMenu::Items(int index) const {
 
 void TPopupMenu::Popup(int x, int y) {
     if (OnPopup) OnPopup(*this);
-    TMenuItem* chosen = ShowPopupMenu(*this, {x, y});
-    if (!chosen) return;
+    std::vector<TMenuEntry> entries;
+    std::vector<std::size_t> shown;  // the item of each entry
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        TMenuItem& item = *items_[i];
+        if (!item.Visible()) continue;
+        entries.push_back({item.Caption(), item.Enabled(), item.Default(), std::nullopt});
+        if (!item.Bitmap().Empty()) entries.back().Picture = item.Bitmap().Image()->Pixels();
+        shown.push_back(i);
+    }
+    const int chosen = ShowPopupMenu(entries, {{x, y}, Alignment, TrackButton});
+    if (chosen < 0 || static_cast<std::size_t>(chosen) >= shown.size()) return;
     if (!window_) {
         window_ = std::make_unique<TWindow>([this](TMessage& message) { RunChosen(message); });
         window_->Create(UtilityWindow());
     }
-    const auto index = std::find(items_.begin(), items_.end(), chosen) - items_.begin();
-    PostWindowMessage(window_->Handle(), wm::Command, static_cast<std::uintptr_t>(index));
+    PostWindowMessage(window_->Handle(), wm::Command, shown[static_cast<std::size_t>(chosen)]);
 }
 
 void TPopupMenu::RunChosen(TMessage& message) {

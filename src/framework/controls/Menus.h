@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/graphics/Bitmap.h"
 #include "framework/controls/Component.h"
 #include "framework/controls/Events.h"
 #include "framework/core/Types.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/system/MenuPopup.h"
 #include "framework/system/Window.h"
 
 namespace skl {
@@ -42,9 +43,6 @@ private:
     bool visible_ = true;
     TBitmap bitmap_;
 };
-
-enum class TPopupAlignment { paLeft, paRight, paCenter };
-enum class TTrackButton { tbRightButton, tbLeftButton };
 
 class TPopupMenu : public TComponent {
 public:

@@ -69,11 +69,11 @@ void TButton::CommandNotified(int code) {
 
 void TBitBtn::LoadGlyph(std::span<const std::uint8_t> file) {
     glyph_.LoadFromMemory(file.data(), file.size());
-    if (HandleAllocated()) SetButtonGlyph(Handle(), glyph_);
+    if (HandleAllocated() && !glyph_.Empty()) SetButtonGlyph(Handle(), glyph_.Image()->Pixels());
 }
 
 void TBitBtn::WindowCreated() {
-    if (!glyph_.Empty()) SetButtonGlyph(Handle(), glyph_);
+    if (!glyph_.Empty()) SetButtonGlyph(Handle(), glyph_.Image()->Pixels());
 }
 
 TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) { TabStop = true; }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "framework/application/Application.h"
 #include "framework/controls/WindowTimer.h"
 #include "framework/core/Exceptions.h"
+#include "framework/threads/MessageLoop.h"
 
 namespace skl {
 
@@ -14,7 +14,7 @@ constexpr unsigned TimerId = 1;
 
 TThreadedTimer::TThreadedTimer(TComponent* owner)
     : TComponent(owner), link_(std::make_shared<threadedtimer::TTimerLink>(this)) {
-    Application().EnableSynchronize();
+    MessageLoop().EnableSynchronize();
     worker_ = TThread::Make<threadedtimer::TTimerThread>(true, link_).release();
 }
 

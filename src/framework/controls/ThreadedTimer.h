@@ -9,11 +9,11 @@
 #include <functional>
 #include <memory>
 
-#include "framework/application/Thread.h"
 #include "framework/controls/Component.h"
 #include "framework/controls/Events.h"
 #include "framework/controls/TimerThread.h"
 #include "framework/system/Window.h"
+#include "framework/threads/Thread.h"
 
 namespace skl {
 

@@ -1,14 +1,15 @@
 #include "framework/controls/TimerThread.h"
 
-#include "framework/application/Application.h"
 #include "framework/controls/ThreadedTimer.h"
+#include "framework/core/FailureReport.h"
 #include "framework/system/Sleep.h"
+#include "framework/threads/MessageLoop.h"
 
 namespace skl::threadedtimer {
 
 TTimerThread::TTimerThread(std::shared_ptr<TTimerLink> link) : link_(std::move(link)) { SetFreeOnTerminate(true); }
 
-bool TTimerThread::Closing() const { return Terminated() || Application().Terminated() || !link_->Owner; }
+bool TTimerThread::Closing() const { return Terminated() || MessageLoop().Terminated() || !link_->Owner; }
 
 void TTimerThread::Execute() {
     while (!Terminated()) {
@@ -56,7 +57,7 @@ void TTimerThread::ReportTickError(std::exception_ptr failure) {
     try {
         std::rethrow_exception(failure);
     } catch (...) {
-        Application().HandleException();
+        ReportFailure();
     }
 }
 

@@ -10,8 +10,8 @@
 #include <memory>
 #include <mutex>
 
-#include "framework/application/Synchronize.h"
-#include "framework/application/Thread.h"
+#include "framework/threads/Synchronize.h"
+#include "framework/threads/Thread.h"
 
 namespace skl {
 

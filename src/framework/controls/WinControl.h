@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "framework/controls/Control.h"
-#include "framework/graphics/DeviceContext.h"
+#include "framework/graphics/BitmapDC.h"
 #include "framework/system/ControlWindows.h"
 #include "framework/system/Window.h"
 

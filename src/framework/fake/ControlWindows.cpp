@@ -69,8 +69,8 @@ void SetButtonDefaultLook(TWindowHandle button, bool isDefault) {
     Update(button, [&](TWindowState& state) { state.DefaultLook = isDefault; });
 }
 
-void SetButtonGlyph(TWindowHandle button, TBitmap& glyph) {
-    const int width = glyph.Width();
+void SetButtonGlyph(TWindowHandle button, const TPixelImage& glyph) {
+    const int width = glyph.Rows.Width();
     Update(button, [&](TWindowState& state) { state.GlyphWidth = width; });
 }
 

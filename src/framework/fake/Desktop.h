@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/application/Application.h"
 #include "framework/core/Messages.h"
+#include "framework/core/Types.h"
+#include "framework/system/MessageBox.h"
 
 namespace skl::fake {
 

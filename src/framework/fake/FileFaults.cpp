@@ -6,6 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "framework/posix/FileCalls.h"
+
 namespace skl::fake {
 
 namespace {
@@ -47,33 +49,49 @@ void ClearFileFaults() {
     State().budgets.clear();
 }
 
-bool CreateFails() {
-    std::lock_guard hold(State().mutex);
-    return std::exchange(State().failCreate, false);
-}
-
-void Created(FileHandle file) {
-    std::lock_guard hold(State().mutex);
-    if (State().nextBudget) State().budgets[file] = *std::exchange(State().nextBudget, std::nullopt);
-}
-
-std::int64_t WritableBytes(FileHandle file, std::int64_t count) {
-    std::lock_guard hold(State().mutex);
-    const auto found = State().budgets.find(file);
-    if (found == State().budgets.end()) return count;
-    const std::int64_t writable = std::min(count, found->second);
-    found->second -= writable;
-    return writable;
-}
-
-void Closed(FileHandle file) {
-    std::lock_guard hold(State().mutex);
-    State().budgets.erase(file);
-}
-
-bool ReplaceFails() {
-    std::lock_guard hold(State().mutex);
-    return std::exchange(State().failReplace, false);
-}
-
 }  // namespace skl::fake
+
+namespace skl {
+
+using fake::State;
+
+FileHandle CreateExclusive(const std::string& path) {
+    std::lock_guard hold(State().mutex);
+    if (std::exchange(State().failCreate, false)) return InvalidFile;
+    const FileHandle file = posix::CreateExclusive(path);
+    if (file != InvalidFile && State().nextBudget)
+        State().budgets[file] = *std::exchange(State().nextBudget, std::nullopt);
+    return file;
+}
+
+std::int64_t FileWriteSome(FileHandle file, const void* buffer, std::int64_t count) {
+    std::int64_t writable = count;
+    {
+        std::lock_guard hold(State().mutex);
+        const auto found = State().budgets.find(file);
+        if (found != State().budgets.end()) {
+            writable = std::min(count, found->second);
+            found->second -= writable;
+        }
+    }
+    if (writable == 0 && count > 0) return -1;
+    return posix::FileWriteSome(file, buffer, writable);
+}
+
+void FileClose(FileHandle file) {
+    {
+        std::lock_guard hold(State().mutex);
+        State().budgets.erase(file);
+    }
+    posix::FileClose(file);
+}
+
+bool MoveFileOver(const std::string& source, const std::string& target) {
+    {
+        std::lock_guard hold(State().mutex);
+        if (std::exchange(State().failReplace, false)) return false;
+    }
+    return posix::MoveFileOver(source, target);
+}
+
+}  // namespace skl

@@ -5,7 +5,7 @@
 #include <mutex>
 
 #include "framework/fake/DesktopState.h"
-#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/BitmapDC.h"
 #include "framework/graphics/Colors.h"
 
 namespace skl {
@@ -23,10 +23,10 @@ public:
     TSurfaceDC(TWindowHandle window, const TRect& bounds) : TDeviceContext(bounds), window_(window) {}
 
 protected:
-    void Blit(TPoint at, TBitmap& bitmap, const TRect& source) override {
+    void Blit(TPoint at, const TPixelImage& pixels, const TRect& source) override {
         TDesktop& desktop = Desktop();
         std::lock_guard guard(desktop.Lock);
-        if (TSurface* surface = fake::SurfaceOf(desktop, window_)) BlitOnBitmap(surface->Pixels, at, bitmap, source);
+        if (TSurface* surface = fake::SurfaceOf(desktop, window_)) BlitOnBitmap(surface->Pixels, at, pixels, source);
     }
     void Fill(const TRect& area, TColor color) override {
         TDesktop& desktop = Desktop();

@@ -41,17 +41,6 @@ TBitmapImage::TBitmapImage(const TBitmapImage& other)
     std::memcpy(bits_.get(), other.bits_.get(), Header.biSizeImage);
 }
 
-std::array<TColor, 256> TBitmapImage::Palette() const {
-    std::array<TColor, 256> colors{};
-    for (std::size_t i = 0; i < ColorTable.size(); ++i) {
-        const TRGBQuad& entry = ColorTable[i];
-        colors[i] = static_cast<TColor>(entry.Red | entry.Green << 8 | entry.Blue << 16);
-    }
-    return colors;
-}
-
-TColor TBitmapImage::CornerColor() const { return Rows().Row(Header.biHeight - 1).Color(0, Palette().data()); }
-
 TBitmap::TBitmap() = default;
 
 int TBitmap::Width() { return image_ ? image_->Header.biWidth : 0; }

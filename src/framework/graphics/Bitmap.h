@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "framework/core/PixelRows.h"
 #include "framework/graphics/Graphic.h"
-#include "framework/graphics/PixelRows.h"
 #include "framework/graphics/SharedImage.h"
 
 namespace skl {
@@ -44,11 +44,8 @@ public:
     TConstPixelRows Rows() const { return {Bits(), Header.biWidth, Header.biHeight, Header.biBitCount}; }
     std::int64_t Pitch() const { return Rows().Pitch(); }
 
-    // The colour table as colour values; zero beyond its entries.
-    std::array<TColor, 256> Palette() const;
-    // The colour of the bottom-left pixel, which a transparent bitmap leaves
-    // see-through unless told another colour.
-    TColor CornerColor() const;
+    // The pixels with their colour table, as the system is given them.
+    TPixelImage Pixels() const { return {Rows(), ColorTable.data(), ColorTable.size()}; }
 
 private:
     struct FreeMemory {

@@ -27,10 +27,10 @@ int Distance(TColor a, TColor b) {
     return sum;
 }
 
-// Reads the colours of a bitmap image's pixels.
+// Reads the colours of a picture's pixels.
 class PixelReader {
 public:
-    explicit PixelReader(const TBitmapImage& image) : rows_(image.Rows()), palette_(image.Palette()) {}
+    explicit PixelReader(const TPixelImage& image) : rows_(image.Rows), palette_(image.Palette()) {}
 
     int Width() const { return rows_.Width(); }
     int Height() const { return rows_.Height(); }
@@ -39,38 +39,6 @@ public:
 private:
     TConstPixelRows rows_;
     Palette palette_;
-};
-
-// Writes colours into the pixels of a bitmap, one row at a time; on a
-// palette bitmap a colour goes to the nearest entry of the colour table.
-class PixelWriter {
-public:
-    explicit PixelWriter(TBitmap& bitmap)
-        : rows_(bitmap.Rows()), palette_(bitmap.Image()->Palette()),
-          entries_(static_cast<int>(bitmap.Image()->ColorTable.size())) {}
-
-    void SelectRow(int y) { row_ = rows_.Row(y); }
-    TColor At(int x) const { return row_.Color(x, palette_.data()); }
-    void Put(int x, TColor color) {
-        if (rows_.Bits() == 24) row_.SetRgb(x, color);
-        else row_.SetIndex(x, Nearest(color));
-    }
-
-private:
-    int Nearest(TColor color) {
-        const auto known = nearest_.find(color);
-        if (known != nearest_.end()) return known->second;
-        int best = 0;
-        for (int i = 1; i < entries_; ++i)
-            if (Distance(palette_[i], color) < Distance(palette_[best], color)) best = i;
-        return nearest_[color] = best;
-    }
-
-    TPixelRows rows_;
-    Palette palette_;
-    int entries_;
-    std::unordered_map<TColor, int> nearest_;
-    TPixelRow row_{nullptr, 24};
 };
 
 TColor Combine(TCopyMode mode, TColor source, TColor destination) {
@@ -87,8 +55,8 @@ TColor Combine(TCopyMode mode, TColor source, TColor destination) {
 // (frames onto a composed picture, a picture onto a paint buffer), without
 // the general path's choices for every pixel. Destination x shows source
 // x + shift.X; `area` lies on the surface and, shifted, in the source.
-void CopyUnscaledTo24(TBitmap& surface, const TBitmapImage& source, const TRect& area, TPoint shift, TColor key) {
-    const TConstPixelRows in = source.Rows();
+void CopyUnscaledTo24(TBitmap& surface, const TPixelImage& source, const TRect& area, TPoint shift, TColor key) {
+    const TConstPixelRows in = source.Rows;
     const TPixelRows out = surface.Rows();
     const Palette palette = source.Palette();
     for (int y = area.Top; y < area.Bottom; ++y) {
@@ -114,6 +82,38 @@ int SourceAt(int at, int length, int from, int sourceLength) {
 }
 
 }  // namespace
+
+// Writes colours into the pixels of a bitmap, one row at a time; on a
+// palette bitmap a colour goes to the nearest entry of the colour table.
+class TCanvas::PixelWriter {
+public:
+    explicit PixelWriter(TBitmap& bitmap)
+        : rows_(bitmap.Rows()), palette_(bitmap.Image()->Pixels().Palette()),
+          entries_(static_cast<int>(bitmap.Image()->ColorTable.size())) {}
+
+    void SelectRow(int y) { row_ = rows_.Row(y); }
+    TColor At(int x) const { return row_.Color(x, palette_.data()); }
+    void Put(int x, TColor color) {
+        if (rows_.Bits() == 24) row_.SetRgb(x, color);
+        else row_.SetIndex(x, Nearest(color));
+    }
+
+private:
+    int Nearest(TColor color) {
+        const auto known = nearest_.find(color);
+        if (known != nearest_.end()) return known->second;
+        int best = 0;
+        for (int i = 1; i < entries_; ++i)
+            if (Distance(palette_[i], color) < Distance(palette_[best], color)) best = i;
+        return nearest_[color] = best;
+    }
+
+    TPixelRows rows_;
+    Palette palette_;
+    int entries_;
+    std::unordered_map<TColor, int> nearest_;
+    TPixelRow row_{nullptr, 24};
+};
 
 TRect TCanvas::Area(const TRect& rect) const {
     const TRect area = Intersection(Offset(rect, origin_), {0, 0, surface_->Width(), surface_->Height()});
@@ -150,12 +150,22 @@ void TCanvas::StretchDraw(const TRect& rect, TGraphic& graphic) { graphic.Draw(*
 
 void TCanvas::CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source, TColor key) {
     if (!surface_ || surface_->Empty() || bitmap.Empty()) return;
+    PixelWriter out(*surface_);  // first: drawing a bitmap on itself reads the image it writes
+    const TPixelImage pixels = bitmap.Image()->Pixels();
+    Copy(out, dest, pixels, source, key == clDefault ? pixels.CornerColor() : key);
+}
+
+void TCanvas::CopyPixels(const TRect& dest, const TPixelImage& pixels, const TRect& source) {
+    if (!surface_ || surface_->Empty()) return;
+    PixelWriter out(*surface_);
+    Copy(out, dest, pixels, source, clNone);
+}
+
+void TCanvas::Copy(PixelWriter& out, const TRect& dest, const TPixelImage& pixels, const TRect& source, TColor key) {
     if (dest.Empty() || source.Empty()) return;
     const TRect placed = Offset(dest, origin_);
-    PixelWriter out(*surface_);  // first: drawing a bitmap on itself reads the image it writes
-    const PixelReader in(*bitmap.Image());
-    if (key == clDefault) key = bitmap.Image()->CornerColor();
-    else if (key != clNone) key = PaintedRGB(key);
+    const PixelReader in(pixels);
+    if (key != clNone) key = PaintedRGB(key);
 
     const TRect area = Area(dest);
     if (CopyMode == TCopyMode::cmSrcCopy && surface_->PixelFormat() == TPixelFormat::pf24bit &&
@@ -163,7 +173,7 @@ void TCanvas::CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source
         const TPoint shift{source.Left - placed.Left, source.Top - placed.Top};
         const TRect inSource = Offset({0, 0, in.Width(), in.Height()}, {-shift.X, -shift.Y});
         const TRect shown = Intersection(area, inSource);
-        if (!shown.Empty()) CopyUnscaledTo24(*surface_, *bitmap.Image(), shown, shift, key);
+        if (!shown.Empty()) CopyUnscaledTo24(*surface_, pixels, shown, shift, key);
         return;
     }
     std::vector<int> columns;
@@ -187,7 +197,7 @@ TColor TCanvas::Pixel(int x, int y) {
     x += origin_.X;
     y += origin_.Y;
     if (!surface_ || x < 0 || y < 0 || x >= surface_->Width() || y >= surface_->Height()) return clNone;
-    return PixelReader(*surface_->Image()).At(x, y);
+    return PixelReader(surface_->Image()->Pixels()).At(x, y);
 }
 
 }  // namespace skl

@@ -8,6 +8,7 @@
 #include <mutex>
 #include <optional>
 
+#include "framework/core/PixelRows.h"
 #include "framework/core/Types.h"
 
 namespace skl {
@@ -69,6 +70,8 @@ public:
     // clDefault as the key stands for the colour of the bitmap's bottom-left
     // pixel.
     void CopyBitmap(const TRect& dest, TBitmap& bitmap, const TRect& source, TColor key = clNone);
+    // The same for pixels that no bitmap holds, with no key colour.
+    void CopyPixels(const TRect& dest, const TPixelImage& pixels, const TRect& source);
     // The colour of a pixel of the surface; clNone outside it.
     TColor Pixel(int x, int y);
 
@@ -80,8 +83,11 @@ protected:
     }
 
 private:
+    class PixelWriter;
+
     // The surface area that a drawing of `rect` (canvas coordinates) may change.
     TRect Area(const TRect& rect) const;
+    void Copy(PixelWriter& out, const TRect& dest, const TPixelImage& pixels, const TRect& source, TColor key);
 
     std::recursive_mutex lock_;
     TBitmap* surface_;

@@ -1,8 +1,8 @@
 #include "framework/io/IniFile.h"
 
-#include "framework/system/FileHandle.h"
 #include "framework/core/IntegerText.h"
-#include "framework/system/ProfileFile.h"
+#include "framework/io/ProfileFile.h"
+#include "framework/system/FileHandle.h"
 
 namespace skl {
 

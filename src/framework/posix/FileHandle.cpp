@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "framework/fake/FileFaults.h"
+#include "framework/posix/FileCalls.h"
 #include "framework/posix/PosixPath.h"
 
 namespace skl {
@@ -32,22 +32,18 @@ bool RefusesWriting(const std::string& path) {
     return S_ISDIR(info.st_mode) || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-FileHandle CreateExclusive(const std::string& path) {
-    if (RefusesWriting(path) || fake::CreateFails()) return InvalidFile;
+FileHandle posix::CreateExclusive(const std::string& path) {
+    if (RefusesWriting(path)) return InvalidFile;
     const int fd = ::open(PosixPath(path).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return InvalidFile;
-    fake::Created(fd);
-    return fd;
+    return fd < 0 ? InvalidFile : fd;
 }
 
 std::int64_t FileReadSome(FileHandle file, void* buffer, std::int64_t count) {
     return ::read(static_cast<int>(file), buffer, static_cast<std::size_t>(count));
 }
 
-std::int64_t FileWriteSome(FileHandle file, const void* buffer, std::int64_t count) {
-    const std::int64_t writable = fake::WritableBytes(file, count);
-    if (writable == 0 && count > 0) return -1;
-    return ::write(static_cast<int>(file), buffer, static_cast<std::size_t>(writable));
+std::int64_t posix::FileWriteSome(FileHandle file, const void* buffer, std::int64_t count) {
+    return ::write(static_cast<int>(file), buffer, static_cast<std::size_t>(count));
 }
 
 std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {
@@ -55,13 +51,9 @@ std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {
     return ::lseek(static_cast<int>(file), offset, whence[origin]);
 }
 
-void FileClose(FileHandle file) {
-    fake::Closed(file);
-    ::close(static_cast<int>(file));
-}
+void posix::FileClose(FileHandle file) { ::close(static_cast<int>(file)); }
 
-bool MoveFileOver(const std::string& source, const std::string& target) {
-    if (fake::ReplaceFails()) return false;
+bool posix::MoveFileOver(const std::string& source, const std::string& target) {
     return std::rename(PosixPath(source).c_str(), PosixPath(target).c_str()) == 0;
 }
 

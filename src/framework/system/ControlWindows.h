@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "framework/core/Messages.h"
+#include "framework/core/PixelRows.h"
 #include "framework/core/Types.h"
 
 namespace skl {
 
-class TBitmap;
 
 // The window class names.
 inline constexpr const char* ButtonClass = "BUTTON";
@@ -33,7 +33,7 @@ void SetButtonChecked(TWindowHandle button, bool checked);
 // The thick frame of the button that Enter presses.
 void SetButtonDefaultLook(TWindowHandle button, bool isDefault);
 // A picture left of the caption; the colour of its bottom-left pixel is see-through.
-void SetButtonGlyph(TWindowHandle button, TBitmap& glyph);
+void SetButtonGlyph(TWindowHandle button, const TPixelImage& glyph);
 
 // The entries of a drop-down list, numbered from 0; -1 selects none.
 void InsertListEntry(TWindowHandle list, int index, const std::string& text);

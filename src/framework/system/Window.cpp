@@ -1,6 +1,6 @@
 #include "framework/system/Window.h"
 
-#include "framework/application/Application.h"
+#include "framework/core/FailureReport.h"
 
 namespace skl {
 
@@ -30,7 +30,7 @@ void TWindow::Dispatch(TMessage& message) noexcept {
         else
             DefaultHandler(message);
     } catch (...) {
-        Application().HandleException();
+        ReportFailure();
     }
 }
 

@@ -6,7 +6,7 @@
 
 #include "framework/core/Messages.h"
 #include "framework/core/Types.h"
-#include "framework/graphics/DeviceContext.h"
+#include "framework/system/DeviceContext.h"
 
 namespace skl {
 

@@ -25,11 +25,9 @@ LRESULT Send(TWindowHandle window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 
 
 // The glyph at this screen's size, with a mask from the colour of its
 // bottom-left pixel.
-HIMAGELIST GlyphList(TBitmap& glyph) {
-    const TBitmapImage* image = glyph.Image();
-    if (!image) return nullptr;
-    const int width = image->Header.biWidth, height = image->Header.biHeight;
-    TDibInfo info = DibInfo(*image);
+HIMAGELIST GlyphList(const TPixelImage& glyph) {
+    const int width = glyph.Rows.Width(), height = glyph.Rows.Height();
+    TDibInfo info = DibInfo(glyph);
     HDC screen = GetDC(nullptr);
     HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
     const int scaledWidth = ScreenPixels(width), scaledHeight = ScreenPixels(height);
@@ -39,14 +37,14 @@ HIMAGELIST GlyphList(TBitmap& glyph) {
     HBITMAP original = CreateDIBSection(from, info.Info(), DIB_RGB_COLORS, &bits, nullptr, 0);
     HIMAGELIST list = nullptr;
     if (original && scaled && bits) {
-        std::copy_n(image->Bits(), image->Pitch() * height, static_cast<std::uint8_t*>(bits));
+        std::copy_n(glyph.Rows.Row(height - 1).Bytes(), glyph.Rows.Pitch() * height, static_cast<std::uint8_t*>(bits));
         HGDIOBJ oldFrom = SelectObject(from, original), oldTo = SelectObject(to, scaled);
         SetStretchBltMode(to, COLORONCOLOR);
         StretchBlt(to, 0, 0, scaledWidth, scaledHeight, from, 0, 0, width, height, SRCCOPY);
         SelectObject(from, oldFrom);
         SelectObject(to, oldTo);
         list = CreateImageList(scaledWidth, scaledHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
-        if (list) AddMaskedImage(list, scaled, image->CornerColor());
+        if (list) AddMaskedImage(list, scaled, glyph.CornerColor());
     }
     if (original) DeleteObject(original);
     if (scaled) DeleteObject(scaled);
@@ -74,7 +72,7 @@ void SetButtonDefaultLook(TWindowHandle button, bool isDefault) {
     Send(button, BM_SETSTYLE, style | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), TRUE);
 }
 
-void SetButtonGlyph(TWindowHandle button, TBitmap& glyph) {
+void SetButtonGlyph(TWindowHandle button, const TPixelImage& glyph) {
     // One list per button, kept while the button shows it.
     static std::mutex mutex;
     static std::map<TWindowHandle, HIMAGELIST> lists;

@@ -1,9 +1,9 @@
 #pragma once
-// A framework bitmap's header and colour table as the system's calls for
+// A picture's header and colour table as the system's calls for
 // device-independent bitmaps take them.
 #include <windows.h>
 
-#include "framework/graphics/Bitmap.h"
+#include "framework/core/PixelRows.h"
 
 namespace skl {
 
@@ -13,6 +13,6 @@ struct TDibInfo {
     BITMAPINFO* Info() { return reinterpret_cast<BITMAPINFO*>(this); }
 };
 
-TDibInfo DibInfo(const TBitmapImage& image);
+TDibInfo DibInfo(const TPixelImage& pixels);
 
 }  // namespace skl

@@ -5,7 +5,6 @@
 #include <memory>
 #include <vector>
 
-#include "framework/controls/Menus.h"
 #include "framework/win32/WideText.h"
 
 namespace skl {
@@ -25,10 +24,8 @@ using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDelet
 // see-through becomes the menu's background colour. (Alpha would be nicer,
 // but not every system blends menu pictures: Wine draws transparent pixels
 // black.)
-BitmapHandle MenuBitmap(TBitmap& picture) {
-    const TBitmapImage* image = picture.Image();
-    if (picture.Empty() || !image) return nullptr;
-    const int width = image->Header.biWidth, height = image->Header.biHeight;
+BitmapHandle MenuBitmap(const TPixelImage& picture) {
+    const int width = picture.Rows.Width(), height = picture.Rows.Height();
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -38,12 +35,12 @@ BitmapHandle MenuBitmap(TBitmap& picture) {
     void* bits = nullptr;
     BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap) return nullptr;
-    const auto palette = image->Palette();
-    const TColor transparent = image->CornerColor();
+    const auto palette = picture.Palette();
+    const TColor transparent = picture.CornerColor();
     const TColor background = GetSysColor(COLOR_MENU);
     auto* out = static_cast<std::uint8_t*>(bits);
     for (int row = height - 1; row >= 0; --row) {
-        const auto pixels = image->Rows().Row(row);
+        const auto pixels = picture.Rows.Row(row);
         for (int x = 0; x < width; ++x, out += 4) {
             TColor colour = pixels.Color(x, palette.data());
             if (colour == transparent) colour = background;
@@ -56,11 +53,11 @@ BitmapHandle MenuBitmap(TBitmap& picture) {
     return bitmap;
 }
 
-UINT TrackFlags(const TPopupMenu& menu) {
+UINT TrackFlags(const TMenuPlacement& placement) {
     UINT flags = TPM_RETURNCMD | TPM_NONOTIFY;
-    if (menu.Alignment == TPopupAlignment::paRight) flags |= TPM_RIGHTALIGN;
-    if (menu.Alignment == TPopupAlignment::paCenter) flags |= TPM_CENTERALIGN;
-    flags |= menu.TrackButton == TTrackButton::tbRightButton ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON;
+    if (placement.Alignment == TPopupAlignment::paRight) flags |= TPM_RIGHTALIGN;
+    if (placement.Alignment == TPopupAlignment::paCenter) flags |= TPM_CENTERALIGN;
+    flags |= placement.TrackButton == TTrackButton::tbRightButton ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON;
     return flags;
 }
 
@@ -76,33 +73,33 @@ HWND OwnerWindow() {
 
 }  // namespace
 
-TMenuItem* ShowPopupMenu(TPopupMenu& menu, TPoint point) {
+int ShowPopupMenu(const std::vector<TMenuEntry>& entries, const TMenuPlacement& placement) {
     MenuHandle handle(CreatePopupMenu());
-    if (!handle) return nullptr;
+    if (!handle) return -1;
     std::vector<BitmapHandle> bitmaps;
-    for (int i = 0; i < menu.Count(); ++i) {
-        TMenuItem& item = menu.Items(i);
-        if (!item.Visible()) continue;
-        if (item.Caption() == "-") {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const TMenuEntry& entry = entries[i];
+        if (entry.Caption == "-") {
             AppendMenuW(handle.get(), MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        const std::wstring caption = Wide(item.Caption());
+        const std::wstring caption = Wide(entry.Caption);
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE;
         info.wID = static_cast<UINT>(i + 1);
         info.dwTypeData = const_cast<wchar_t*>(caption.c_str());
-        info.fState = (item.Enabled() ? MFS_ENABLED : MFS_DISABLED) | (item.Default() ? MFS_DEFAULT : 0);
-        if (BitmapHandle bitmap = MenuBitmap(item.Bitmap())) {
+        info.fState = (entry.Enabled ? MFS_ENABLED : MFS_DISABLED) | (entry.Default ? MFS_DEFAULT : 0);
+        if (BitmapHandle bitmap = entry.Picture ? MenuBitmap(*entry.Picture) : nullptr) {
             info.fMask |= MIIM_BITMAP;
             info.hbmpItem = bitmap.get();
             bitmaps.push_back(std::move(bitmap));
         }
         InsertMenuItemW(handle.get(), GetMenuItemCount(handle.get()), TRUE, &info);
     }
-    const int chosen = TrackPopupMenu(handle.get(), TrackFlags(menu), point.X, point.Y, 0, OwnerWindow(), nullptr);
-    return chosen > 0 && chosen <= menu.Count() ? &menu.Items(chosen - 1) : nullptr;
+    const int chosen = TrackPopupMenu(handle.get(), TrackFlags(placement), placement.Point.X, placement.Point.Y, 0,
+                                      OwnerWindow(), nullptr);
+    return chosen > 0 && chosen <= static_cast<int>(entries.size()) ? chosen - 1 : -1;
 }
 
 }  // namespace skl

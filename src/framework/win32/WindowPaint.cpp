@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Colors.h"
 #include "framework/win32/DibInfo.h"
 #include "framework/win32/WindowHandle.h"
@@ -20,14 +19,13 @@ public:
     ~TWindowDC() override { ReleaseDC(window_, dc_); }
 
 protected:
-    void Blit(TPoint at, TBitmap& bitmap, const TRect& source) override {
-        const TBitmapImage* image = bitmap.Image();
-        if (!image) return;
-        TDibInfo info = DibInfo(*image);
+    void Blit(TPoint at, const TPixelImage& pixels, const TRect& source) override {
+        TDibInfo info = DibInfo(pixels);
+        const int height = pixels.Rows.Height();
         // Rows lie bottom-up: the source's y is counted from the last row.
-        const int fromBottom = image->Header.biHeight - source.Bottom;
+        const int fromBottom = height - source.Bottom;
         SetDIBitsToDevice(dc_, at.X, at.Y, static_cast<DWORD>(source.Width()), static_cast<DWORD>(source.Height()),
-                          source.Left, fromBottom, 0, static_cast<UINT>(image->Header.biHeight), image->Bits(),
+                          source.Left, fromBottom, 0, static_cast<UINT>(height), pixels.Rows.Row(height - 1).Bytes(),
                           info.Info(), DIB_RGB_COLORS);
     }
     void Fill(const TRect& area, TColor color) override {

@@ -8,9 +8,9 @@
 
 #include "Backend.h"
 #include "framework/application/Application.h"
-#include "framework/application/Synchronize.h"
 #include "framework/system/Window.h"
 #include "framework/system/WindowPaint.h"
+#include "framework/threads/Synchronize.h"
 
 using namespace skl;
 

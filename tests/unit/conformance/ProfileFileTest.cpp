@@ -6,7 +6,7 @@
 
 #include "../TempFolder.h"
 #include "Backend.h"
-#include "framework/system/ProfileFile.h"
+#include "framework/io/ProfileFile.h"
 
 using namespace skl;
 

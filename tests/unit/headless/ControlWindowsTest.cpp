@@ -3,12 +3,11 @@
 // control's state before its events are raised.
 #include <gtest/gtest.h>
 
-#include "FreshFakes.h"
-#include "framework/application/Application.h"
 #include "../Samples.h"
+#include "framework/application/Application.h"
+#include "framework/application/Form.h"
 #include "framework/controls/ComboBox.h"
 #include "framework/controls/Image.h"
-#include "framework/controls/Form.h"
 #include "framework/controls/PageControl.h"
 #include "framework/controls/SpinEdit.h"
 #include "framework/controls/StandardControls.h"
@@ -16,6 +15,7 @@
 #include "framework/fake/Desktop.h"
 #include "framework/fake/Foreground.h"
 #include "framework/fake/Screen.h"
+#include "FreshFakes.h"
 #include "imaging/JPEGImage.h"
 
 using namespace skl;

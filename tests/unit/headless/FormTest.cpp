@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "FreshFakes.h"
-#include "framework/fake/Desktop.h"
 #include "framework/application/Application.h"
-#include "framework/core/Exceptions.h"
-#include "framework/controls/Form.h"
+#include "framework/application/Form.h"
 #include "framework/controls/StandardControls.h"
+#include "framework/core/Exceptions.h"
+#include "framework/fake/Desktop.h"
+#include "FreshFakes.h"
 
 using namespace skl;
 using fake::MessageBoxesShown;

@@ -1,10 +1,10 @@
 // The program's own information box, run modal from the Options page, and
 // the window the tray menu brings up.
-#include "ProgramFixture.h"
 #include "framework/application/InformationBox.h"
 #include "framework/fake/Foreground.h"
 #include "framework/fake/Journal.h"
 #include "framework/fake/MenuPopup.h"
+#include "ProgramFixture.h"
 
 using namespace skl;
 
@@ -89,7 +89,7 @@ TEST_F(InformationBox, TheBoxIsSizedToItsTextAndItsOkButtonIsCentredBelowIt) {
 TEST_F(InformationBox, OptionsChosenInTheTrayMenuComesUpInFrontWithTheFocusOnOk) {
     TFormSkelvora1& window = Start();
     application.Run();
-    fake::SetMenuChooser([&](TPopupMenu&, TPoint) { return &window.Options1; });
+    fake::ChooseMenuEntry(window.Options1.Caption());
     fake::ClearJournal();
     for (unsigned mouse : {wm::RButtonDown, wm::RButtonUp})
         SendWindowMessage(window.TrayIcon1.WindowHandle(), TrayNotifyMessage, 0, mouse);

@@ -1,7 +1,7 @@
-#include "ProgramFixture.h"
-#include "framework/fake/MenuPopup.h"
 #include "framework/fake/Controls.h"
+#include "framework/fake/MenuPopup.h"
 #include "framework/system/Screen.h"
+#include "ProgramFixture.h"
 
 using namespace skl;
 
@@ -175,7 +175,7 @@ TEST_F(OptionsAndMenu, ExitWithAReadOnlySettingsFileReportsItAndStillEnds) {
     WriteSettings("[Options]\nImageN=1\n");
     folder.MakeReadOnly("Skelvora.ini");
     TFormSkelvora1& window = Start();
-    fake::SetMenuChooser([&](TPopupMenu&, TPoint) { return &window.Exit1; });
+    fake::ChooseMenuEntry(window.Exit1.Caption());
     RightClickTrayIcon();
     application.ProcessMessages();
     EXPECT_EQ(Reports(), std::vector<std::string>{"Unable to write to " + Folder() + "Skelvora.ini."});
@@ -191,7 +191,7 @@ TEST_F(OptionsAndMenu, AfterATaskbarRestartTheIconIsBackWithThePictureAndItsMenu
     application.ProcessMessages();
     ASSERT_EQ(fake::NotificationArea().size(), 1u);
     EXPECT_EQ(fake::NotificationArea()[0].szTip, "a.jpg (1/2)");
-    fake::SetMenuChooser([&](TPopupMenu&, TPoint) { return &window.Options1; });
+    fake::ChooseMenuEntry(window.Options1.Caption());
     RightClickTrayIcon();
     application.ProcessMessages();
     EXPECT_TRUE(Shown()) << "Options is reachable again";

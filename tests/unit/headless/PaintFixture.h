@@ -2,12 +2,12 @@
 // A shown form on the headless desktop whose window pixels a test reads.
 #include <vector>
 
-#include "FreshFakes.h"
 #include "framework/application/Application.h"
-#include "framework/controls/Form.h"
+#include "framework/application/Form.h"
 #include "framework/fake/Desktop.h"
 #include "framework/graphics/Colors.h"
 #include "framework/system/WindowPaint.h"
+#include "FreshFakes.h"
 
 class PaintFixture : public FreshFakes {
 protected:

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "framework/core/Exceptions.h"
-#include "framework/fake/MenuPopup.h"
 #include "framework/application/Application.h"
 #include "framework/controls/Menus.h"
-#include "FreshFakes.h"
+#include "framework/core/Exceptions.h"
 #include "framework/fake/Desktop.h"
+#include "framework/fake/MenuPopup.h"
+#include "FreshFakes.h"
 
 using namespace skl;
 
@@ -50,7 +50,7 @@ TEST_F(PopupMenuTest, ItemsKeepTheirOrderAndDefaults) {
 TEST_F(PopupMenuTest, PopupShowsTheMenuAtThePointAndRunsTheChosenItemFromTheMessageLoop) {
     int popups = 0;
     menu.OnPopup = [&](TComponent&) { ++popups; };
-    fake::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(2); });
+    fake::ChooseMenuEntry("Exit");
     menu.Popup(30, -4);
     EXPECT_EQ(popups, 1);
     ASSERT_EQ(fake::MenuPopups().size(), 1u);

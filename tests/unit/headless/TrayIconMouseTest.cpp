@@ -65,7 +65,7 @@ TEST_F(TrayIconMouse, ARightClickOpensTheMenuAtTheCursorInsteadOfTheClick) {
     Send(tray, wm::RButtonUp);
     EXPECT_EQ(events, (Events{"MouseDown right [Right] 1000,740", "MouseUp right [Right] 1000,740"}));
     ASSERT_EQ(fake::MenuPopups().size(), 1u);
-    EXPECT_EQ(fake::MenuPopups()[0].Menu, menu);
+    EXPECT_EQ(fake::MenuPopups()[0].Captions, (Events{"About", "Options", "Exit"}));
     EXPECT_EQ(fake::MenuPopups()[0].Point, (TPoint{1000, 740}));
     EXPECT_EQ(menu->PopupComponent(), &tray);
     const std::string foreground = "SetForegroundWindow " + std::to_string(tray.WindowHandle());
@@ -88,7 +88,7 @@ TEST_F(TrayIconMouse, TheCancelModeRequestGoesToTheActiveFormBeforeTheMainForm) 
 TEST_F(TrayIconMouse, TheChosenMenuItemRunsOnceTheNotificationIsHandled) {
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
-    fake::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(1); });
+    fake::ChooseMenuEntry("Options");
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
     application->ProcessMessages();
@@ -205,7 +205,7 @@ TEST_F(TrayIconMouse, AFailingMenuItemIsReportedWhenItRunsAfterTheSecondForegrou
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
     menu->Items(2).OnClick = [](TComponent&) { throw EWriteError("Unable to write to C:\\Skelvora\\Skelvora.ini"); };
-    fake::SetMenuChooser([](TPopupMenu& shown, TPoint) { return &shown.Items(2); });
+    fake::ChooseMenuEntry("Exit");
     fake::ClearJournal();
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
@@ -220,7 +220,7 @@ TEST_F(TrayIconMouse, AFailingMenuItemIsReportedWhenItRunsAfterTheSecondForegrou
 TEST_F(TrayIconMouse, AFailingPopupStillBringsTheWindowForward) {
     MakeMenu();
     TTrayIcon& tray = LoadedTray();
-    fake::SetMenuChooser([](TPopupMenu&, TPoint) -> TMenuItem* { throw EOutOfResources("Out of system resources"); });
+    fake::SetMenuChooser([](const std::vector<TMenuEntry>&, TPoint) -> int { throw EOutOfResources("Out of system resources"); });
     fake::ClearJournal();
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);

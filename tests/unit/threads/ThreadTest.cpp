@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "framework/core/Exceptions.h"
-#include "framework/application/Thread.h"
+#include "framework/threads/Thread.h"
 
 using namespace skl;
 

@@ -5,9 +5,9 @@
 
 #include "../FreshFakes.h"
 #include "framework/application/Application.h"
-#include "framework/application/Synchronize.h"
 #include "framework/core/Exceptions.h"
 #include "framework/fake/Desktop.h"
+#include "framework/threads/Synchronize.h"
 
 using namespace skl;
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "../FreshFakes.h"
 #include "framework/application/Application.h"
 #include "framework/core/Exceptions.h"
-#include "framework/application/Thread.h"
 #include "framework/fake/Desktop.h"
-#include "../FreshFakes.h"
 #include "framework/fake/ThreadStart.h"
+#include "framework/threads/Thread.h"
 
 using namespace skl;
 

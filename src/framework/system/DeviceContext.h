@@ -2,11 +2,10 @@
 // Where painting lands: the client area of a window, or a bitmap in memory.
 // Painting is given in logical coordinates: the origin puts logical (0, 0) on
 // a point of the device, and nothing lands outside the clip.
+#include "framework/core/PixelRows.h"
 #include "framework/core/Types.h"
 
 namespace skl {
-
-class TBitmap;
 
 class TDeviceContext {
 public:
@@ -22,20 +21,17 @@ public:
     // The clip in device coordinates.
     const TRect& DeviceClip() const { return clip_; }
 
-    // Copies the whole bitmap with its top-left corner at logical (x, y).
-    void PutBitmap(int x, int y, TBitmap& bitmap);
+    // Copies the whole picture with its top-left corner at logical (x, y).
+    void PutPixels(int x, int y, const TPixelImage& pixels);
     // Fills a logical rectangle with a colour.
     void FillRect(const TRect& rect, TColor color);
-
-    // The bitmap painted on, for a context in memory; none for a window's.
-    virtual TBitmap* Bitmap() { return nullptr; }
 
 protected:
     // A device of `bounds` (device coordinates), all of it in the clip.
     explicit TDeviceContext(const TRect& bounds) : clip_(bounds) {}
-    // Copies the part `source` of the bitmap to device point `at`; the part
-    // lies inside the bitmap and lands inside the clip.
-    virtual void Blit(TPoint at, TBitmap& bitmap, const TRect& source) = 0;
+    // Copies the part `source` of the picture to device point `at`; the part
+    // lies inside the picture and lands inside the clip.
+    virtual void Blit(TPoint at, const TPixelImage& pixels, const TRect& source) = 0;
     // Fills a device rectangle inside the clip.
     virtual void Fill(const TRect& area, TColor color) = 0;
 
@@ -48,25 +44,6 @@ private:
 
     TPoint origin_;
     TRect clip_;
-};
-
-// Painting in software on a bitmap in memory, in its own coordinates: the
-// part `source` of `bitmap` copied to point `at`, a rectangle filled.
-void BlitOnBitmap(TBitmap& target, TPoint at, TBitmap& bitmap, const TRect& source);
-void FillOnBitmap(TBitmap& target, const TRect& area, TColor color);
-
-// A context that paints on a bitmap in memory, in software.
-class TBitmapDC final : public TDeviceContext {
-public:
-    explicit TBitmapDC(TBitmap& bitmap);
-    TBitmap* Bitmap() override { return &bitmap_; }
-
-protected:
-    void Blit(TPoint at, TBitmap& bitmap, const TRect& source) override;
-    void Fill(const TRect& area, TColor color) override;
-
-private:
-    TBitmap& bitmap_;
 };
 
 // Keeps a context's origin and clip while it lives and puts them back when it

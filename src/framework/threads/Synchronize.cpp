@@ -1,4 +1,4 @@
-#include "framework/application/Synchronize.h"
+#include "framework/threads/Synchronize.h"
 
 #include <condition_variable>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "framework/system/ProfileFile.h"
+#include "framework/system/CodePageProfile.h"
 
 #include "framework/io/FileBytes.h"
 #include "framework/io/ProfileText.h"

@@ -1,4 +1,4 @@
-#include "framework/application/Application.h"
+#include "framework/system/MessageQueue.h"
 
 #include "framework/fake/DesktopState.h"
 
@@ -8,9 +8,9 @@ using fake::Desktop;
 using fake::TDesktop;
 using fake::TQueuedMessage;
 
-void TApplication::Initialize() {}
+bool BeginUserInterfaceThread() { return false; }
 
-void TApplication::Finalize() noexcept {}
+void EndUserInterfaceThread() {}
 
 namespace {
 
@@ -31,7 +31,7 @@ bool PaintAWindow(TDesktop& desktop) {
 
 }  // namespace
 
-bool TApplication::ProcessMessage() {
+TDispatch DispatchWaitingMessage() {
     TDesktop& desktop = Desktop();
     TQueuedMessage queued;
     TWindow* target = nullptr;
@@ -39,22 +39,19 @@ bool TApplication::ProcessMessage() {
         std::unique_lock guard(desktop.Lock);
         if (desktop.Queue.empty()) {
             guard.unlock();
-            return PaintAWindow(desktop);
+            return PaintAWindow(desktop) ? TDispatch::Dispatched : TDispatch::NoneWaiting;
         }
         queued = desktop.Queue.front();
         desktop.Queue.pop_front();
-        if (queued.Window == 0) {
-            terminated_ = true;
-            return true;
-        }
+        if (queued.Window == 0) return TDispatch::Quit;
         auto found = desktop.Windows.find(queued.Window);
         if (found != desktop.Windows.end()) target = found->second.first;
     }
     if (target) target->Dispatch(queued.Message);
-    return true;
+    return TDispatch::Dispatched;
 }
 
-bool TApplication::Idle() {
+bool WaitForMessage() {
     TDesktop& desktop = Desktop();
     std::function<void()> handler;
     {
@@ -67,23 +64,11 @@ bool TApplication::Idle() {
     return !desktop.Queue.empty();
 }
 
-void TApplication::PostQuit() {
+void PostQuitMessage() {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     desktop.Queue.push_back({0, {wm::Quit, 0, 0, 0}});
     desktop.Posted.notify_all();
-}
-
-void TApplication::ShowMessageBox(const std::string& text, const std::string& caption, TMessageBoxIcon icon) {
-    TDesktop& desktop = Desktop();
-    const fake::TMessageBoxShown box{text, caption, icon};
-    std::function<void(const fake::TMessageBoxShown&)> whileOpen;
-    {
-        std::lock_guard guard(desktop.Lock);
-        desktop.MessageBoxes.push_back(box);
-        whileOpen = desktop.WhileMessageBoxOpen;
-    }
-    if (whileOpen) whileOpen(box);
 }
 
 }  // namespace skl

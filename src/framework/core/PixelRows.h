@@ -3,6 +3,8 @@
 // row padded to a multiple of 4 bytes, 1, 4, 8 or 24 bits per pixel. A
 // palette pixel is an index into the colour table, the leftmost pixel in the
 // high bits of its byte; a 24-bit pixel is blue, green, red.
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "framework/core/Types.h"
@@ -83,5 +85,25 @@ private:
 using TPixelRow = TPixelRowOf<std::uint8_t>;
 using TPixelRows = TPixelRowsOf<std::uint8_t>;
 using TConstPixelRows = TPixelRowsOf<const std::uint8_t>;
+
+// A picture as its pixels lie in memory: the rows and, for the palette
+// formats, the colour table they index. This is what a bitmap hands to the
+// system to show.
+struct TPixelImage {
+    TConstPixelRows Rows;
+    const TRGBQuad* Colors = nullptr;
+    std::size_t ColorCount = 0;
+
+    // The colour table as colour values; zero beyond its entries.
+    std::array<TColor, 256> Palette() const {
+        std::array<TColor, 256> palette{};
+        for (std::size_t i = 0; i < ColorCount && i < palette.size(); ++i)
+            palette[i] = static_cast<TColor>(Colors[i].Red | Colors[i].Green << 8 | Colors[i].Blue << 16);
+        return palette;
+    }
+    // The colour of the bottom-left pixel, which a transparent picture leaves
+    // see-through unless told another colour.
+    TColor CornerColor() const { return Rows.Row(Rows.Height() - 1).Color(0, Palette().data()); }
+};
 
 }  // namespace skl

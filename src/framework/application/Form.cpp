@@ -1,4 +1,4 @@
-#include "framework/controls/Form.h"
+#include "framework/application/Form.h"
 
 #include "framework/application/Application.h"
 #include "framework/controls/StandardControls.h"

@@ -1,9 +1,10 @@
-#include "framework/system/ProfileFile.h"
+#include "framework/io/ProfileFile.h"
 
 #include <optional>
 
 #include "framework/io/FileBytes.h"
 #include "framework/io/ProfileText.h"
+#include "framework/system/CodePageProfile.h"
 
 namespace skl {
 

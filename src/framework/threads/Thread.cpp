@@ -1,9 +1,9 @@
-#include "framework/application/Thread.h"
+#include "framework/threads/Thread.h"
 
 #include <system_error>
 
-#include "framework/application/Application.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/FailureReport.h"
 #include "framework/system/ThreadStart.h"
 
 namespace skl {
@@ -39,7 +39,7 @@ void TThread::Run() {
         Execute();
     } catch (...) {
         // A body must not end the process; its failure goes to the report.
-        Application().HandleException();
+        ReportFailure();
     }
     std::unique_lock hold(mutex_);
     finished_ = true;
