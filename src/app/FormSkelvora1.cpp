@@ -14,8 +14,6 @@ namespace skl {
 
 namespace {
 
-using namespace std::placeholders;
-
 TMenuItem& MenuItem(TPopupMenu& menu, const char* name, std::span<const std::uint8_t> picture) {
     TMenuItem& item = menu.Add({});
     item.SetName(name);
@@ -52,29 +50,29 @@ TFormSkelvora1::TFormSkelvora1(TComponent* owner)
     TrayIcon1.SetIcon(icon);
     TrayIcon1.SetInterval(0);
     TrayIcon1.SetPopupMenu(&PopupMenu1);
-    TrayIcon1.OnClick = std::bind(&TFormSkelvora1::TrayIcon1Click, this, _1, _2, _3, _4, _5);
+    TrayIcon1.OnClick = Calling(&TFormSkelvora1::TrayIcon1Click);
     // No tick before the settings have given the interval.
     Timer1.SetInterval(0);
-    Timer1.SetOnTimer(std::bind(&TFormSkelvora1::Timer1Timer, this, _1));
+    Timer1.SetOnTimer(Calling(&TFormSkelvora1::Timer1Timer));
 
-    About1.OnClick = std::bind(&TFormSkelvora1::About1Click, this, _1);
-    Options1.OnClick = std::bind(&TFormSkelvora1::Options1Click, this, _1);
-    Exit1.OnClick = std::bind(&TFormSkelvora1::Exit1Click, this, _1);
-    Layout.BitBtn3.OnClick = std::bind(&TFormSkelvora1::BitBtn3Click, this, _1);
-    Layout.BitBtn2.OnClick = std::bind(&TFormSkelvora1::BitBtn2Click, this, _1);
-    Layout.BitBtn1.OnClick = std::bind(&TFormSkelvora1::BitBtn1Click, this, _1);
-    Layout.Button1.OnClick = std::bind(&TFormSkelvora1::Button1Click, this, _1);
-    Layout.Button2.OnClick = std::bind(&TFormSkelvora1::Button2Click, this, _1);
-    Layout.Button3.OnClick = std::bind(&TFormSkelvora1::Button3Click, this, _1);
-    Layout.ComboBox1.OnChange = std::bind(&TFormSkelvora1::ComboBox1Change, this, _1);
-    Layout.Label7.OnClick = std::bind(&TFormSkelvora1::Label7Click, this, _1);
-    Layout.Label8.OnClick = std::bind(&TFormSkelvora1::Label8Click, this, _1);
+    About1.OnClick = Calling(&TFormSkelvora1::About1Click);
+    Options1.OnClick = Calling(&TFormSkelvora1::Options1Click);
+    Exit1.OnClick = Calling(&TFormSkelvora1::Exit1Click);
+    Layout.BitBtn3.OnClick = Calling(&TFormSkelvora1::BitBtn3Click);
+    Layout.BitBtn2.OnClick = Calling(&TFormSkelvora1::BitBtn2Click);
+    Layout.BitBtn1.OnClick = Calling(&TFormSkelvora1::BitBtn1Click);
+    Layout.Button1.OnClick = Calling(&TFormSkelvora1::Button1Click);
+    Layout.Button2.OnClick = Calling(&TFormSkelvora1::Button2Click);
+    Layout.Button3.OnClick = Calling(&TFormSkelvora1::Button3Click);
+    Layout.ComboBox1.OnChange = Calling(&TFormSkelvora1::ComboBox1Change);
+    Layout.Label7.OnClick = Calling(&TFormSkelvora1::Label7Click);
+    Layout.Label8.OnClick = Calling(&TFormSkelvora1::Label8Click);
     Layout.Label7.OnMouseMove = Layout.Label8.OnMouseMove =
-        std::bind(&TFormSkelvora1::LinkMouseMove, this, _1, _2, _3, _4);
-    Layout.TabSheet2.OnMouseMove = std::bind(&TFormSkelvora1::TabSheet2MouseMove, this, _1, _2, _3, _4);
-    Layout.Image1.OnClick = std::bind(&TFormSkelvora1::Image1Click, this, _1);
-    OnCreate = std::bind(&TFormSkelvora1::FormCreate, this, _1);
-    OnActivate = std::bind(&TFormSkelvora1::FormActivate, this, _1);
+        Calling(&TFormSkelvora1::LinkMouseMove);
+    Layout.TabSheet2.OnMouseMove = Calling(&TFormSkelvora1::TabSheet2MouseMove);
+    Layout.Image1.OnClick = Calling(&TFormSkelvora1::Image1Click);
+    OnCreate = Calling(&TFormSkelvora1::FormCreate);
+    OnActivate = Calling(&TFormSkelvora1::FormActivate);
 
     TrayIcon1.Loaded();
 }

@@ -15,6 +15,7 @@
 #include "framework/io/IniFile.h"
 #include "framework/io/Registry.h"
 #include "framework/system/FileSearch.h"
+#include "framework/system/Shell.h"
 #include "imaging/JPEGImage.h"
 #include "ui/MainLayout.h"
 #include "ui/TrayIcon.h"
@@ -101,6 +102,13 @@ public:
 private:
     class TChangeInProgress;
 
+    // An event handler that calls one of the form's methods with the event's
+    // arguments.
+    template <class... Args>
+    auto Calling(void (TFormSkelvora1::*method)(Args...)) {
+        return [this, method](Args... args) { (this->*method)(args...); };
+    }
+
     void ReadRegistry();
     void ReadSettings();
     void ListLanguages();
@@ -121,14 +129,13 @@ private:
 
     TRandomPicture random_;
     bool changing_ = false;  // a change is running
+    // The shell's object of the last change in Active Desktop mode, kept
+    // while the window lives.
+    TActiveDesktop activeDesktop_;
 };
 
 // The timer period for an interval in minutes: none for 0 or less, and never
 // more than the system's timers take.
 std::uint32_t TimerPeriod(std::int32_t minutes);
-
-// The Active Desktop object of the last change in that mode, released when
-// the program ends.
-void ReleaseActiveDesktop();
 
 }  // namespace skl

@@ -16,10 +16,8 @@ int RunProgram() {
         application.Run();
     } catch (...) {
         application.HandleException();
-        ReleaseActiveDesktop();
         return 1;
     }
-    ReleaseActiveDesktop();
     return 0;
 }
 

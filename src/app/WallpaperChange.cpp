@@ -2,18 +2,8 @@
 // wallpaper file, have the shell reload it, show it, move on.
 #include "app/FormSkelvora1.h"
 #include "framework/system/Clock.h"
-#include "framework/system/Shell.h"
 
 namespace skl {
-
-namespace {
-
-// Held from the last change in Active Desktop mode until the program ends.
-TActiveDesktop activeDesktop;
-
-}  // namespace
-
-void ReleaseActiveDesktop() { activeDesktop = TActiveDesktop(); }
 
 void TFormSkelvora1::Timer1Timer(TComponent&) { Change(); }
 
@@ -103,8 +93,8 @@ void TFormSkelvora1::ApplyWallpaper() {
         ReloadDesktopWallpaper(Path + "SKELVORA.BMP");
         return;
     }
-    activeDesktop = TActiveDesktop::Create();
-    activeDesktop.ApplyChanges(15);  // save, regenerate, refresh, force
+    activeDesktop_ = TActiveDesktop::Create();
+    activeDesktop_.ApplyChanges(15);  // save, regenerate, refresh, force
 }
 
 }  // namespace skl

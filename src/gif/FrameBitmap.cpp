@@ -13,7 +13,6 @@ namespace skl {
 
 namespace {
 
-constexpr std::int64_t MaxImageBytes = 0x7FFFFFFF - 0x1000;  // the file size field is 32 bits
 constexpr std::uint8_t PaddingEntry = 0x80;
 
 int DepthForBits(int bits) {

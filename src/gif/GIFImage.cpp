@@ -5,6 +5,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/core/Exceptions.h"
 #include "gif/GIFReader.h"
+#include "framework/core/LittleEndian.h"
 
 namespace skl {
 
@@ -61,17 +62,14 @@ void TGIFImage::ReadFromStream(TStream& stream) { ParseGIF(stream, stream.Size()
 void TGIFImage::ReadData(TStream& stream) {
     std::uint8_t bytes[4];
     stream.ReadBuffer(bytes, 4);
-    const auto length = static_cast<std::int32_t>(std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
-                                                  std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[3]} << 24);
-    ParseGIF(stream, length, true);
+    ParseGIF(stream, ReadLittleEndian<std::int32_t>(bytes), true);
 }
 
 void TGIFImage::WriteData(TStream& stream) {
     TMemoryStream data;
     SaveToStream(data);
-    const auto length = static_cast<std::uint32_t>(data.Length());
-    const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8),
-                                   static_cast<std::uint8_t>(length >> 16), static_cast<std::uint8_t>(length >> 24)};
+    std::uint8_t bytes[4];
+    WriteLittleEndian(bytes, static_cast<std::uint32_t>(data.Length()));
     stream.WriteBuffer(bytes, 4);
     stream.WriteBuffer(data.Memory(), data.Length());
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/LittleEndian.h"
 
 namespace skl {
 
@@ -33,8 +34,6 @@ bool SameText(const std::uint8_t* bytes, const char* text, std::size_t count) {
         if (std::tolower(bytes[i]) != std::tolower(static_cast<unsigned char>(text[i]))) return false;
     return true;
 }
-
-std::uint16_t Word(const std::uint8_t* bytes) { return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8); }
 
 bool IsIntroducer(std::uint8_t c) { return c == ExtensionIntroducer || c == ImageSeparator || c == Trailer; }
 
@@ -82,7 +81,7 @@ void GIFReader::ReadBytes(void* buffer, std::size_t count) {
 std::uint16_t GIFReader::ReadWord() {
     std::uint8_t bytes[2];
     ReadBytes(bytes, 2);
-    return Word(bytes);
+    return ReadLittleEndian<std::uint16_t>(bytes);
 }
 
 void GIFReader::ReadSignature() {
@@ -210,9 +209,9 @@ void GIFReader::ReadImageBlock(TGIFFrame& frame) {
         if (frame.Damaged && !tolerateDamage_) throw EInvalidGraphicOperation(SReadError);
         item.CodeData->SetPosition(0);
 
-        const std::uint16_t width = Word(descriptor + 4);
-        const std::uint16_t height = Word(descriptor + 6);
-        frame.FramePos = {Word(descriptor), Word(descriptor + 2)};
+        const std::uint16_t width = ReadLittleEndian<std::uint16_t>(descriptor + 4);
+        const std::uint16_t height = ReadLittleEndian<std::uint16_t>(descriptor + 6);
+        frame.FramePos = {ReadLittleEndian<std::uint16_t>(descriptor), ReadLittleEndian<std::uint16_t>(descriptor + 2)};
         item.PixelWidth = width != 0 ? width : contents_.Screen.LogicalWidth;
         item.PixelHeight = height != 0 ? height : contents_.Screen.LogicalHeight;
         item.DescriptorFlags = flags;

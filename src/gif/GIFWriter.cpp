@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/LittleEndian.h"
 #include "gif/GIFImage.h"
 
 namespace skl {
@@ -15,8 +16,9 @@ class ByteWriter {
 public:
     void Put(std::uint8_t byte) { bytes_.push_back(byte); }
     void PutWord(int value) {
-        Put(static_cast<std::uint8_t>(value));
-        Put(static_cast<std::uint8_t>(value >> 8));
+        std::uint8_t bytes[2];
+        WriteLittleEndian(bytes, static_cast<std::uint16_t>(value));
+        PutBytes(bytes, 2);
     }
     void PutBytes(const void* data, std::size_t count) {
         const auto* begin = static_cast<const std::uint8_t*>(data);

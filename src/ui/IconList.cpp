@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/LittleEndian.h"
 
 namespace skl {
 
@@ -12,13 +13,12 @@ namespace {
 std::int32_t ReadInt32(TStream& stream) {
     std::uint8_t bytes[4];
     stream.ReadBuffer(bytes, 4);
-    return static_cast<std::int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 | std::uint32_t{bytes[3]} << 24);
+    return ReadLittleEndian<std::int32_t>(bytes);
 }
 
 void WriteInt32(TStream& stream, std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-                                   static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+    std::uint8_t bytes[4];
+    WriteLittleEndian(bytes, value);
     stream.WriteBuffer(bytes, 4);
 }
 

@@ -11,7 +11,6 @@ namespace skl {
 
 namespace {
 
-constexpr std::int64_t MaxImageBytes = 0x7FFFFFFF;  // the header's image size is 32 bits
 std::atomic<bool> lockingDraw{false};
 
 }  // namespace

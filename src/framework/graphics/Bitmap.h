@@ -14,6 +14,10 @@
 
 namespace skl {
 
+// The largest image of a bitmap: its BMP file, headers and colour table
+// included, still fits the file's 32-bit size field.
+inline constexpr std::int64_t MaxImageBytes = 0x7FFFFFFF - 0x1000;
+
 struct TBitmapInfoHeader {
     std::uint32_t biSize = 40;
     std::int32_t biWidth = 0;

@@ -6,6 +6,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/BitmapFileHeaders.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/LittleEndian.h"
 
 namespace skl {
 
@@ -13,47 +14,20 @@ namespace {
 
 constexpr const char* SInvalidBitmap = "Bitmap image is not valid";
 
-class LittleEndianWriter {
-public:
-    explicit LittleEndianWriter(std::uint8_t* out) : out_(out) {}
-    template <class T>
-    LittleEndianWriter& Put(T value) {
-        for (std::size_t i = 0; i < sizeof(T); ++i) *out_++ = static_cast<std::uint8_t>(value >> (8 * i));
-        return *this;
-    }
-
-private:
-    std::uint8_t* out_;
-};
-
-class LittleEndianReader {
-public:
-    explicit LittleEndianReader(const std::uint8_t* in) : in_(in) {}
-    template <class T>
-    T Get() {
-        std::uint64_t value = 0;
-        for (std::size_t i = 0; i < sizeof(T); ++i) value |= std::uint64_t{*in_++} << (8 * i);
-        return static_cast<T>(value);
-    }
-
-private:
-    const std::uint8_t* in_;
-};
-
 bool IsPixelFormat(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24; }
 
 }  // namespace
 
 std::array<std::uint8_t, FileHeaderSize> EncodeFileHeader(std::uint32_t fileSize, std::uint32_t pixelOffset) {
     std::array<std::uint8_t, FileHeaderSize> bytes{};
-    LittleEndianWriter(bytes.data())
+    TLittleEndianWriter(bytes.data())
         .Put(BitmapFileType).Put(fileSize).Put(std::uint16_t{0}).Put(std::uint16_t{0}).Put(pixelOffset);
     return bytes;
 }
 
 std::array<std::uint8_t, InfoHeaderSize> EncodeInfoHeader(const TBitmapInfoHeader& header) {
     std::array<std::uint8_t, InfoHeaderSize> bytes{};
-    LittleEndianWriter(bytes.data())
+    TLittleEndianWriter(bytes.data())
         .Put(header.biSize).Put(header.biWidth).Put(header.biHeight).Put(header.biPlanes).Put(header.biBitCount)
         .Put(header.biCompression).Put(header.biSizeImage).Put(header.biXPelsPerMeter)
         .Put(header.biYPelsPerMeter).Put(header.biClrUsed).Put(header.biClrImportant);
@@ -61,7 +35,7 @@ std::array<std::uint8_t, InfoHeaderSize> EncodeInfoHeader(const TBitmapInfoHeade
 }
 
 TBitmapInfoHeader DecodeInfoHeader(const std::array<std::uint8_t, InfoHeaderSize>& bytes) {
-    LittleEndianReader in(bytes.data());
+    TLittleEndianReader in(bytes.data());
     TBitmapInfoHeader header;
     header.biSize = in.Get<std::uint32_t>();
     header.biWidth = in.Get<std::int32_t>();
@@ -100,7 +74,7 @@ void TBitmap::LoadFromStream(TStream& stream) {
     std::array<std::uint8_t, InfoHeaderSize> infoHeader{};
     stream.ReadBuffer(fileHeader.data(), fileHeader.size());
     stream.ReadBuffer(infoHeader.data(), infoHeader.size());
-    LittleEndianReader file(fileHeader.data());
+    TLittleEndianReader file(fileHeader.data());
     const auto type = file.Get<std::uint16_t>();
     file.Get<std::uint32_t>();
     file.Get<std::uint32_t>();

@@ -1,6 +1,7 @@
 #include "framework/graphics/Icon.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/LittleEndian.h"
 
 namespace skl {
 
@@ -12,22 +13,16 @@ constexpr const char* SChangeIconSize = "Cannot change the size of an icon";
 constexpr std::size_t DirectorySize = 6;
 constexpr std::size_t EntrySize = 16;
 
-std::uint32_t ReadLittleEndian(const std::uint8_t* bytes, int count) {
-    std::uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) value = value << 8 | bytes[i];
-    return value;
-}
-
 // An icon file: reserved 0, type 1, at least one entry, every picture inside the file.
 bool IsIconFile(const std::vector<std::uint8_t>& data) {
     if (data.size() < DirectorySize) return false;
-    const std::uint32_t count = ReadLittleEndian(&data[4], 2);
-    if (ReadLittleEndian(&data[0], 2) != 0 || ReadLittleEndian(&data[2], 2) != 1 || count == 0) return false;
+    const std::uint32_t count = ReadLittleEndian<std::uint16_t>(&data[4]);
+    if (ReadLittleEndian<std::uint16_t>(&data[0]) != 0 || ReadLittleEndian<std::uint16_t>(&data[2]) != 1 || count == 0) return false;
     if (DirectorySize + count * EntrySize > data.size()) return false;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint8_t* entry = &data[DirectorySize + i * EntrySize];
-        const std::uint64_t length = ReadLittleEndian(entry + 8, 4);
-        const std::uint64_t offset = ReadLittleEndian(entry + 12, 4);
+        const std::uint64_t length = ReadLittleEndian<std::uint32_t>(entry + 8);
+        const std::uint64_t offset = ReadLittleEndian<std::uint32_t>(entry + 12);
         if (length == 0 || offset + length > data.size()) return false;
     }
     return true;

@@ -26,9 +26,6 @@ protected:
         application.SetTitle("Skelvora");
         skl::fake::SetIdleHandler([this] { AnswerInformationBox(); });
     }
-    ~ProgramFixture() override {
-        skl::ReleaseActiveDesktop();
-    }
 
     // The program folder with a trailing separator, as the program builds paths.
     std::string Folder() const { return folder.Path(); }

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "../Samples.h"
 #include "../TempFolder.h"
-#include "FreshFakes.h"
-#include "framework/fake/Desktop.h"
 #include "app/Program.h"
-#include "framework/system/Window.h"
+#include "framework/fake/Desktop.h"
 #include "framework/fake/ProgramFolder.h"
+#include "framework/fake/Shell.h"
+#include "framework/fake/ShellNotify.h"
+#include "framework/system/Window.h"
+#include "FreshFakes.h"
 
 using namespace skl;
 
@@ -41,6 +46,25 @@ TEST_F(ProgramEntry, StartsWithTheMainWindowShownAndEndsWhenItIsClosed) {
     EXPECT_EQ(seen.Caption, "Skelvora - (1/0)");
     EXPECT_TRUE(fake::Windows().empty());
     EXPECT_TRUE(fake::MessageBoxesShown().empty());
+}
+
+TEST_F(ProgramEntry, TheActiveDesktopObjectOfTheLastChangeIsReleasedWhenTheProgramEnds) {
+    folder.Write("Skelvora.ini", "[Options]\nActiveDesktop=1\n");
+    std::filesystem::create_directory(folder.Path("Images"));
+    std::filesystem::copy_file(SamplePath("colour-3x2.jpg"), folder.Path("Images/a.jpg"));
+    int aliveWhileRunning = -1;
+    fake::SetIdleHandler([&] {
+        if (aliveWhileRunning >= 0) return;
+        const TNotifyIconData icon = fake::NotificationArea().at(0);
+        for (unsigned mouse : {wm::LButtonDown, wm::LButtonUp})
+            SendWindowMessage(icon.hWnd, icon.uCallbackMessage, icon.uID, mouse);
+        aliveWhileRunning = fake::ShellLog().ActiveDesktopsAlive;
+        PostWindowMessage(FindTopLevelWindow("TFormSkelvora1"), wm::Close);
+    });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_EQ(aliveWhileRunning, 1);
+    EXPECT_FALSE(fake::ShellLog().ActiveDesktopApplies.empty());
+    EXPECT_EQ(fake::ShellLog().ActiveDesktopsAlive, 0);
 }
 
 TEST_F(ProgramEntry, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
