@@ -75,17 +75,17 @@ void TGIFAnimator::SetAnimate(bool animate) {
     DoStop();
 }
 
-bool TGIFAnimator::Center() {
+bool TGIFAnimator::Center() const {
     std::lock_guard hold(ControlLock());
     return center_;
 }
 
-bool TGIFAnimator::Stretch() {
+bool TGIFAnimator::Stretch() const {
     std::lock_guard hold(ControlLock());
     return stretch_;
 }
 
-bool TGIFAnimator::Transparent() {
+bool TGIFAnimator::Transparent() const {
     std::lock_guard hold(ControlLock());
     return transparent_;
 }
@@ -104,7 +104,7 @@ void TGIFAnimator::SetDisplayFlag(bool TGIFAnimator::*flag, bool value) {
     if (animate_) Repaint();
 }
 
-int TGIFAnimator::FrameIndex() {
+int TGIFAnimator::FrameIndex() const {
     std::lock_guard hold(ControlLock());
     return frameIndex_;
 }
@@ -143,7 +143,7 @@ void TGIFAnimator::GIFChanged() {
     DoChange();
 }
 
-std::uint32_t TGIFAnimator::FrameDelay() {
+std::uint32_t TGIFAnimator::FrameDelay() const {
     std::lock_guard hold(ControlLock());
     const int count = image_->FrameCount();
     if (frameIndex_ < 0 || frameIndex_ >= count || count < 2) return 0;

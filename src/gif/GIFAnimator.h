@@ -30,9 +30,9 @@ public:
     void SetAsyncDrawing(bool async);
     bool Animate() const { return animate_; }
     void SetAnimate(bool animate);
-    bool Center();
+    bool Center() const;
     void SetCenter(bool center);
-    int FrameIndex();
+    int FrameIndex() const;
     // Values outside 0 .. FrameCount - 1 are ignored.
     void SetFrameIndex(int index);
     // The picture shown, for reading; it changes through SetImage only.
@@ -42,9 +42,9 @@ public:
     // False: one pass, then the animation stops on frame 0.
     bool Loop() const { return loop_; }
     void SetLoop(bool loop) { loop_ = loop; }
-    bool Stretch();
+    bool Stretch() const;
     void SetStretch(bool stretch);
-    bool Transparent();
+    bool Transparent() const;
     void SetTransparent(bool transparent);
 
     void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
@@ -54,7 +54,7 @@ public:
 
     // How long the frame shown stays: its delay limited to 50 .. 10000 ms;
     // 0 unless the picture has two frames or more.
-    std::uint32_t FrameDelay();
+    std::uint32_t FrameDelay() const;
     // The full-size picture of frame k (of a picture with frames) with what
     // the frames before it leave behind; `key` (clNone on entry) becomes its
     // see-through colour. The control keeps the bitmap.

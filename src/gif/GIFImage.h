@@ -41,6 +41,7 @@ public:
 
     int FrameCount() const { return static_cast<int>(frames_.size()); }
     TGIFFrame& FrameAt(int index) { return *frames_.at(static_cast<std::size_t>(index)); }
+    const TGIFFrame& FrameAt(int index) const { return *frames_.at(static_cast<std::size_t>(index)); }
     // Appends a frame copied from a GIF picture or frame and makes it the
     // active frame; returns its index.
     int AddFrame(TPersistent& source);

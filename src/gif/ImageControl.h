@@ -18,7 +18,7 @@ public:
     const char* ClassName() const override { return "TImageControl"; }
 
     // The control lock: re-entrant, taken before the canvas's lock.
-    std::recursive_mutex& ControlLock() { return lock_; }
+    std::recursive_mutex& ControlLock() const { return lock_; }
 
     void SetBounds(int left, int top, int width, int height) override;
 
@@ -49,7 +49,7 @@ protected:
 private:
     std::atomic<std::thread::id> painter_{};
     bool bufferedPaint_ = false;
-    std::recursive_mutex lock_;
+    mutable std::recursive_mutex lock_;
 };
 
 }  // namespace skl

@@ -1,16 +1,10 @@
 #include "framework/controls/ThreadedTimer.h"
 
-#include <algorithm>
-
 #include "framework/controls/WindowTimer.h"
 #include "framework/core/Exceptions.h"
 #include "framework/threads/MessageLoop.h"
 
 namespace skl {
-
-namespace {
-constexpr unsigned TimerId = 1;
-}
 
 TThreadedTimer::TThreadedTimer(TComponent* owner)
     : TComponent(owner), link_(std::make_shared<threadedtimer::TTimerLink>(this)) {
@@ -108,13 +102,13 @@ void TThreadedTimer::Rearm() {
     worker_->Resume();
 }
 
+// The window stays while the timer is disabled.
 void TThreadedTimer::ArmWindowTimer(bool ticking) {
+    const std::uint32_t interval = ticking ? interval_.load() : 0;
     if (timerWindow_)
-        timerWindow_->Window().KillTimer(TimerId);
+        timerWindow_->SetInterval(interval);
     else
-        timerWindow_ = std::make_unique<TMessageWindow>(wm::Timer, [this] { FireTick(); });
-    if (ticking && !timerWindow_->Window().SetTimer(TimerId, std::min(interval_.load(), MaxTimerInterval)))
-        throw EOutOfResources(SNoTimers);
+        timerWindow_ = std::make_unique<TWindowTimer>(interval, [this] { FireTick(); });
 }
 
 }  // namespace skl

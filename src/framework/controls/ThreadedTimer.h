@@ -12,7 +12,7 @@
 #include "framework/controls/Component.h"
 #include "framework/controls/Events.h"
 #include "framework/controls/TimerThread.h"
-#include "framework/system/Window.h"
+#include "framework/controls/WindowTimer.h"
 #include "framework/threads/Thread.h"
 
 namespace skl {
@@ -66,7 +66,7 @@ private:
     std::atomic<bool> enabled_{true};
     std::atomic<std::uint32_t> interval_{1000};
     TNotifyEvent onTimer_;  // guarded by the link's lock
-    std::unique_ptr<TMessageWindow> timerWindow_;
+    std::unique_ptr<TWindowTimer> timerWindow_;
     std::atomic<bool> syncEvent_{true};
     std::atomic<bool> threaded_{true};
     std::atomic<TThreadPriority> priority_{TThreadPriority::tpNormal};

@@ -1,7 +1,5 @@
 #include "framework/controls/Timer.h"
 
-#include <algorithm>
-
 namespace skl {
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
@@ -26,7 +24,7 @@ void TTimer::SetOnTimer(TNotifyEvent handler) {
 void TTimer::UpdateTimer() {
     timer_.reset();
     if (!enabled_ || interval_ == 0 || !onTimer_) return;
-    timer_ = std::make_unique<TWindowTimer>(std::min(interval_, MaxTimerInterval), [this] { onTimer_(*this); });
+    timer_ = std::make_unique<TWindowTimer>(interval_, [this] { onTimer_(*this); });
 }
 
 }  // namespace skl

@@ -15,10 +15,17 @@ inline constexpr const char* SNoTimers = "Not enough timers available";
 
 class TWindowTimer {
 public:
-    // EOutOfResources when the system has no timer left.
+    // Ticks every `interval` milliseconds, none for 0; a period longer than
+    // the system takes is cut to MaxTimerInterval. EOutOfResources when the
+    // system has no timer left.
     TWindowTimer(std::uint32_t interval, std::function<void()> tick);
+    // From now on ticks every `interval` milliseconds; 0 stops it and keeps
+    // the window.
+    void SetInterval(std::uint32_t interval);
 
 private:
+    void Start(std::uint32_t interval);
+
     TMessageWindow window_;
 };
 
