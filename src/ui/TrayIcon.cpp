@@ -14,7 +14,7 @@ namespace skl {
 namespace {
 
 // hIcon when there is no current icon object.
-constexpr TIconHandle NoIcon = ~TIconHandle{0};
+constexpr TIconHandle NoIcon{~std::uintptr_t{0}};
 
 unsigned Bit(TMouseButton button) { return 1u << button; }
 

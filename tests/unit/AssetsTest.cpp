@@ -16,7 +16,7 @@ TEST(Assets, TheTrayIconIsOne16By16PictureWith16Colours) {
     EXPECT_EQ(icon.Height(), 16);
     EXPECT_EQ(file[10], 1);  // planes
     EXPECT_EQ(file[12], 4);  // bits per pixel
-    EXPECT_NE(icon.Handle(), 0u);
+    EXPECT_TRUE(icon.Handle());
 }
 
 TEST(Assets, TheMenuPicturesAndButtonGlyphsAre16By16With16ColoursOnATransparentCorner) {

@@ -20,7 +20,7 @@ TIcon LoadedIcon(std::uint8_t colour) {
 TEST(Icon, AnEmptyIconHasNoPictureAndNoHandle) {
     TIcon icon;
     EXPECT_TRUE(icon.Empty());
-    EXPECT_EQ(icon.Handle(), 0u);
+    EXPECT_FALSE(icon.Handle());
     EXPECT_EQ(icon.Width(), 0);
     EXPECT_TRUE(icon.Data().empty());
 }
@@ -33,7 +33,7 @@ TEST(Icon, ALoadedIconKeepsItsFileAndMakesOneHandle) {
     EXPECT_EQ(icon.Data(), IconFile(3));
     EXPECT_EQ(IconFile(3).size(), 318u);
     const TIconHandle handle = icon.Handle();
-    EXPECT_NE(handle, 0u);
+    EXPECT_TRUE(handle);
     EXPECT_EQ(icon.Handle(), handle);
 
     TMemoryStream saved;

@@ -15,7 +15,7 @@ TGraphicControl::~TGraphicControl() {
 }
 
 TWindowHandle TGraphicControl::ParentWindow() const {
-    return Parent() && Parent()->HandleAllocated() ? Parent()->Handle() : 0;
+    return Parent() && Parent()->HandleAllocated() ? Parent()->Handle() : TWindowHandle();
 }
 
 void TGraphicControl::WndProc(TMessage& message) {

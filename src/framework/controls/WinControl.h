@@ -26,7 +26,7 @@ public:
 
     // The system window, made on first use.
     TWindowHandle Handle();
-    bool HandleAllocated() const { return window_ && window_->Handle() != 0; }
+    bool HandleAllocated() const { return window_ && window_->Handle(); }
     // Makes the window (after its parent's) and those of the controls it
     // holds; a hidden top-level window makes theirs when it is shown.
     void HandleNeeded();

@@ -4,10 +4,12 @@
 // and every window procedure speak the same language.
 #include <cstdint>
 
+#include "framework/core/Handle.h"
+
 namespace skl {
 
-// A window of the system; 0 names none.
-using TWindowHandle = std::uintptr_t;
+// A window of the system; the empty handle names none.
+using TWindowHandle = THandle<struct TWindowKind>;
 
 struct TMessage {
     unsigned Msg = 0;

@@ -45,8 +45,8 @@ void FocusWindow(TWindowHandle window) {
         if (desktop.Focused == window || !fake::Record(window)) return;
         previous = std::exchange(desktop.Focused, window);
     }
-    if (previous) SendWindowMessage(previous, wm::KillFocus, window);
-    SendWindowMessage(window, wm::SetFocus, previous);
+    if (previous) SendWindowMessage(previous, wm::KillFocus, window.Get());
+    SendWindowMessage(window, wm::SetFocus, previous.Get());
 }
 
 TWindowHandle FocusedWindow() {
@@ -180,7 +180,7 @@ void MoveMouse(TWindowHandle window, int x, int y) {
 std::pair<TColor, TColor> ColorsFor(TWindowHandle parent, TWindowHandle child) {
     TColorContext context;
     const unsigned message = WindowClassName(child) == EditClass ? wm::CtlColorEdit : wm::CtlColorStatic;
-    SendWindowMessage(parent, message, reinterpret_cast<std::uintptr_t>(&context), static_cast<std::intptr_t>(child));
+    SendWindowMessage(parent, message, reinterpret_cast<std::uintptr_t>(&context), static_cast<std::intptr_t>(child.Get()));
     return {context.Text, context.Background};
 }
 

@@ -24,7 +24,7 @@ void ResetDesktop() {
     desktop.IdleHandler = nullptr;
     desktop.Clock = 0;
     desktop.RefuseTimers = false;
-    desktop.Focused = 0;
+    desktop.Focused = {};
     desktop.Fonts.clear();
     desktop.Beeps = 0;
     desktop.Dpi = 96;
@@ -86,7 +86,7 @@ TSurface* SurfaceOf(TDesktop& desktop, TWindowHandle window) {
 TWindowHandle WindowToPaint(TDesktop& desktop) {
     for (auto& [handle, surface] : desktop.Surfaces)
         if (surface.Invalid && WindowVisible(handle)) return handle;
-    return 0;
+    return {};
 }
 
 TColor WindowPixel(TWindowHandle window, int x, int y) {

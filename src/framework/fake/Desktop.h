@@ -10,31 +10,32 @@
 
 #include "framework/core/Messages.h"
 #include "framework/core/Types.h"
+#include "framework/system/Fonts.h"
 #include "framework/system/MessageBox.h"
 
 namespace skl::fake {
 
 struct TWindowState {
-    TWindowHandle Handle = 0;
+    TWindowHandle Handle;
     std::string WindowClass;
     std::string Caption;
     std::uint32_t Style = 0;
     std::uint32_t ExStyle = 0;
-    TWindowHandle Parent = 0;
+    TWindowHandle Parent;
     unsigned Id = 0;
     int X = 0, Y = 0, Width = 0, Height = 0;
     bool Visible = false;
     bool Minimized = false;
     bool EverShown = false;  // has been on the screen at some time
     // What the program set on a standard control.
-    std::uintptr_t Font = 0;
+    TFontHandle Font;
     bool Checked = false;
     bool DefaultLook = false;
     int GlyphWidth = 0;
     std::vector<std::string> Entries;  // of a list, or the tabs of a tab strip
     int Selection = -1;                // the entry or tab selected
     int FieldHeight = 0;               // of a closed drop-down list
-    TWindowHandle Buddy = 0;           // the edit of up-down buttons
+    TWindowHandle Buddy;           // the edit of up-down buttons
 };
 
 struct TMessageBoxShown {

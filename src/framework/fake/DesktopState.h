@@ -16,7 +16,7 @@
 namespace skl::fake {
 
 struct TQueuedMessage {
-    TWindowHandle Window = 0;  // 0: the quit message
+    TWindowHandle Window;  // 0: the quit message
     TMessage Message;
 };
 
@@ -45,8 +45,8 @@ struct TDesktop {
     std::function<void()> IdleHandler;
     std::int64_t Clock = 0;
     bool RefuseTimers = false;
-    TWindowHandle LastHandle = 0;
-    TWindowHandle Focused = 0;
+    std::uintptr_t LastHandle = 0;
+    TWindowHandle Focused;
     std::vector<TFontMade> Fonts;
     int Beeps = 0;
     int Dpi = 96;

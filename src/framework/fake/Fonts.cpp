@@ -15,7 +15,7 @@ TFontHandle FontHandle(const std::string& face, int height, std::uint8_t style) 
     const fake::TFontMade font{face, height, style};
     auto found = std::find(desktop.Fonts.begin(), desktop.Fonts.end(), font);
     if (found == desktop.Fonts.end()) found = desktop.Fonts.insert(desktop.Fonts.end(), font);
-    return static_cast<TFontHandle>(found - desktop.Fonts.begin()) + 1;
+    return TFontHandle(static_cast<std::uintptr_t>(found - desktop.Fonts.begin()) + 1);
 }
 
 void SetWindowFont(TWindowHandle window, TFontHandle font) {
@@ -40,7 +40,8 @@ TPoint TextExtent(TFontHandle font, const std::string& text, int wrapWidth) {
 fake::TFontMade fake::FontMade(TFontHandle font) {
     auto& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
-    return font > 0 && font <= desktop.Fonts.size() ? desktop.Fonts[font - 1] : TFontMade{};
+    const std::uintptr_t number = font.Get();
+    return number > 0 && number <= desktop.Fonts.size() ? desktop.Fonts[number - 1] : TFontMade{};
 }
 
 }  // namespace skl

@@ -10,7 +10,7 @@ namespace skl::fake {
 
 namespace {
 
-TWindowHandle active = 0;
+TWindowHandle active;
 std::set<TWindowHandle> disabled;
 
 }  // namespace
@@ -25,7 +25,7 @@ void SetWindowEnabled(TWindowHandle window, bool enabled) {
 }
 
 void ResetForeground() {
-    active = 0;
+    active = {};
     disabled.clear();
 }
 
@@ -37,7 +37,7 @@ TWindowHandle ActiveWindow() { return fake::active; }
 
 bool WindowEnabled(TWindowHandle window) { return !fake::disabled.contains(window); }
 
-void BringToForeground(TWindowHandle window) { fake::Note("SetForegroundWindow " + std::to_string(window)); }
+void BringToForeground(TWindowHandle window) { fake::Note("SetForegroundWindow " + std::to_string(window.Get())); }
 
 TWindowHandle ForegroundWindow() { return fake::active; }
 

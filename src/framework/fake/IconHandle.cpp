@@ -8,7 +8,7 @@ namespace skl::fake {
 namespace {
 
 std::mutex mutex;
-TIconHandle lastHandle = 0;
+std::uintptr_t lastHandle = 0;
 std::vector<TIconHandle> live;
 
 }  // namespace
@@ -23,10 +23,10 @@ std::vector<TIconHandle> LiveIconHandles() {
 namespace skl {
 
 TIconHandle CreateIconHandle(const std::uint8_t*, std::size_t size) {
-    if (size == 0) return 0;
+    if (size == 0) return {};
     std::lock_guard hold(fake::mutex);
-    fake::live.push_back(++fake::lastHandle);
-    return fake::lastHandle;
+    fake::live.push_back(TIconHandle(++fake::lastHandle));
+    return fake::live.back();
 }
 
 void DestroyIconHandle(TIconHandle icon) {

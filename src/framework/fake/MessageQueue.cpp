@@ -43,7 +43,7 @@ TDispatch DispatchWaitingMessage() {
         }
         queued = desktop.Queue.front();
         desktop.Queue.pop_front();
-        if (queued.Window == 0) return TDispatch::Quit;
+        if (!queued.Window) return TDispatch::Quit;
         auto found = desktop.Windows.find(queued.Window);
         if (found != desktop.Windows.end()) target = found->second.first;
     }
@@ -67,7 +67,7 @@ bool WaitForMessage() {
 void PostQuitMessage() {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
-    desktop.Queue.push_back({0, {wm::Quit, 0, 0, 0}});
+    desktop.Queue.push_back({{}, {wm::Quit, 0, 0, 0}});
     desktop.Posted.notify_all();
 }
 

@@ -33,7 +33,7 @@ auto Same(const TNotifyIconData& data) {
 constexpr std::uint32_t SmallestRecord = 88;
 
 bool Apply(Shell& shell, TNotifyIconMessage message, const TNotifyIconData& data) {
-    if (data.cbSize < SmallestRecord || data.hWnd == 0) return false;
+    if (data.cbSize < SmallestRecord || !data.hWnd) return false;
     auto found = std::find_if(shell.icons.begin(), shell.icons.end(), Same(data));
     switch (message) {
     case TNotifyIconMessage::nimAdd:

@@ -40,7 +40,7 @@ void NotifyParent(TWindowHandle control, int code) {
     const auto state = WindowState(control);
     if (!state || !state->Parent) return;
     const auto wParam = (static_cast<std::uintptr_t>(static_cast<std::uint16_t>(code)) << 16) | state->Id;
-    SendWindowMessage(state->Parent, wm::Command, wParam, static_cast<std::intptr_t>(control));
+    SendWindowMessage(state->Parent, wm::Command, wParam, static_cast<std::intptr_t>(control.Get()));
 }
 
 void EditChanged(TWindowHandle window) {

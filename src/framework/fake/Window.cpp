@@ -28,7 +28,7 @@ void TWindow::Create(const TCreateParams& params) {
     TDesktop& desktop = Desktop();
     {
         std::lock_guard guard(desktop.Lock);
-        handle_ = desktop.LastHandle += 4;
+        handle_ = TWindowHandle(desktop.LastHandle += 4);
         TWindowState state;
         state.Handle = handle_;
         state.WindowClass = params.WindowClass;
@@ -51,7 +51,7 @@ void TWindow::Create(const TCreateParams& params) {
     Dispatch(nonClientCreated);
     if (nonClientCreated.Result == 0) {
         std::lock_guard guard(desktop.Lock);
-        desktop.Windows.erase(std::exchange(handle_, 0));
+        desktop.Windows.erase(std::exchange(handle_, TWindowHandle()));
         throw EOutOfResources(SWindowCreateError);
     }
     TMessage created{wm::Create, 0, 0, 0};
@@ -63,7 +63,7 @@ TWindow::~TWindow() {
     std::lock_guard guard(desktop.Lock);
     desktop.Windows.erase(handle_);
     desktop.Surfaces.erase(handle_);
-    if (desktop.Focused == handle_) desktop.Focused = 0;
+    if (desktop.Focused == handle_) desktop.Focused = {};
     std::erase_if(desktop.Timers, [this](const auto& timer) { return timer.first.first == handle_; });
     std::erase_if(desktop.Queue, [this](const auto& queued) { return queued.Window == handle_; });
 }
@@ -140,8 +140,8 @@ TWindowHandle FindTopLevelWindow(const std::string& windowClass) {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
     for (auto& [handle, window] : desktop.Windows)
-        if (window.second.WindowClass == windowClass && window.second.Parent == 0) return handle;
-    return 0;
+        if (window.second.WindowClass == windowClass && !window.second.Parent) return handle;
+    return {};
 }
 
 std::string WindowText(TWindowHandle window) {
@@ -227,7 +227,7 @@ bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam
     std::lock_guard guard(desktop.Lock);
     if (window == EveryTopLevelWindow) {
         for (auto& [handle, record] : desktop.Windows)
-            if (record.second.Parent == 0) desktop.Queue.push_back({handle, {msg, wParam, lParam, 0}});
+            if (!record.second.Parent) desktop.Queue.push_back({handle, {msg, wParam, lParam, 0}});
     } else if (desktop.Windows.contains(window)) {
         desktop.Queue.push_back({window, {msg, wParam, lParam, 0}});
     } else {

@@ -38,17 +38,13 @@ int FirstPictureSide(const std::vector<std::uint8_t>& data, int field) {
 
 TIconImage::TIconImage(std::vector<std::uint8_t> data) : data_(std::move(data)) {}
 
-TIconImage::~TIconImage() {
-    if (handle_) DestroyIconHandle(handle_);
-}
-
 TIconHandle TIconImage::Handle() const {
     std::lock_guard hold(mutex_);
     if (!handleMade_) {
-        handle_ = CreateIconHandle(data_.data(), data_.size());
+        handle_.Reset(CreateIconHandle(data_.data(), data_.size()));
         handleMade_ = true;
     }
-    return handle_;
+    return handle_.Get();
 }
 
 int TIcon::Width() { return image_ ? FirstPictureSide(image_->Data(), 0) : 0; }

@@ -14,7 +14,6 @@ namespace skl {
 class TIconImage : public TSharedImage {
 public:
     explicit TIconImage(std::vector<std::uint8_t> data);
-    ~TIconImage() override;
 
     const std::vector<std::uint8_t>& Data() const { return data_; }
     // Made on the first call, from any thread.
@@ -23,7 +22,7 @@ public:
 private:
     std::vector<std::uint8_t> data_;
     mutable std::mutex mutex_;
-    mutable TIconHandle handle_ = 0;
+    mutable TOwnedIcon handle_;
     mutable bool handleMade_ = false;
 };
 
@@ -39,8 +38,8 @@ public:
     void SetHeight(int height) override;
     bool Empty() override { return !image_; }
 
-    // 0 for an empty icon or a picture the system cannot use.
-    TIconHandle Handle() const { return image_ ? image_->Handle() : 0; }
+    // None for an empty icon or a picture the system cannot use.
+    TIconHandle Handle() const { return image_ ? image_->Handle() : TIconHandle(); }
     // The stored icon file; empty for an empty icon.
     const std::vector<std::uint8_t>& Data() const;
 

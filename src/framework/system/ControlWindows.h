@@ -57,7 +57,7 @@ void SetUpDownBuddy(TWindowHandle upDown, TWindowHandle buddy);
 // What a wm::Notify carries in its LParam: the control, the notification
 // code (cn::...) and, for the up-down buttons, the step (+1 up, -1 down).
 struct TNotification {
-    TWindowHandle From = 0;
+    TWindowHandle From;
     int Code = 0;
     int Delta = 0;
 };

@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/core/Handle.h"
 #include "framework/core/Messages.h"
 #include "framework/core/Types.h"
 
 namespace skl {
 
-using TFontHandle = std::uintptr_t;
+using TFontHandle = THandle<struct TFontKind>;
 
 // Made on first use and kept for the program's life: a program has few fonts.
 TFontHandle FontHandle(const std::string& face, int height, std::uint8_t style);

@@ -20,11 +20,11 @@ inline constexpr int NotifyTipLength = 63;
 
 struct TNotifyIconData {
     std::uint32_t cbSize = 0;
-    TWindowHandle hWnd = 0;
+    TWindowHandle hWnd;
     std::uint32_t uID = 0;
     std::uint32_t uFlags = 0;
     std::uint32_t uCallbackMessage = 0;
-    TIconHandle hIcon = 0;
+    TIconHandle hIcon;
     std::string szTip;
     friend bool operator==(const TNotifyIconData&, const TNotifyIconData&) = default;
 };

@@ -30,7 +30,7 @@ struct TCreateParams {
     std::uint32_t ExStyle = 0;
     int X = UseDefault, Y = UseDefault, Width = UseDefault, Height = UseDefault;
     // A child window's parent; a top-level window's owner, which it stays above.
-    TWindowHandle Parent = 0;
+    TWindowHandle Parent;
     // A child window's number, by which the dialog keyboard interface names it.
     unsigned Id = 0;
 };
@@ -75,7 +75,7 @@ public:
 
 private:
     friend struct TWindowBackend;
-    TWindowHandle handle_ = 0;
+    TWindowHandle handle_;
     TWndMethod handler_;
     std::uintptr_t systemProcedure_ = 0;  // the default handling of a system class
 };
@@ -96,7 +96,7 @@ private:
 
 // Posted to, the message goes to every top-level window of the desktop (the
 // system's own number for that).
-inline constexpr TWindowHandle EveryTopLevelWindow = 0xFFFF;
+inline constexpr TWindowHandle EveryTopLevelWindow{0xFFFF};
 
 // Windows by handle, this program's or another's on the same desktop.
 TWindowHandle FindTopLevelWindow(const std::string& windowClass);

@@ -29,7 +29,7 @@ struct TSyncQueue {
     std::mutex Mutex;
     std::condition_variable Finished;
     std::deque<TCall*> Calls;
-    TWindowHandle Window = 0;
+    TWindowHandle Window;
     unsigned Message = 0;
 
     static TSyncQueue& Instance() {
@@ -91,7 +91,7 @@ void OpenSynchronize(TWindowHandle window, unsigned message) {
 void CloseSynchronize() {
     TSyncQueue& queue = TSyncQueue::Instance();
     std::lock_guard hold(queue.Mutex);
-    queue.Window = 0;
+    queue.Window = {};
     queue.Withdraw([](const TCall&) { return true; });
 }
 

@@ -53,7 +53,7 @@ TEST_F(NotificationAreaConformance, TheNewTaskbarsMessageReachesEveryTopLevelWin
             listener.DefaultHandler(message);
     });
     listener.Create(UtilityWindow());
-    const auto topLevel = ChildWindows(0);
+    const auto topLevel = ChildWindows({});
     EXPECT_NE(std::find(topLevel.begin(), topLevel.end(), listener.Handle()), topLevel.end());
     EXPECT_GE(TaskbarCreatedMessage(), 0xC000u) << "a registered message";
     ASSERT_TRUE(PostWindowMessage(EveryTopLevelWindow, TaskbarCreatedMessage()));

@@ -28,7 +28,7 @@ public:
     TWindow Window;
 };
 
-TCreateParams Place(std::uint32_t style, int x, int y, int width, int height, TWindowHandle parent = 0) {
+TCreateParams Place(std::uint32_t style, int x, int y, int width, int height, TWindowHandle parent = {}) {
     TCreateParams params;
     params.WindowClass = "SkelvoraConformancePainted";
     params.Style = style;

@@ -48,7 +48,7 @@ protected:
 
 TEST_F(WindowConformance, ATopLevelWindowIsFoundByItsClassUntilItGoes) {
     const std::string windowClass = "SkelvoraConformanceTopLevel";
-    TWindowHandle handle = 0;
+    TWindowHandle handle;
     {
         Recorder recorder(TopLevel(windowClass, "Skelvora - (1/3)"));
         handle = recorder.Window.Handle();
@@ -62,8 +62,8 @@ TEST_F(WindowConformance, ATopLevelWindowIsFoundByItsClassUntilItGoes) {
         recorder.Window.Show(TShowCommand::Hide);
         EXPECT_FALSE(WindowVisible(handle));
     }
-    EXPECT_EQ(FindTopLevelWindow(windowClass), 0u);
-    EXPECT_EQ(FindTopLevelWindow("NoSuchClassAnywhere"), 0u);
+    EXPECT_FALSE(FindTopLevelWindow(windowClass));
+    EXPECT_FALSE(FindTopLevelWindow("NoSuchClassAnywhere"));
 }
 
 TEST_F(WindowConformance, ChildWindowsAreListedInTheOrderTheyWereMade) {

@@ -287,7 +287,7 @@ protected:
 
     TSpinEdit& spin = Add<TSpinEdit>(form, 209, 51, 57, 22);
     TButton& other = Add<TButton>(form, 8, 8, 75, 25, "OK");
-    TWindowHandle upDown = 0;
+    TWindowHandle upDown;
 };
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(Forms, TheWindowClassNameIsTheFormsClassName) {
     auto& form = application.CreateForm<TTestForm>();
     const TWindowHandle window = form.Handle();
     EXPECT_EQ(FindTopLevelWindow("TTestForm"), window);
-    EXPECT_EQ(FindTopLevelWindow("TOtherForm"), 0u);
+    EXPECT_FALSE(FindTopLevelWindow("TOtherForm"));
     EXPECT_EQ(WindowState(form.Handle())->Caption, "Test");
 }
 
@@ -134,7 +134,7 @@ TEST_F(Forms, CaptionVisibilityAndPlaceReachTheWindow) {
 TEST_F(Forms, AFormIsAFramedTopLevelWindow) {
     auto& form = application.CreateForm<TTestForm>();
     const auto state = *WindowState(form.Handle());
-    EXPECT_EQ(state.Parent, 0u);
+    EXPECT_FALSE(state.Parent);
     EXPECT_EQ(state.Style & ws::Caption, ws::Caption);
     EXPECT_EQ(state.Style & ws::Child, 0u);
 }
@@ -220,7 +220,7 @@ TEST_F(DialogKeys, ThePushButtonWithTheFocusLooksLikeTheOneEnterPresses) {
     EXPECT_TRUE(DefaultLook(refresh));
     EXPECT_FALSE(DefaultLook(ok));
     // Enter on it: the interface names the focused button by its number.
-    SendWindowMessage(form.Handle(), wm::Command, refresh.Id(), static_cast<std::intptr_t>(refresh.Handle()));
+    SendWindowMessage(form.Handle(), wm::Command, refresh.Id(), static_cast<std::intptr_t>(refresh.Handle().Get()));
     EXPECT_EQ(pressed, std::vector<TButton*>{&refresh});
     FocusWindow(first.Handle());
     EXPECT_TRUE(DefaultLook(ok));

@@ -70,7 +70,7 @@ TEST_F(InformationBox, FocusComesBackToTheWindowWhichStaysWhenImagesIsGone) {
     window.Layout.Button1.Click();
     EXPECT_TRUE(Shown());
     EXPECT_TRUE(std::filesystem::is_directory(Folder() + "Images")) << "the activation handler ran";
-    EXPECT_EQ(fake::Journal(), std::vector<std::string>{"SetForegroundWindow " + std::to_string(window.Handle())});
+    EXPECT_EQ(fake::Journal(), std::vector<std::string>{"SetForegroundWindow " + std::to_string(window.Handle().Get())});
     EXPECT_EQ(FocusedWindow(), window.Layout.BitBtn3.Handle());
 }
 
@@ -96,9 +96,9 @@ TEST_F(InformationBox, OptionsChosenInTheTrayMenuComesUpInFrontWithTheFocusOnOk)
     EXPECT_FALSE(Shown()) << "not while the menu is handled";
     application.ProcessMessages();
     EXPECT_TRUE(Shown());
-    const std::string tray = "SetForegroundWindow " + std::to_string(window.TrayIcon1.WindowHandle());
+    const std::string tray = "SetForegroundWindow " + std::to_string(window.TrayIcon1.WindowHandle().Get());
     EXPECT_EQ(fake::Journal(), (std::vector<std::string>{tray, "TrackPopupMenu 0,0", tray,
-                                                         "SetForegroundWindow " + std::to_string(window.Handle())}));
+                                                         "SetForegroundWindow " + std::to_string(window.Handle().Get())}));
     EXPECT_EQ(FocusedWindow(), window.Layout.BitBtn3.Handle());
     EXPECT_EQ(fake::WindowState(window.Layout.PageControl1.Handle())->Entries, std::vector<std::string>{"Опції"});
     EXPECT_FALSE(fake::WindowState(window.Layout.TabSheet2.Handle())->Visible);

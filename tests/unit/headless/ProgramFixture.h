@@ -79,7 +79,7 @@ protected:
         for (const auto& box : windows) {
             if (box.WindowClass != "TInformationBox" || !box.Visible) continue;
             TBoxSeen seen{box.Caption, ""};
-            skl::TWindowHandle ok = 0;
+            skl::TWindowHandle ok;
             for (const auto& child : windows) {
                 if (child.Parent != box.Handle) continue;
                 if (child.WindowClass == skl::StaticClass) seen.Text = child.Caption;

@@ -37,7 +37,7 @@ TEST_F(ProgramEntry, StartsWithTheMainWindowShownAndEndsWhenItIsClosed) {
     fake::TWindowState seen;
     fake::SetIdleHandler([&] {
         const TWindowHandle main = FindTopLevelWindow("TFormSkelvora1");
-        ASSERT_NE(main, 0u);
+        ASSERT_TRUE(main);
         seen = *fake::WindowState(main);
         PostWindowMessage(main, wm::Close);
     });

@@ -68,7 +68,7 @@ TEST_F(TrayIconMouse, ARightClickOpensTheMenuAtTheCursorInsteadOfTheClick) {
     EXPECT_EQ(fake::MenuPopups()[0].Captions, (Events{"About", "Options", "Exit"}));
     EXPECT_EQ(fake::MenuPopups()[0].Point, (TPoint{1000, 740}));
     EXPECT_EQ(menu->PopupComponent(), &tray);
-    const std::string foreground = "SetForegroundWindow " + std::to_string(tray.WindowHandle());
+    const std::string foreground = "SetForegroundWindow " + std::to_string(tray.WindowHandle().Get());
     EXPECT_EQ(fake::Journal(), (Events{"CancelMode FormSkelvora1", foreground, "User message",
                                            "TrackPopupMenu 1000,740", foreground}));
 }
@@ -209,7 +209,7 @@ TEST_F(TrayIconMouse, AFailingMenuItemIsReportedWhenItRunsAfterTheSecondForegrou
     fake::ClearJournal();
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
-    const std::string foreground = "SetForegroundWindow " + std::to_string(tray.WindowHandle());
+    const std::string foreground = "SetForegroundWindow " + std::to_string(tray.WindowHandle().Get());
     EXPECT_EQ(fake::Journal(),
               (Events{"CancelMode FormSkelvora1", foreground, "TrackPopupMenu 1000,740", foreground}));
     EXPECT_TRUE(Reported().empty());
@@ -225,7 +225,7 @@ TEST_F(TrayIconMouse, AFailingPopupStillBringsTheWindowForward) {
     Send(tray, wm::RButtonDown);
     Send(tray, wm::RButtonUp);
     EXPECT_EQ(Reported(), (Events{"Out of system resources."}));
-    EXPECT_EQ(fake::Journal().back(), "SetForegroundWindow " + std::to_string(tray.WindowHandle()));
+    EXPECT_EQ(fake::Journal().back(), "SetForegroundWindow " + std::to_string(tray.WindowHandle().Get()));
 }
 
 TEST_F(TrayIconMouse, ADisabledWindowIsNotBroughtForward) {

@@ -18,7 +18,7 @@ TEST_F(TrayIconShell, ConstructionMakesAHiddenWindowAndSendsNothing) {
     ASSERT_TRUE(window.has_value());
     EXPECT_EQ(window->Style, ws::Popup);
     EXPECT_EQ(window->ExStyle, wsex::ToolWindow);
-    EXPECT_EQ(window->Parent, 0u);
+    EXPECT_FALSE(window->Parent);
     EXPECT_EQ(window->Width, 0);
     EXPECT_EQ(window->Height, 0);
     EXPECT_FALSE(window->Visible);
