@@ -57,7 +57,7 @@ void PrintPlace(TWindowHandle window) {
 
 std::vector<TWindowHandle> TopLevelWindowsOf(const std::string& windowClass) {
     std::vector<TWindowHandle> found;
-    for (TWindowHandle window : ChildWindows(0))
+    for (TWindowHandle window : ChildWindows({}))
         if (WindowClassName(window) == windowClass) found.push_back(window);
     return found;
 }
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     const TWindowHandle window = FindTopLevelWindow(argv[2]);
     if (!window) return 1;
     if (command == "find") {
-        std::printf("%llu %d %s\n", static_cast<unsigned long long>(window), WindowVisible(window) ? 1 : 0,
+        std::printf("%llu %d %s\n", static_cast<unsigned long long>(window.Get()), WindowVisible(window) ? 1 : 0,
                     WindowText(window).c_str());
     } else if (command == "texts") {
         for (TWindowHandle child : ChildWindows(window)) std::printf("%s\n", WindowText(child).c_str());

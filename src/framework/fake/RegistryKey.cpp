@@ -20,7 +20,7 @@ struct Hive {
     std::mutex lock;
     std::map<std::string, Values> keys;
     std::map<RegistryKey, std::string> openKeys;
-    RegistryKey nextHandle = 1;
+    std::intptr_t nextHandle = 1;
     bool writesFail = false;
 };
 
@@ -65,8 +65,9 @@ RegistryKey OpenRegistryKey(const std::string& path, bool canCreate) {
         if (!canCreate) return NoRegistryKey;
         CreateKey(hive, folded);
     }
-    hive.openKeys[hive.nextHandle] = folded;
-    return hive.nextHandle++;
+    const RegistryKey key(hive.nextHandle++);
+    hive.openKeys[key] = folded;
+    return key;
 }
 
 void CloseRegistryKey(RegistryKey key) {

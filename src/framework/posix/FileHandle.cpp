@@ -23,7 +23,7 @@ FileHandle OpenForReading(const std::string& path) {
         ::close(fd);
         return InvalidFile;
     }
-    return fd;
+    return FileHandle(fd);
 }
 
 bool RefusesWriting(const std::string& path) {
@@ -35,23 +35,23 @@ bool RefusesWriting(const std::string& path) {
 FileHandle posix::CreateExclusive(const std::string& path) {
     if (RefusesWriting(path)) return InvalidFile;
     const int fd = ::open(PosixPath(path).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    return fd < 0 ? InvalidFile : fd;
+    return fd < 0 ? InvalidFile : FileHandle(fd);
 }
 
 std::int64_t FileReadSome(FileHandle file, void* buffer, std::int64_t count) {
-    return ::read(static_cast<int>(file), buffer, static_cast<std::size_t>(count));
+    return ::read(static_cast<int>(file.Get()), buffer, static_cast<std::size_t>(count));
 }
 
 std::int64_t posix::FileWriteSome(FileHandle file, const void* buffer, std::int64_t count) {
-    return ::write(static_cast<int>(file), buffer, static_cast<std::size_t>(count));
+    return ::write(static_cast<int>(file.Get()), buffer, static_cast<std::size_t>(count));
 }
 
 std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin) {
     static constexpr int whence[] = {SEEK_SET, SEEK_CUR, SEEK_END};
-    return ::lseek(static_cast<int>(file), offset, whence[origin]);
+    return ::lseek(static_cast<int>(file.Get()), offset, whence[origin]);
 }
 
-void posix::FileClose(FileHandle file) { ::close(static_cast<int>(file)); }
+void posix::FileClose(FileHandle file) { ::close(static_cast<int>(file.Get())); }
 
 bool posix::MoveFileOver(const std::string& source, const std::string& target) {
     return std::rename(PosixPath(source).c_str(), PosixPath(target).c_str()) == 0;

@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/core/Handle.h"
+
 namespace skl {
 
-using FileHandle = std::intptr_t;
-inline constexpr FileHandle InvalidFile = -1;
+using FileHandle = THandle<struct TFileKind, std::intptr_t, -1>;
+inline constexpr FileHandle InvalidFile{};
 
 // Read access; others may read but not write; the file must exist.
 FileHandle OpenForReading(const std::string& path);

@@ -6,10 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "framework/core/Handle.h"
+
 namespace skl {
 
-using RegistryKey = std::intptr_t;
-inline constexpr RegistryKey NoRegistryKey = 0;
+using RegistryKey = THandle<struct TRegistryKeyKind, std::intptr_t>;
+inline constexpr RegistryKey NoRegistryKey{};
 
 // The system's value types (REG_SZ, REG_EXPAND_SZ, ...); others may occur.
 enum class TRegDataType : std::uint32_t {

@@ -11,6 +11,7 @@
 #include "framework/system/Screen.h"
 #include "framework/win32/CommonControls.h"
 #include "framework/win32/DibInfo.h"
+#include "framework/win32/GdiScope.h"
 #include "framework/win32/WideText.h"
 #include "framework/win32/WindowHandle.h"
 
@@ -28,28 +29,21 @@ LRESULT Send(TWindowHandle window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 
 HIMAGELIST GlyphList(const TPixelImage& glyph) {
     const int width = glyph.Rows.Width(), height = glyph.Rows.Height();
     TDibInfo info = DibInfo(glyph);
-    HDC screen = GetDC(nullptr);
-    HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
     const int scaledWidth = ScreenPixels(width), scaledHeight = ScreenPixels(height);
-    HBITMAP scaled = CreateCompatibleBitmap(screen, scaledWidth, scaledHeight);
-    ReleaseDC(nullptr, screen);
+    const TScopedWindowDC screen;
+    const TScopedMemoryDC from(screen.Get()), to(screen.Get());
+    const TGdiObject<HBITMAP> scaled(CreateCompatibleBitmap(screen.Get(), scaledWidth, scaledHeight));
     void* bits = nullptr;
-    HBITMAP original = CreateDIBSection(from, info.Info(), DIB_RGB_COLORS, &bits, nullptr, 0);
-    HIMAGELIST list = nullptr;
-    if (original && scaled && bits) {
-        std::copy_n(glyph.Rows.Row(height - 1).Bytes(), glyph.Rows.Pitch() * height, static_cast<std::uint8_t*>(bits));
-        HGDIOBJ oldFrom = SelectObject(from, original), oldTo = SelectObject(to, scaled);
-        SetStretchBltMode(to, COLORONCOLOR);
-        StretchBlt(to, 0, 0, scaledWidth, scaledHeight, from, 0, 0, width, height, SRCCOPY);
-        SelectObject(from, oldFrom);
-        SelectObject(to, oldTo);
-        list = CreateImageList(scaledWidth, scaledHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
-        if (list) AddMaskedImage(list, scaled, glyph.CornerColor());
+    const TGdiObject<HBITMAP> original(CreateDIBSection(from.Get(), info.Info(), DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!original || !scaled || !bits) return nullptr;
+    std::copy_n(glyph.Rows.Row(height - 1).Bytes(), glyph.Rows.Pitch() * height, static_cast<std::uint8_t*>(bits));
+    {
+        const TScopedSelection fromOriginal(from.Get(), original.get()), toScaled(to.Get(), scaled.get());
+        SetStretchBltMode(to.Get(), COLORONCOLOR);
+        StretchBlt(to.Get(), 0, 0, scaledWidth, scaledHeight, from.Get(), 0, 0, width, height, SRCCOPY);
     }
-    if (original) DeleteObject(original);
-    if (scaled) DeleteObject(scaled);
-    DeleteDC(from);
-    DeleteDC(to);
+    HIMAGELIST list = CreateImageList(scaledWidth, scaledHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
+    if (list) AddMaskedImage(list, scaled.get(), glyph.CornerColor());
     return list;
 }
 
@@ -134,7 +128,7 @@ TRect TabDisplayArea(TWindowHandle tabs) {
 }
 
 void SetUpDownBuddy(TWindowHandle upDown, TWindowHandle buddy) {
-    Send(upDown, UDM_SETBUDDY, buddy);
+    Send(upDown, UDM_SETBUDDY, buddy.Get());
     // The position stays between the ends, so that both buttons always step.
     Send(upDown, UDM_SETRANGE32, static_cast<WPARAM>(-1), 1);
     Send(upDown, UDM_SETPOS32, 0, 0);

@@ -10,10 +10,10 @@ namespace skl {
 
 namespace {
 
-HANDLE AsHandle(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
+HANDLE AsHandle(FileHandle file) { return reinterpret_cast<HANDLE>(file.Get()); }
 
 FileHandle FromHandle(HANDLE handle) {
-    return handle == INVALID_HANDLE_VALUE ? InvalidFile : reinterpret_cast<FileHandle>(handle);
+    return handle == INVALID_HANDLE_VALUE ? InvalidFile : FileHandle(reinterpret_cast<std::intptr_t>(handle));
 }
 
 // At most 1 GiB per call: the system counts bytes in 32 bits.

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <tuple>
 
+#include "framework/win32/GdiScope.h"
 #include "framework/win32/WideText.h"
 #include "framework/win32/WindowHandle.h"
 
@@ -35,16 +36,17 @@ TFontHandle FontHandle(const std::string& face, int height, std::uint8_t style) 
     std::lock_guard hold(mutex);
     HFONT& font = fonts[{face, height, style}];
     if (!font) font = Make(face, height, style);
-    return reinterpret_cast<TFontHandle>(font);
+    return TFontHandle(reinterpret_cast<std::uintptr_t>(font));
 }
 
 void SetWindowFont(TWindowHandle window, TFontHandle font) {
-    SendMessageW(ToHwnd(window), WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    SendMessageW(ToHwnd(window), WM_SETFONT, static_cast<WPARAM>(font.Get()), TRUE);
 }
 
 TPoint TextExtent(TFontHandle font, const std::string& text, int wrapWidth) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(font));
+    const TScopedWindowDC screen;
+    HDC dc = screen.Get();
+    const TScopedSelection selected(dc, reinterpret_cast<HFONT>(font.Get()));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT rect{0, 0, wrapWidth, 0};
@@ -52,8 +54,6 @@ TPoint TextExtent(TFontHandle font, const std::string& text, int wrapWidth) {
     if (!wide.empty())
         DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect,
                   DT_CALCRECT | DT_EXPANDTABS | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
-    SelectObject(dc, previous);
-    ReleaseDC(nullptr, dc);
     return {rect.right, std::max<int>(rect.bottom, metrics.tmHeight)};
 }
 

@@ -17,7 +17,7 @@ TWindowHandle ForegroundWindow() { return FromHwnd(GetForegroundWindow()); }
 TWindowHandle FocusOfWindowThread(TWindowHandle window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(ToHwnd(window), nullptr), &info)) return 0;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(ToHwnd(window), nullptr), &info)) return {};
     return FromHwnd(info.hwndFocus);
 }
 

@@ -9,7 +9,7 @@
 namespace skl {
 
 TIconHandle CreateIconHandle(const std::uint8_t* data, std::size_t size) {
-    if (size < 6) return 0;
+    if (size < 6) return {};
     const int wanted = GetSystemMetrics(SM_CXSMICON);
     const std::uint32_t count = ReadLittleEndian<std::uint16_t>(data + 4);
     const std::uint8_t* best = nullptr;
@@ -28,13 +28,13 @@ TIconHandle CreateIconHandle(const std::uint8_t* data, std::size_t size) {
             bestBits = bits;
         }
     }
-    if (!best) return 0;
+    if (!best) return {};
     BYTE* picture = const_cast<BYTE*>(data + ReadLittleEndian<std::uint32_t>(best + 12));
     HICON icon = CreateIconFromResourceEx(picture, ReadLittleEndian<std::uint32_t>(best + 8), TRUE, 0x00030000, 0, 0,
                                           LR_DEFAULTCOLOR);
-    return reinterpret_cast<TIconHandle>(icon);
+    return TIconHandle(reinterpret_cast<std::uintptr_t>(icon));
 }
 
-void DestroyIconHandle(TIconHandle icon) { DestroyIcon(reinterpret_cast<HICON>(icon)); }
+void DestroyIconHandle(TIconHandle icon) { DestroyIcon(reinterpret_cast<HICON>(icon.Get())); }
 
 }  // namespace skl

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/win32/GdiScope.h"
 #include "framework/win32/WideText.h"
 
 namespace skl {
@@ -14,11 +15,8 @@ namespace {
 struct MenuDeleter {
     void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
-struct BitmapDeleter {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
 using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
+using BitmapHandle = TGdiObject<HBITMAP>;
 
 // The picture as the menu shows it: the colour a transparent bitmap leaves
 // see-through becomes the menu's background colour. (Alpha would be nicer,

@@ -11,7 +11,7 @@ namespace skl {
 
 namespace {
 
-HKEY AsKey(RegistryKey key) { return reinterpret_cast<HKEY>(key); }
+HKEY AsKey(RegistryKey key) { return reinterpret_cast<HKEY>(key.Get()); }
 
 bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
 
@@ -30,7 +30,7 @@ RegistryKey OpenRegistryKey(const std::string& path, bool canCreate) {
     const LONG result = canCreate ? RegCreateKeyExW(HKEY_CURRENT_USER, widePath.c_str(), 0, nullptr, 0,
                                                     KEY_READ | KEY_WRITE, nullptr, &key, nullptr)
                                   : RegOpenKeyExW(HKEY_CURRENT_USER, widePath.c_str(), 0, KEY_READ | KEY_WRITE, &key);
-    return result == ERROR_SUCCESS ? reinterpret_cast<RegistryKey>(key) : NoRegistryKey;
+    return result == ERROR_SUCCESS ? RegistryKey(reinterpret_cast<std::intptr_t>(key)) : NoRegistryKey;
 }
 
 void CloseRegistryKey(RegistryKey key) { RegCloseKey(AsKey(key)); }

@@ -2,15 +2,14 @@
 
 #include <windows.h>
 
+#include "framework/win32/GdiScope.h"
+
 namespace skl {
 
 namespace {
 
 int DeviceCaps(int index) {
-    HDC screen = GetDC(nullptr);
-    const int value = GetDeviceCaps(screen, index);
-    ReleaseDC(nullptr, screen);
-    return value;
+    return GetDeviceCaps(TScopedWindowDC().Get(), index);
 }
 
 TCursor cursor = TCursor::Default;

@@ -22,7 +22,7 @@ bool ShellNotifyIcon(TNotifyIconMessage message, const TNotifyIconData& data) {
     record.uID = data.uID;
     record.uFlags = data.uFlags;
     record.uCallbackMessage = data.uCallbackMessage;
-    record.hIcon = reinterpret_cast<HICON>(data.hIcon);
+    record.hIcon = reinterpret_cast<HICON>(data.hIcon.Get());
     const std::wstring tip = Wide(data.szTip);
     std::copy_n(tip.begin(), std::min<std::size_t>(tip.size(), NotifyTipLength), record.szTip);
     return Shell_NotifyIconW(static_cast<DWORD>(message), &record) != FALSE;

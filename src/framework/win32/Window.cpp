@@ -48,7 +48,7 @@ struct TWindowBackend {
 
     static void Detach(TWindow& window) {
         SetWindowLongPtrW(ToHwnd(window.handle_), GWLP_USERDATA, 0);
-        window.handle_ = 0;
+        window.handle_ = {};
     }
 
     static bool IsSystemClass(const std::wstring& name) {
@@ -114,7 +114,7 @@ TWindow::~TWindow() {
     HWND hwnd = ToHwnd(handle_);
     if (systemProcedure_) SetWindowLongPtrW(hwnd, GWLP_WNDPROC, static_cast<LONG_PTR>(systemProcedure_));
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    handle_ = 0;
+    handle_ = {};
     DestroyWindow(hwnd);
 }
 

@@ -6,6 +6,7 @@
 
 #include "framework/graphics/Colors.h"
 #include "framework/win32/DibInfo.h"
+#include "framework/win32/GdiScope.h"
 #include "framework/win32/WindowHandle.h"
 
 namespace skl {
@@ -29,10 +30,9 @@ protected:
                           info.Info(), DIB_RGB_COLORS);
     }
     void Fill(const TRect& area, TColor color) override {
-        HBRUSH brush = CreateSolidBrush(PaintedRGB(color));
+        const TGdiObject<HBRUSH> brush(CreateSolidBrush(PaintedRGB(color)));
         const RECT rect{area.Left, area.Top, area.Right, area.Bottom};
-        ::FillRect(dc_, &rect, brush);
-        DeleteObject(brush);
+        ::FillRect(dc_, &rect, brush.get());
     }
 
 private:
