@@ -30,7 +30,7 @@ import testpictures
 from checks import Failure, check
 from animation_cases import AnimationCases
 from fault_cases import FaultCases
-from stage import ELSEWHERE, FOLDER, SAVED, Stage, settings_file
+from stage import ELSEWHERE, FOLDER, SAVED, Stage
 from window_cases import WindowCases
 from winedesktop import WineDesktop, private_kib, stop_on_sigterm, wait_for
 
@@ -278,8 +278,7 @@ class Cases(Stage, WindowCases, AnimationCases, FaultCases):
     def a_right_click_opens_the_menu_and_exit_saves_the_number_and_ends(self):
         self.set_up(settings={"ImageN": "2"})
         # The program does not read the file again: Exit must write its own number.
-        with open(self.folder("Skelvora.ini"), "w", encoding="ascii") as ini:
-            ini.write("[Options]\r\nImageN=9\r\n")
+        self.write_settings({"ImageN": "9"})
         self.desktop.click(*self.icon, button=3)
         menu = wait_for(lambda: self.window(MENU_CLASS)[1], timeout=10)
         check(menu, "no menu appeared")
@@ -317,8 +316,7 @@ class Cases(Stage, WindowCases, AnimationCases, FaultCases):
 
     def a_broken_picture_is_reported_by_name_and_the_rotation_moves_past_it(self):
         self.ended_after_the_first_picture()
-        with open(self.folder("Skelvora.ini"), "wb") as ini:
-            ini.write(settings_file({"ImageN": "1"}))
+        self.write_settings({"ImageN": "1"})
         self.started_hidden()
         number = self.next_number()
         picture = self.order[number]

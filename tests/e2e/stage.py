@@ -50,10 +50,14 @@ class Stage:
         shutil.copytree(self.test_pictures(), self.folder("Images"))
         os.makedirs(self.folder("Images", "album.jpg"))  # a folder, no picture
         if settings is not None:
-            with open(self.folder("Skelvora.ini"), "wb") as ini:
-                ini.write(settings_file(settings))
+            self.write_settings(settings)
         if started:
             self.started_hidden()
+
+    def write_settings(self, settings):
+        """Skelvora.ini with these [Options] keys, as a user's editor writes it."""
+        with open(self.folder("Skelvora.ini"), "wb") as ini:
+            ini.write(settings_file(settings))
 
     def clear_desktop(self, run=None, dpi=96):
         """Ends the program a case left, sets the Run value to `run` (none
