@@ -19,6 +19,9 @@
 //                         posts the message of a new taskbar to every top-level window,
 //                         as the restarted shell does; exit code 1 when there is no
 //                         window of that class to hear it
+//   winprobe reload-wallpaper PATH
+//                         has the shell load the wallpaper again, as the program does;
+//                         Wine's desktop then shows the file the registry names
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -26,6 +29,7 @@
 #include "framework/application/Application.h"
 #include "framework/system/ControlWindows.h"
 #include "framework/system/Foreground.h"
+#include "framework/system/Shell.h"
 #include "framework/system/ShellNotify.h"
 #include "framework/system/Window.h"
 
@@ -76,12 +80,17 @@ void RemoveIcons(const std::string& windowClass) {
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: winprobe find|count|texts|place|tree|focus|close|remove-icons|taskbar-created CLASS\n");
+                     "usage: winprobe find|count|texts|place|tree|focus|close|remove-icons|taskbar-created CLASS\n"
+                     "       winprobe reload-wallpaper PATH\n");
         return 2;
     }
     // Places in the same pixels as a program that is aware of the screen's resolution.
     Application().Initialize();
     const std::string command = argv[1];
+    if (command == "reload-wallpaper") {
+        ReloadDesktopWallpaper(argv[2]);
+        return 0;
+    }
     if (command == "count") {
         std::printf("%zu\n", TopLevelWindowsOf(argv[2]).size());
         return 0;

@@ -37,21 +37,46 @@ class Raster:
 
     def rgb(self):
         """The colour bytes alone, row by row."""
-        if self.channels == 3:
-            return bytes(self.data)
-        return bytes(b for i, b in enumerate(self.data) if i % 4 != 3)
+        data = bytearray(self.data)
+        if self.channels == 4:
+            del data[3::4]
+        return bytes(data)
 
     def find(self, picture, area):
         """The top-left (x, y) within area (left, top, width, height) where
-        every opaque pixel of picture matches, or None."""
+        every opaque pixel of picture matches, or None; the first such place
+        row by row. Only the places where the picture's longest row of
+        opaque pixels is found are tried whole."""
         left, top, width, height = area
         opaque = [(x, y, picture.pixel(x, y)[:3]) for y in range(picture.height)
                   for x in range(picture.width) if picture.pixel(x, y)[3] == 255]
+        run_x, run_y, run = picture.longest_opaque_run()
+        screen, stride = self.rgb(), self.width * 3
         for y in range(top, top + height - picture.height + 1):
-            for x in range(left, left + width - picture.width + 1):
-                if all(self.pixel(x + dx, y + dy)[:3] == colour for dx, dy, colour in opaque):
+            row = (y + run_y) * stride
+            start, end = row + (left + run_x) * 3, row + (left + width - picture.width + run_x) * 3 + len(run)
+            at = screen.find(run, start, end)
+            while at >= 0:
+                x = (at - row) // 3 - run_x
+                if (at - row) % 3 == 0 and all(self.pixel(x + dx, y + dy)[:3] == colour
+                                               for dx, dy, colour in opaque):
                     return x, y
+                at = screen.find(run, at + 1, end)
         return None
+
+    def longest_opaque_run(self):
+        """(x, y, colour bytes) of the longest row of opaque pixels side by side."""
+        best = (0, 0, b"")
+        for y in range(self.height):
+            x = 0
+            while x < self.width:
+                end = x
+                while end < self.width and self.pixel(end, y)[3] == 255:
+                    end += 1
+                if 3 * (end - x) > len(best[2]):
+                    best = (x, y, b"".join(bytes(self.pixel(i, y)[:3]) for i in range(x, end)))
+                x = end + 1
+        return best
 
 
 def load(path):

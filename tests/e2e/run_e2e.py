@@ -7,14 +7,17 @@ mouse and keyboard in its window (window_cases.py), and as users break it
 (fault_cases.py). What is checked is what a user or another program sees:
 windows, their places, texts and focus, the icon on the screen, the
 wallpaper on the desktop, Skelvora.bmp, Skelvora.ini, the registry.
+Each case sets up the program folder, settings and registry values it needs
+(stage.py), so that any of them runs alone or in any order.
 Prints one PASS or FAIL line per case and a closing "N passed, M failed" line;
 exits non-zero when a case failed.
-    run_e2e.py --exe Skelvora.exe --probe winprobe.exe [--out DIR]
+    run_e2e.py --exe Skelvora.exe --probe winprobe.exe [--out DIR] [--order ORDER [--seed N]] [CASE...]
+    run_e2e.py --list
 """
 import argparse
 import os
+import random
 import re
-import shutil
 import struct
 import subprocess
 import sys
@@ -27,6 +30,7 @@ import testpictures
 from checks import Failure, check
 from animation_cases import AnimationCases
 from fault_cases import FaultCases
+from stage import ELSEWHERE, FOLDER, SAVED, Stage
 from window_cases import WindowCases
 from winedesktop import WineDesktop, private_kib, stop_on_sigterm, wait_for
 
@@ -36,8 +40,6 @@ REPORT_CLASS = "#32770"  # the system's message boxes
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 FIRST_FOLDER = "First"  # a program folder without Images
-FOLDER = "Skelvora"  # the program folder of the other cases, with the test pictures
-ELSEWHERE = r"C:\Old\Skelvora.exe"
 N = len(testpictures.PICTURES)
 
 
@@ -66,8 +68,8 @@ def djpeg_decoding(jpeg, gray):
         return raster.load(out)
 
 
-class Cases(WindowCases, AnimationCases, FaultCases):
-    """The cases, in order; each builds on the state the previous ones left."""
+class Cases(Stage, WindowCases, AnimationCases, FaultCases):
+    """The cases, each beginning with the world it sets up."""
 
     folder_name = FOLDER
 
@@ -104,8 +106,8 @@ class Cases(WindowCases, AnimationCases, FaultCases):
 
     def next_number(self):
         """The number of the picture the next change shows: one past the last
-        picture starts again at the first."""
-        return (self.image_number() - 1) % N + 1
+        picture starts again at the first; without a number, the first."""
+        return ((self.image_number() or 1) - 1) % N + 1
 
     def start(self, exe):
         self.program = self.desktop.start(exe)
@@ -127,6 +129,11 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         check(ended, f"the program still runs 20 s after {how}")
         check(self.program.returncode == 0, f"the program ended with exit code {self.program.returncode}")
         check(self.desktop.find_window(MAIN_CLASS) is None, "the main window is still there")
+
+    def closed(self):
+        """Closes the main window, which ends the program."""
+        check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
+        self.ended("its main window was closed")
 
     def taskbar_buttons(self, shot):
         """True when the taskbar between the Start button and the notification
@@ -161,6 +168,13 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         self.order[number] = picture
         return picture
 
+    def ended_after_the_first_picture(self):
+        """A fresh start whose click shows the first picture, which the
+        cases then know, and the program's end."""
+        self.set_up()
+        self.click_icon_for_a_change(1)
+        self.closed()
+
     def check_wallpaper_file(self, picture):
         """Returns the pixels of Skelvora.bmp once they are found right."""
         width, height, bits = bmp_header(read_bytes(self.folder("Skelvora.bmp")))
@@ -192,7 +206,8 @@ class Cases(WindowCases, AnimationCases, FaultCases):
     # -- the cases -----------------------------------------------------------
 
     def the_first_start_makes_images_and_shows_the_options_page(self):
-        exe = self.desktop.install(self.exe_file, FIRST_FOLDER)
+        self.clear_desktop()
+        exe = self.fresh_folder(FIRST_FOLDER)
         folder = self.desktop.program_folder(FIRST_FOLDER)
         self.start(exe)
         shown = wait_for(lambda: self.window()[1], timeout=10)
@@ -217,16 +232,11 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         check(settings == b"[Options]\r\nInterval=5\r\nRandomize=0\r\nLng=Ukraine\r\nActiveDesktop=0\r\n",
               f"Skelvora.ini holds {settings!r}")
         check(self.program.poll() is None, "OK ended the program")
-        check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
-        self.ended("its main window was closed")
+        self.closed()
         check(not self.tray_icon("first-ended.png"), "the icon stayed in the notification area")
 
     def a_normal_start_hides_to_the_tray_and_points_the_wallpaper_at_its_file(self):
-        self.desktop.install(self.exe_file, FOLDER)
-        shutil.copy(os.path.join(layout.LANG, "English.lng"), self.folder())
-        testpictures.make_all(self.folder("Images"))
-        os.makedirs(self.folder("Images", "album.jpg"))  # a folder, no picture
-        check(self.desktop.reg_set(RUN_KEY, "Skelvora", ELSEWHERE), "could not set the Run value")
+        self.set_up(run=ELSEWHERE, started=False)
         self.started_hidden()
         caption = self.window()[2]
         check(caption == f"Skelvora - (1/{N})", f"caption {caption!r}: the folder album.jpg counts as a picture?")
@@ -240,7 +250,7 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         check(made == ["English.lng", "Images", "Skelvora.exe"], f"the program folder holds {made}")
 
     def a_second_start_ends_at_once_and_the_first_goes_on(self):
-        check(self.program and self.program.poll() is None, "the first instance is not running")
+        self.set_up(run=ELSEWHERE)
         first_window = self.desktop.find_window(MAIN_CLASS)
         before = (sorted(os.listdir(self.folder())), self.desktop.reg_query(RUN_KEY, "Skelvora"),
                   self.desktop.reg_query(DESKTOP_KEY, "Wallpaper"))
@@ -258,6 +268,7 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         print(f"      second start ended in {took:.2f} s")
 
     def a_left_click_on_the_icon_puts_the_first_picture_on_the_desktop(self):
+        self.set_up()
         picture = self.click_icon_for_a_change(1)
         settings = read_bytes(self.folder("Skelvora.ini"))
         check(settings == b"[Options]\r\nImageN=2\r\n", f"Skelvora.ini holds {settings!r}")
@@ -265,9 +276,9 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         check(not self.window()[1], "the main window became visible")
 
     def a_right_click_opens_the_menu_and_exit_saves_the_number_and_ends(self):
+        self.set_up(settings={"ImageN": "2"})
         # The program does not read the file again: Exit must write its own number.
-        with open(self.folder("Skelvora.ini"), "w", encoding="ascii") as ini:
-            ini.write("[Options]\r\nImageN=9\r\n")
+        self.write_settings({"ImageN": "9"})
         self.desktop.click(*self.icon, button=3)
         menu = wait_for(lambda: self.window(MENU_CLASS)[1], timeout=10)
         check(menu, "no menu appeared")
@@ -286,6 +297,7 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         check(not self.tray_icon("ended.png"), "the icon stayed in the notification area")
 
     def a_restart_goes_on_with_the_next_picture(self):
+        self.ended_after_the_first_picture()
         settings = self.settings()
         self.started_hidden()
         caption = self.window()[2]
@@ -295,13 +307,17 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         check("\\" not in picture.name, f"the subfolder's {picture.name} came second")
 
     def the_subfolder_picture_comes_last_and_then_the_first_again(self):
-        for number in range(3, N):
+        self.set_up()
+        for number in range(1, N):
             self.click_icon_for_a_change(number)
         picture = self.click_icon_for_a_change(N)
         check(picture.name == "літо\\море.jpg", f"picture {N} is {picture.name}")
         self.click_icon_for_a_change(1)
 
     def a_broken_picture_is_reported_by_name_and_the_rotation_moves_past_it(self):
+        self.ended_after_the_first_picture()
+        self.write_settings({"ImageN": "1"})
+        self.started_hidden()
         number = self.next_number()
         picture = self.order[number]
         jpeg = os.path.join(self.folder("Images"), *picture.name.split("\\"))
@@ -326,6 +342,7 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         self.click_icon_for_a_change(number % N + 1)
 
     def a_double_click_changes_once_and_a_middle_click_not_at_all(self):
+        self.set_up()
         self.click_icon_for_a_change(self.next_number(), clicks=2)
         self.desktop.click(*self.icon, button=2)
         # Had either changed the wallpaper once more, ImageN would now be one more or a picture past.
@@ -335,6 +352,7 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         """Three hundred clicks as fast as the tray takes them: no click may
         start a change inside another (the shell delivers clicks while it
         tells the other windows of the new wallpaper)."""
+        self.set_up()
         before = private_kib(self.program.pid)
         self.desktop.burst_of_clicks(*self.icon, clicks=300)
         self.desktop.move_mouse_away()
@@ -352,7 +370,7 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         after = private_kib(self.program.pid)
         print(f"      private memory {before / 1024:.2f} MiB before the clicks, {after / 1024:.2f} MiB after")
         check(after - before < 2048, f"private memory grew by {(after - before) / 1024:.1f} MiB")
-        self.order = {}  # the clicks moved the rotation on; later cases start from here
+        self.order = {}  # the clicks moved the rotation on
         self.click_icon_for_a_change(number % N + 1)
 
     def settled(self):
@@ -362,22 +380,18 @@ class Cases(WindowCases, AnimationCases, FaultCases):
         return state == (self.window()[2], self.settings())
 
     def closing_the_main_window_ends_the_program(self):
-        check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
-        self.ended("its main window was closed")
+        self.set_up()
+        self.closed()
 
     def in_active_desktop_mode_a_click_writes_the_wallpaper_file_too(self):
-        settings = re.sub(r"ActiveDesktop=\d\r\n", "", self.settings())
-        with open(self.folder("Skelvora.ini"), "w", encoding="latin-1", newline="") as ini:
-            ini.write(settings + "ActiveDesktop=1\r\n")
-        self.started_hidden()
+        self.set_up(settings=dict(SAVED, ActiveDesktop="1"))
         # Wine's Active Desktop object applies nothing, so the desktop stays as it was.
         self.click_icon_for_a_change(self.next_number(), desktop_shows_it=False)
         check(not self.window(REPORT_CLASS)[1], "a failure was reported")
-        check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
-        self.ended("its main window was closed")
+        self.closed()
 
     def exit_with_a_read_only_settings_file_reports_it_and_still_ends(self):
-        self.started_hidden()
+        self.set_up(settings=SAVED)
         os.chmod(self.folder("Skelvora.ini"), 0o444)
         settings = self.settings()
         try:
@@ -394,6 +408,7 @@ class Cases(WindowCases, AnimationCases, FaultCases):
             os.chmod(self.folder("Skelvora.ini"), 0o644)
 
     def all(self):
+        """Every case, in the order of a whole run."""
         return [self.the_first_start_makes_images_and_shows_the_options_page,
                 self.a_normal_start_hides_to_the_tray_and_points_the_wallpaper_at_its_file,
                 self.a_second_start_ends_at_once_and_the_first_goes_on,
@@ -414,39 +429,72 @@ class Cases(WindowCases, AnimationCases, FaultCases):
                 self.at_144_pixels_per_inch_the_layout_scales]
 
 
+def case_names():
+    return [case.__name__ for case in Cases(None, None, None).all()]
+
+
+def chosen(names, order, seed):
+    """The names of the cases to run: those given (all when none), in the
+    order given, reversed or shuffled. A name may have spaces for
+    underscores, as the results show it."""
+    picked = [name.replace(" ", "_") for name in names] or case_names()
+    unknown = [name for name in picked if name not in case_names()]
+    if unknown:
+        raise SystemExit(f"no case named {', '.join(unknown)}; --list names them")
+    if order == "reversed":
+        picked.reverse()
+    elif order == "shuffled":
+        random.Random(seed).shuffle(picked)
+    return picked
+
+
+def run(case):
+    """Runs a case and prints its PASS or FAIL line; True when it passed."""
+    name = case.__name__.replace("_", " ")
+    started = time.monotonic()
+    try:
+        case()
+        verdict = "PASS"
+    except Failure as failure:
+        verdict = "FAIL"
+        name += f": {failure}"
+    except Exception as error:  # a broken harness step is a failed case too
+        verdict = "FAIL"
+        name += f": {type(error).__name__}: {error}"
+    print(f"{verdict} {name} ({time.monotonic() - started:.1f} s)", flush=True)
+    return verdict == "PASS"
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--probe", required=True)
+    parser.add_argument("--exe")
+    parser.add_argument("--probe")
     parser.add_argument("--out", default="e2e-out", help="folder for the screenshots")
+    parser.add_argument("--list", action="store_true", help="print the names of the cases in their order and stop")
+    parser.add_argument("--order", choices=("listed", "reversed", "shuffled"), default="listed")
+    parser.add_argument("--seed", type=int, help="of the shuffled order (default: a new one, printed)")
+    parser.add_argument("cases", nargs="*", metavar="CASE", help="cases to run (default: all)")
     args = parser.parse_args()
+    if args.list:
+        print("\n".join(case_names()))
+        return 0
+    if not (args.exe and args.probe):
+        parser.error("--exe and --probe are needed to run cases")
+    seed = random.randrange(10**6) if args.seed is None else args.seed
+    names = chosen(args.cases, args.order, seed)
+    if args.order == "shuffled":
+        print(f"e2e: shuffled with --seed {seed}", flush=True)
     stop_on_sigterm()
     os.makedirs(args.out, exist_ok=True)
 
-    passed = failed = 0
     started = time.monotonic()
     with WineDesktop(probe=os.path.abspath(args.probe)) as desktop:
         print(f"e2e: Wine desktop ready in {time.monotonic() - started:.1f} s", flush=True)
         cases = Cases(desktop, os.path.abspath(args.exe), args.out)
-        for case in cases.all():
-            name = case.__name__.replace("_", " ")
-            case_started = time.monotonic()
-            try:
-                case()
-                passed += 1
-                verdict = "PASS"
-            except Failure as failure:
-                failed += 1
-                verdict = "FAIL"
-                name += f": {failure}"
-            except Exception as error:  # a broken harness step is a failed case too
-                failed += 1
-                verdict = "FAIL"
-                name += f": {type(error).__name__}: {error}"
-            print(f"{verdict} {name} ({time.monotonic() - case_started:.1f} s)", flush=True)
+        results = [run(getattr(cases, name)) for name in names]
     print(f"e2e: {time.monotonic() - started:.1f} s in all; screenshots in {args.out}")
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
+    print(f"{results.count(True)} passed, {results.count(False)} failed")
+    return 1 if False in results else 0
 
 
 if __name__ == "__main__":

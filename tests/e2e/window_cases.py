@@ -2,13 +2,14 @@
 the icon's menu, driven with mouse and keyboard, read back with the window
 probe (places, texts, ticks, focus) and photographed; the information
 boxes; the same layout at 144 pixels per inch, with the About animation
-filling its place. A mixin of run_e2e.Cases, whose helpers it uses; the
-program runs hidden in the notification area before and after each case."""
+filling its place. A mixin of run_e2e.Cases, whose helpers it uses; each
+case starts the program hidden in the notification area."""
 import os
 import re
 
 import layout
 from checks import Failure, check
+from stage import ELSEWHERE, SAVED
 from winedesktop import wait_for
 
 MAIN_CLASS = "TFormSkelvora1"
@@ -140,6 +141,7 @@ class WindowCases:
     # -- the cases -----------------------------------------------------------
 
     def options_shows_its_page_with_every_control_in_place(self):
+        self.set_up()
         page = self.open_page("options", layout.OPTIONS, "options.png")
         self.check_layout(page, layout.OPTIONS, layout.texts("Ukraine"))
         self.focus_is("OK")
@@ -157,6 +159,7 @@ class WindowCases:
         self.hides("Esc")
 
     def ok_saves_interval_and_order_and_cancel_keeps_them(self):
+        self.set_up(run=ELSEWHERE)
         page = self.open_page("options", layout.OPTIONS, "options-before.png")
         self.click_control(page, "SpinEdit1")
         self.desktop.keys(*["Up"] * 5)
@@ -185,8 +188,8 @@ class WindowCases:
         page = self.open_page("options", layout.OPTIONS, "options-cancelled.png")
         check(page["SpinEdit1"]["text"] == "10" and page["CheckBox2"]["checked"],
               f"after Cancel the page shows {page['SpinEdit1']['text']!r} and random {page['CheckBox2']['checked']}")
-        # Back to the order the other cases count on; start with Windows off
-        # (the value was there at start-up) and on again.
+        # Random off again; start with Windows off (the value was there at
+        # start-up), then on again.
         check(page["CheckBox1"]["checked"], "start with Windows is not ticked though the Run value is there")
         self.click_control(page, "CheckBox2")
         self.click_control(page, "CheckBox1")
@@ -205,6 +208,7 @@ class WindowCases:
         check(run == self.desktop.windows_path(self.folder_name, "Skelvora.exe"), f"the Run value is {run!r}")
 
     def help_and_refresh_show_the_programs_own_box_which_hides_the_window(self):
+        self.set_up()
         texts = layout.texts("Ukraine")
         page = self.open_page("options", layout.OPTIONS, "options-help.png")
         self.click_control(page, "Button1")
@@ -225,6 +229,7 @@ class WindowCases:
         check(count > 0, "Images is empty")
 
     def about_shows_its_page_links_light_up_and_the_licence_box(self):
+        self.set_up()
         page = self.open_page("about", layout.ABOUT, "about.png")
         self.check_layout(page, layout.ABOUT, layout.texts("Ukraine"))
         self.focus_is("OK")
@@ -256,6 +261,7 @@ class WindowCases:
         self.hides("Enter on the About page")
 
     def english_chosen_shows_english_texts_at_once(self):
+        self.set_up(settings=SAVED)
         page = self.open_page("options", layout.OPTIONS, "options-language.png")
         self.click_control(page, "ComboBox1")
         self.desktop.keys("Up", "Return")
@@ -271,20 +277,15 @@ class WindowCases:
         check(self.ini_value("Lng") == "Ukraine", f"Cancel saved the language: {self.settings()!r}")
 
     def at_144_pixels_per_inch_the_layout_scales(self):
-        self.desktop.restart(dpi=144)
-        try:
-            self.started_hidden()
-            page = self.open_page("options", layout.OPTIONS, "options-144dpi.png")
-            self.check_layout(page, layout.OPTIONS, layout.texts("Ukraine"), dpi=144)
-            self.desktop.keys("Escape")
-            self.hides("Esc")
-            page = self.open_page("about", layout.ABOUT, "about-144dpi.png")
-            self.check_layout(page, layout.ABOUT, layout.texts("Ukraine"), dpi=144)
-            self.check_the_animation_fills_its_place(page, 144)
-            check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
-            self.ended("its main window was closed")
-        finally:
-            self.desktop.restart(dpi=96)
+        self.set_up(dpi=144)
+        page = self.open_page("options", layout.OPTIONS, "options-144dpi.png")
+        self.check_layout(page, layout.OPTIONS, layout.texts("Ukraine"), dpi=144)
+        self.desktop.keys("Escape")
+        self.hides("Esc")
+        page = self.open_page("about", layout.ABOUT, "about-144dpi.png")
+        self.check_layout(page, layout.ABOUT, layout.texts("Ukraine"), dpi=144)
+        self.check_the_animation_fills_its_place(page, 144)
+        self.closed()
 
     def window_cases(self):
         return [self.options_shows_its_page_with_every_control_in_place,

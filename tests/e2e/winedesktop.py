@@ -25,6 +25,7 @@ SIZE = "1024x768"
 PROGRAM_FOLDER = "Skelvora"  # under C:\
 DOUBLE_CLICK_TIME = 0.6  # seconds; the system's is 0.5
 TASKBAR = 40  # rows at the bottom of the screen in which the taskbar lies
+TASKBAR_CLASS = "Shell_TrayWnd"
 MENU_ITEMS = ("about", "options", "exit")  # the icon's menu, top to bottom
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets")
 
@@ -60,6 +61,7 @@ class WineDesktop:
         self.probe_exe = probe
         self.xvfb = None
         self.started = []
+        self.dpi = 96  # the screen's pixels per inch, as a fresh prefix has it
         self.last_click = -DOUBLE_CLICK_TIME
         self.tray_icon = raster.load(os.path.join(ASSETS, "tray-icon.ico"))
         self.menu_pictures = [raster.load(os.path.join(ASSETS, f"menu-{item}.bmp")).keyed()
@@ -106,18 +108,29 @@ class WineDesktop:
             shutil.rmtree(self.prefix, ignore_errors=True)
         return False
 
-    def restart(self, dpi=None):
-        """Ends every program of the prefix and opens the desktop again, at
-        `dpi` pixels per inch when given (the system reads it at start)."""
+    def at_dpi(self, dpi):
+        """Has the programs started from now on see a screen of `dpi` pixels
+        per inch, as the system reads it at a program's start. When that
+        changes, every program of the prefix ends and the desktop opens
+        again; its taskbar is always made at 96, where the program's icon is
+        looked for."""
+        if dpi == self.dpi:
+            return
+        self._set_dpi(96)
         subprocess.run([WINESERVER, "-k"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                        check=False)
         for process in self.started:
             process.wait(timeout=30)
         self.started = []
-        if dpi:
-            self.wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
-                      "/d", str(dpi), "/f")
         self.start("explorer", f"/desktop=shell,{SIZE}")
+        if not wait_for(lambda: self.find_window(TASKBAR_CLASS), timeout=30):
+            raise RuntimeError("the desktop did not open again")
+        self._set_dpi(dpi)
+        self.dpi = dpi
+
+    def _set_dpi(self, dpi):
+        self.wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                  "/d", str(dpi), "/f")
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
@@ -139,10 +152,13 @@ class WineDesktop:
                 os.symlink(os.path.join(WINE_FONTS, name), os.path.join(fonts, name))
 
     def _use_shell_desktop(self):
-        reg_file = os.path.join(self.prefix, "drive_c", "desktop.reg")
-        with open(reg_file, "w", encoding="ascii") as out:
-            out.write(DESKTOP_REG)
-        self.wine("regedit", "/S", "C:\\desktop.reg")
+        self.reg_import(DESKTOP_REG)
+
+    def reg_import(self, text):
+        """Imports the text of a .reg file (REGEDIT4) into the registry."""
+        with open(os.path.join(self.prefix, "drive_c", "import.reg"), "w", encoding="ascii") as out:
+            out.write(text)
+        return self.wine("regedit", "/S", "C:\\import.reg")[0] == 0
 
     # -- programs ----------------------------------------------------------
 
@@ -202,6 +218,10 @@ class WineDesktop:
         code, out = self.wine(self.probe_exe, "texts", window_class)
         return out.splitlines() if code == 0 else []
 
+    def reload_wallpaper(self):
+        """Has the desktop show the wallpaper the registry names again."""
+        return self.wine(self.probe_exe, "reload-wallpaper", "")[0] == 0
+
     def close_window(self, window_class):
         return self.wine(self.probe_exe, "close", window_class)[0] == 0
 
@@ -247,9 +267,6 @@ class WineDesktop:
             if parts and parts[0] == value:
                 return parts[2] if len(parts) > 2 else ""
         return None
-
-    def reg_set(self, key, value, data):
-        return self.wine("reg", "add", key, "/v", value, "/t", "REG_SZ", "/d", data, "/f")[0] == 0
 
     def cpu_ticks(self, name):
         """The processor time (user and system, in clock ticks) that the running
