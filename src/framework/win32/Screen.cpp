@@ -32,6 +32,24 @@ TRect DesktopRect() {
     return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+std::vector<TRect> MonitorRects() {
+    std::vector<TRect> monitors;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            if (GetMonitorInfoW(monitor, &info)) {
+                const RECT& r = info.rcMonitor;
+                reinterpret_cast<std::vector<TRect>*>(found)->push_back({r.left, r.top, r.right, r.bottom});
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) monitors.push_back(DesktopRect());
+    return monitors;
+}
+
 TCursor ScreenCursor() { return cursor; }
 
 void SetScreenCursor(TCursor shape) {
