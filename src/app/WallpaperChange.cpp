@@ -1,6 +1,7 @@
 // One change of the desktop wallpaper: pick the picture, write it as the
 // wallpaper file, have the shell reload it, show it, move on.
 #include "app/FormSkelvora1.h"
+#include "app/ScreenSizedWallpaper.h"
 #include "framework/system/Clock.h"
 #include "framework/system/Shell.h"
 
@@ -67,7 +68,10 @@ void TFormSkelvora1::WriteWallpaperFile() {
     Bitmap = std::make_unique<TBitmap>();
     JPEGImage = std::make_unique<TJPEGImage>();
     JPEGImage->LoadFromFile(Path + "Images\\" + PictureList[CurrentPicture]);
-    Bitmap->Assign(*JPEGImage);
+    if (FullSizeWallpaper == 1)
+        Bitmap->Assign(*JPEGImage);
+    else
+        DecodeForScreen(*JPEGImage, *Bitmap);
     Bitmap->SaveToFile(Path + "Skelvora.bmp");
 }
 
