@@ -27,9 +27,7 @@ void fake::SetScreenDpi(int dpi) {
 
 TRect DesktopRect() {
     TRect desktop = monitors.front();
-    for (const TRect& monitor : monitors)
-        desktop = {std::min(desktop.Left, monitor.Left), std::min(desktop.Top, monitor.Top),
-                   std::max(desktop.Right, monitor.Right), std::max(desktop.Bottom, monitor.Bottom)};
+    for (const TRect& monitor : monitors) desktop = Union(desktop, monitor);
     return desktop;
 }
 
