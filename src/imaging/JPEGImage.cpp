@@ -129,6 +129,8 @@ void TJPEGImage::DecodeArea(const TRect& area, TBitmap& target) {
 void TJPEGImage::DecodeReduced(int width, int height, TBitmap& target) {
     TJPEGOptions options = options_;
     options.Scale = CoveringScale(data_->Width, data_->Height, width, height);
+    // A colour table would only add its dither to the average.
+    options.PixelFormat = TJPEGPixelFormat::Bits24;
     TBitmap decoded;
     TJPEGDecoder decoder(data_->Bytes(), data_->Size());
     decoder.SetParameters(options);

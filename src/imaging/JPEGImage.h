@@ -56,7 +56,8 @@ public:
     void DecodeArea(const TRect& area, TBitmap& target);
     // The whole picture averaged down to width x height 24-bit pixels (no
     // larger than the picture's own size), from a decoding at the smallest
-    // scale that still has a pixel for each of them, whatever the scale option:
+    // scale that still has a pixel for each of them, whatever the scale and
+    // pixel format options:
     void DecodeReduced(int width, int height, TBitmap& target);
 
 protected:

@@ -136,6 +136,16 @@ TEST(JPEGReduced, AReducedCopyEqualsThePlainReductionOfTheWholeDecoding) {
     }
 }
 
+TEST(JPEGReduced, AColourPictureIsAveragedFromItsColoursOnAScreenOfEightBits) {
+    TJPEGOptions eightBits = JPEGDefaults();
+    eightBits.PixelFormat = TJPEGPixelFormat::Bits8;
+    Loaded loaded("mosaic.jpg");
+    loaded.picture.SetOptions(eightBits);
+    TBitmap reduced;
+    loaded.picture.DecodeReduced(160, 121, reduced);
+    EXPECT_LE(LargestDifference(PlainPixels(reduced), PlainReduction(loaded.whole, 160, 121)), 2);
+}
+
 TEST(JPEGReduced, AGrayPictureComesOutInTwentyFourBitsAsItsColoursAverage) {
     Loaded loaded("gray.jpg");
     TBitmap reduced;
