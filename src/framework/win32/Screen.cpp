@@ -15,6 +15,16 @@ int DeviceCaps(int index) {
 
 TCursor cursor = TCursor::Default;
 
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM monitors) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<std::vector<TRect>*>(monitors)->push_back({r.left, r.top, r.right, r.bottom});
+    }
+    return TRUE;
+}
+
 void Show(TCursor shape) { SetCursor(LoadCursorW(nullptr, shape == TCursor::HandPoint ? IDC_HAND : IDC_ARROW)); }
 
 }  // namespace
@@ -34,18 +44,7 @@ TRect DesktopRect() {
 
 std::vector<TRect> MonitorRects() {
     std::vector<TRect> monitors;
-    EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
-            MONITORINFO info{};
-            info.cbSize = sizeof info;
-            if (GetMonitorInfoW(monitor, &info)) {
-                const RECT& r = info.rcMonitor;
-                reinterpret_cast<std::vector<TRect>*>(found)->push_back({r.left, r.top, r.right, r.bottom});
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&monitors));
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
     if (monitors.empty()) monitors.push_back(DesktopRect());
     return monitors;
 }
