@@ -89,7 +89,9 @@ void TFormSkelvora1::FormCreate(TComponent&) {
     ReadRegistry();
     Find_Jpg();
     ReadSettings();
+    // The interval is the edit's: one outside its range starts at the nearest bound.
     Layout.SpinEdit1.SetValue(Interval);
+    Interval = IntervalShown = Layout.SpinEdit1.Value();
     Timer1.SetInterval(TimerPeriod(Interval));
     SetCurrentDir(Path);
     ListLanguages();

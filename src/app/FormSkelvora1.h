@@ -92,8 +92,6 @@ public:
     std::int32_t Interval = 0;           // minutes, as read at start-up
     std::int32_t IntervalShown = 0;
     std::int32_t LanguageCounter = 0;
-    std::int32_t SelectionPass = 0;
-    std::int32_t SelectionPosition = 0;
     std::int32_t ActiveDesktop = 0;
     std::int32_t ActiveDesktopShown = 0;
     std::int32_t FullSizeWallpaper = 0;  // 1: the wallpaper file holds the whole picture
@@ -110,8 +108,10 @@ private:
     void SelectLanguage();
     void ListPictures(const std::string& folderPrefix);
     void WriteWallpaperFile();
+    void LoadPicture();
     void ApplyWallpaper();
     void ShowPicture();
+    void MoveOn();
     void SaveOptions();
     void SaveAutostart();
     void WritePictureNumber();

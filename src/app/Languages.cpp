@@ -1,5 +1,7 @@
 // The language files beside the program: listed into the language choice at
 // start-up, applied then and whenever the user picks another.
+#include <algorithm>
+
 #include "app/FormSkelvora1.h"
 #include "lang/LanguageFile.h"
 
@@ -18,13 +20,12 @@ void TFormSkelvora1::ListLanguages() {
     FindClose(SearchRec2);
 }
 
-// Selects the first entry among the first 33 that equals the language name;
-// when none does, the last pass leaves the choice on position 32.
+// Selects the first entry that equals the language name, wherever it
+// stands; when none does, the choice shows nothing.
 void TFormSkelvora1::SelectLanguage() {
-    SelectionPosition = 0;
-    for (SelectionPass = 0; SelectionPass != 33; ++SelectionPass) {
-        if (Layout.ComboBox1.Text() != Lng) Layout.ComboBox1.SetItemIndex(SelectionPosition++);
-    }
+    const std::vector<std::string>& languages = Layout.ComboBox1.Items();
+    const auto found = std::find(languages.begin(), languages.end(), Lng);
+    Layout.ComboBox1.SetItemIndex(found == languages.end() ? -1 : static_cast<int>(found - languages.begin()));
 }
 
 void TFormSkelvora1::Ini_Lng() {

@@ -1,4 +1,4 @@
-// The catalogue: every *.jpg in Images and in each of its immediate
+// The catalogue: every *.jpg file in Images and in each of its immediate
 // subfolders, in the order the system lists them.
 #include "app/FormSkelvora1.h"
 #include "framework/application/Application.h"
@@ -33,7 +33,7 @@ void TFormSkelvora1::Find_Jpg() {
 void TFormSkelvora1::ListPictures(const std::string& folderPrefix) {
     if (FindFirst("*.jpg", faAnyFile, SearchRec) != 0) return;
     do {
-        PictureList.Put(CurrentPicture++, folderPrefix + SearchRec.Name);
+        if (!(SearchRec.Attr & faDirectory)) PictureList.Put(CurrentPicture++, folderPrefix + SearchRec.Name);
     } while (FindNext(SearchRec) == 0);
     FindClose(SearchRec);
 }

@@ -64,7 +64,9 @@ void TFormSkelvora1::SaveOptions() {
     IntervalShown = interval;
     ini.WriteInteger(Options, "Randomize", RandomOrder);
     RandomOrderShown = RandomOrder;
-    ini.WriteString(Options, "Lng", Layout.ComboBox1.Text());
+    // A choice that shows no language keeps the one configured.
+    const std::string chosen = Layout.ComboBox1.Text();
+    ini.WriteString(Options, "Lng", chosen.empty() ? Lng : chosen);
     ActiveDesktop = Layout.CheckBox3.Checked() ? 1 : 0;
     ini.WriteInteger(Options, "ActiveDesktop", ActiveDesktop);
     ActiveDesktopShown = ActiveDesktop;

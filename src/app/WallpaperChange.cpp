@@ -52,6 +52,12 @@ void TFormSkelvora1::Change() {
     WriteWallpaperFile();
     ApplyWallpaper();
     ShowPicture();
+    MoveOn();
+}
+
+// In order, the settings file holds the number of the next picture, so
+// that a restart goes on from there.
+void TFormSkelvora1::MoveOn() {
     if (RandomOrder != 0) return;
     ++CurrentPicture;
     WritePictureNumber();
@@ -67,12 +73,31 @@ void TFormSkelvora1::WriteWallpaperFile() {
     } freeAtEnd{*this};
     Bitmap = std::make_unique<TBitmap>();
     JPEGImage = std::make_unique<TJPEGImage>();
-    JPEGImage->LoadFromFile(Path + "Images\\" + PictureList[CurrentPicture]);
-    if (FullSizeWallpaper == 1)
-        Bitmap->Assign(*JPEGImage);
-    else
-        DecodeForScreen(*JPEGImage, *Bitmap);
+    try {
+        LoadPicture();
+    } catch (...) {
+        // One picture that cannot be shown must not hold up the rotation.
+        MoveOn();
+        throw;
+    }
     Bitmap->SaveToFile(Path + "Skelvora.bmp");
+}
+
+// The failure names the file: a decoder's message alone does not say which
+// of thousands of pictures it is.
+void TFormSkelvora1::LoadPicture() {
+    const std::string file = Path + "Images\\" + PictureList[CurrentPicture];
+    try {
+        JPEGImage->LoadFromFile(file);
+        if (FullSizeWallpaper == 1)
+            Bitmap->Assign(*JPEGImage);
+        else
+            DecodeForScreen(*JPEGImage, *Bitmap);
+    } catch (const std::exception& failure) {
+        const std::string message = failure.what();
+        if (message.find(file) != std::string::npos) throw;
+        throw EInvalidGraphic(file + ": " + message);
+    }
 }
 
 // The shell is named the file the desktop's Wallpaper value holds, so that

@@ -132,6 +132,10 @@ bool TTrayIcon::IconAdded() const {
 
 void TTrayIcon::Loaded() {
     TComponent::Loaded();
+    ShowWhenActive();
+}
+
+void TTrayIcon::ShowWhenActive() {
     std::lock_guard hold(*lock_);
     if (active_ && !Designing()) ShowIcon();
 }
@@ -204,6 +208,12 @@ void TTrayIcon::NextFrame() {
 }
 
 std::intptr_t TTrayIcon::NotifyWndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    // A new taskbar holds no icons: this one goes there again, whether its
+    // events are enabled or not.
+    if (message == TaskbarCreatedMessage()) {
+        ShowWhenActive();
+        return 0;
+    }
     if (message != TrayNotifyMessage || !enabled_) {
         TMessage unhandled{message, wParam, lParam, 0};
         window_->DefaultHandler(unhandled);

@@ -1,8 +1,9 @@
 #pragma once
 // The notification-area icon: keeps one icon with a tip in the notification
-// area while it is active, turns the shell's mouse notifications for it into
-// events, opens a popup menu on a right click, runs the menu's default item on
-// a double click and can animate the icon through a list of icons.
+// area while it is active (adding it again when the shell makes a new
+// taskbar), turns the shell's mouse notifications for it into events, opens a
+// popup menu on a right click, runs the menu's default item on a double click
+// and can animate the icon through a list of icons.
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -95,6 +96,7 @@ private:
     void HandleNotification(unsigned mouseMessage);
     void ButtonDown(TMouseButton button, TShiftState shift, TPoint at);
     void ButtonUp(TMouseButton button, TShiftState shift, TPoint at);
+    void ShowWhenActive();
     void ShowIcon();
     void HideIcon();
     void UpdateIcon();

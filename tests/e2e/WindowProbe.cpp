@@ -1,5 +1,6 @@
 // Looks at the program's windows from outside, as the end-to-end tests need:
 //   winprobe find CLASS   prints "handle visible caption"; exit code 1 when absent
+//   winprobe count CLASS  prints the number of top-level windows of that class
 //   winprobe texts CLASS  prints the texts of that window's child windows, one a line
 //   winprobe place CLASS  prints "left top width height clientWidth clientHeight": the
 //                         window on the screen, frame included, and its client area
@@ -10,12 +11,22 @@
 //   winprobe focus CLASS  prints "foreground|class|text": whether that window is in
 //                         front, and the class and text of the window with the focus
 //   winprobe close CLASS  posts the close message to that window; exit code 1 when absent
+//   winprobe remove-icons CLASS
+//                         removes the icons (identifier 0) of every top-level window of
+//                         that class from the notification area, as a restarting shell
+//                         loses them; exit code 1 when there is no such window
+//   winprobe taskbar-created CLASS
+//                         posts the message of a new taskbar to every top-level window,
+//                         as the restarted shell does; exit code 1 when there is no
+//                         window of that class to hear it
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "framework/application/Application.h"
 #include "framework/system/ControlWindows.h"
 #include "framework/system/Foreground.h"
+#include "framework/system/ShellNotify.h"
 #include "framework/system/Window.h"
 
 using namespace skl;
@@ -44,16 +55,37 @@ void PrintPlace(TWindowHandle window) {
                 screen.Right - frame - origin.X, screen.Bottom - frame - origin.Y);
 }
 
+std::vector<TWindowHandle> TopLevelWindowsOf(const std::string& windowClass) {
+    std::vector<TWindowHandle> found;
+    for (TWindowHandle window : ChildWindows(0))
+        if (WindowClassName(window) == windowClass) found.push_back(window);
+    return found;
+}
+
+void RemoveIcons(const std::string& windowClass) {
+    TNotifyIconData icon;
+    icon.cbSize = NotifyIconDataV1Size();
+    for (TWindowHandle window : TopLevelWindowsOf(windowClass)) {
+        icon.hWnd = window;
+        ShellNotifyIcon(TNotifyIconMessage::nimDelete, icon);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: winprobe find|texts|place|tree|focus|close CLASS\n");
+        std::fprintf(stderr,
+                     "usage: winprobe find|count|texts|place|tree|focus|close|remove-icons|taskbar-created CLASS\n");
         return 2;
     }
     // Places in the same pixels as a program that is aware of the screen's resolution.
     Application().Initialize();
     const std::string command = argv[1];
+    if (command == "count") {
+        std::printf("%zu\n", TopLevelWindowsOf(argv[2]).size());
+        return 0;
+    }
     const TWindowHandle window = FindTopLevelWindow(argv[2]);
     if (!window) return 1;
     if (command == "find") {
@@ -71,6 +103,10 @@ int main(int argc, char** argv) {
                     focus ? WindowText(focus).c_str() : "");
     } else if (command == "close") {
         return PostWindowMessage(window, wm::Close) ? 0 : 1;
+    } else if (command == "remove-icons") {
+        RemoveIcons(argv[2]);
+    } else if (command == "taskbar-created") {
+        return PostWindowMessage(EveryTopLevelWindow, TaskbarCreatedMessage()) ? 0 : 1;
     } else {
         std::fprintf(stderr, "winprobe: unknown command %s\n", command.c_str());
         return 2;

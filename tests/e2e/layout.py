@@ -5,8 +5,11 @@ text itself). Labels that take the size of their text are marked; their
 size depends on the fonts at hand."""
 import configparser
 import os
+import re
 
-LANG = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "lang")
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+LANG = os.path.join(ROOT, "lang")
+BUILT_IN_TEXTS = os.path.join(ROOT, "src", "lang", "BuiltInTexts.h")
 
 CLIENT = (391, 312)
 PAGE_CONTROL = (8, 8, 377, 297)
@@ -48,7 +51,11 @@ UP_DOWN_WIDTH = 16
 
 
 def texts(language):
-    """The texts of a shipped language file, by key."""
+    """The texts of a shipped language file, by key; "Ukraine" gives the
+    program's own."""
+    if language == "Ukraine":
+        with open(BUILT_IN_TEXTS, encoding="utf-8") as source:
+            return dict(re.findall(r'\{"(\w+)", "([^"]*)"\}', source.read()))
     parser = configparser.ConfigParser(interpolation=None)
     parser.optionxform = str
     with open(os.path.join(LANG, f"{language}.lng"), encoding="utf-8-sig") as file:

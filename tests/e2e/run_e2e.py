@@ -2,11 +2,11 @@
 """End-to-end tests of the real Skelvora.exe under Wine, on a private X display
 with a fresh Wine prefix whose desktop has a taskbar; both go away at the end,
 failed or not. The program is driven as a user drives it, with real mouse
-clicks on its icon in the taskbar's notification area and in its menu, and
-with mouse and keyboard in its window (window_cases.py). What is checked is
-what a user or another program sees: windows, their places, texts and
-focus, the icon on the screen, the wallpaper on the desktop, Skelvora.bmp,
-Skelvora.ini, the registry.
+clicks on its icon in the taskbar's notification area and in its menu, with
+mouse and keyboard in its window (window_cases.py), and as users break it
+(fault_cases.py). What is checked is what a user or another program sees:
+windows, their places, texts and focus, the icon on the screen, the
+wallpaper on the desktop, Skelvora.bmp, Skelvora.ini, the registry.
 Prints one PASS or FAIL line per case and a closing "N passed, M failed" line;
 exits non-zero when a case failed.
     run_e2e.py --exe Skelvora.exe --probe winprobe.exe [--out DIR]
@@ -26,6 +26,7 @@ import raster
 import testpictures
 from checks import Failure, check
 from animation_cases import AnimationCases
+from fault_cases import FaultCases
 from window_cases import WindowCases
 from winedesktop import TASKBAR, WineDesktop, private_kib, stop_on_sigterm, wait_for
 
@@ -66,7 +67,7 @@ def djpeg_decoding(jpeg, gray):
         return raster.load(out)
 
 
-class Cases(WindowCases, AnimationCases):
+class Cases(WindowCases, AnimationCases, FaultCases):
     """The cases, in order; each builds on the state the previous ones left."""
 
     folder_name = FOLDER
@@ -225,10 +226,11 @@ class Cases(WindowCases, AnimationCases):
         self.desktop.install(self.exe_file, FOLDER)
         shutil.copy(os.path.join(layout.LANG, "English.lng"), self.folder())
         testpictures.make_all(self.folder("Images"))
+        os.makedirs(self.folder("Images", "album.jpg"))  # a folder, no picture
         check(self.desktop.reg_set(RUN_KEY, "Skelvora", ELSEWHERE), "could not set the Run value")
         self.started_hidden()
         caption = self.window()[2]
-        check(caption == f"Skelvora - (1/{N})", f"caption {caption!r}")
+        check(caption == f"Skelvora - (1/{N})", f"caption {caption!r}: the folder album.jpg counts as a picture?")
         check(wait_for(lambda: not self.taskbar_buttons(self.shot("started.png")), timeout=10, step=0.5),
               "the taskbar shows a button (started.png)")
         wallpaper = self.desktop.reg_query(DESKTOP_KEY, "Wallpaper")
@@ -300,33 +302,35 @@ class Cases(WindowCases, AnimationCases):
         check(picture.name == "літо\\море.jpg", f"picture {N} is {picture.name}")
         self.click_icon_for_a_change(1)
 
-    def a_picture_that_is_no_jpeg_is_reported_and_the_next_click_starts_afresh(self):
-        picture = self.order[2]
+    def a_broken_picture_is_reported_by_name_and_the_rotation_moves_past_it(self):
+        number = self.next_number()
+        picture = self.order[number]
         jpeg = os.path.join(self.folder("Images"), *picture.name.split("\\"))
         good = read_bytes(jpeg)
-        with open(jpeg, "wb") as f:
-            f.write(b"no JPEG at all\n")
-        wallpaper, settings, caption = read_bytes(self.folder("Skelvora.bmp")), self.settings(), self.window()[2]
+        open(jpeg, "wb").close()
+        wallpaper, caption = read_bytes(self.folder("Skelvora.bmp")), self.window()[2]
         self.desktop.click(*self.icon)
         report = wait_for(lambda: self.window(REPORT_CLASS)[1], timeout=10)
         check(report, "no failure report appeared")
         self.shot("failure.png")
         check(self.window(REPORT_CLASS)[2] == "Skelvora", f"the report's caption is {self.window(REPORT_CLASS)[2]!r}")
         texts = self.desktop.window_texts(REPORT_CLASS)
-        check("JPEG error #52." in texts, f"the report shows {texts}")
-        check((read_bytes(self.folder("Skelvora.bmp")), self.settings(), self.window()[2]) ==
-              (wallpaper, settings, caption), "the failed change changed the wallpaper, the settings or the caption")
+        expected = f"{self.desktop.windows_path(FOLDER, 'Images')}\\{picture.name}: JPEG error #41."
+        check(expected in texts, f"the report shows {texts}, not {expected!r}")
+        check((read_bytes(self.folder("Skelvora.bmp")), self.window()[2]) == (wallpaper, caption),
+              "the failed change changed the wallpaper or the caption")
+        check(self.image_number() == number + 1, f"Skelvora.ini holds {self.settings()!r}: the rotation stays")
         check(self.desktop.close_window(REPORT_CLASS), "could not close the report")
         check(wait_for(lambda: not self.window(REPORT_CLASS)[1], timeout=10), "the report stays")
         with open(jpeg, "wb") as f:
             f.write(good)
-        self.click_icon_for_a_change(2)
+        self.click_icon_for_a_change(number % N + 1)
 
     def a_double_click_changes_once_and_a_middle_click_not_at_all(self):
-        self.click_icon_for_a_change(3, clicks=2)
+        self.click_icon_for_a_change(self.next_number(), clicks=2)
         self.desktop.click(*self.icon, button=2)
-        # Had either changed the wallpaper once more, ImageN would now be 5 or picture 4 past.
-        self.click_icon_for_a_change(4)
+        # Had either changed the wallpaper once more, ImageN would now be one more or a picture past.
+        self.click_icon_for_a_change(self.next_number())
 
     def a_burst_of_clicks_changes_one_picture_at_a_time(self):
         """Three hundred clicks as fast as the tray takes them: no click may
@@ -427,11 +431,13 @@ class Cases(WindowCases, AnimationCases):
                 self.a_right_click_opens_the_menu_and_exit_saves_the_number_and_ends,
                 self.a_restart_goes_on_with_the_next_picture,
                 self.the_subfolder_picture_comes_last_and_then_the_first_again,
-                self.a_picture_that_is_no_jpeg_is_reported_and_the_next_click_starts_afresh,
+                self.a_broken_picture_is_reported_by_name_and_the_rotation_moves_past_it,
                 self.a_double_click_changes_once_and_a_middle_click_not_at_all,
+                self.a_new_taskbar_gets_the_icon_back_and_its_menu_works,
                 self.a_burst_of_clicks_changes_one_picture_at_a_time,
                 *self.animation_cases(),
                 *self.window_cases(),
+                *self.fault_cases(),
                 self.closing_the_main_window_ends_the_program,
                 self.in_active_desktop_mode_a_click_writes_the_wallpaper_file_too,
                 self.exit_with_a_read_only_settings_file_reports_it_and_still_ends,

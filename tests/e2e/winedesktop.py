@@ -182,6 +182,21 @@ class WineDesktop:
         handle, visible, caption = (out.rstrip("\r\n").split(" ", 2) + [""])[:3]
         return int(handle), visible == "1", caption
 
+    def count_windows(self, window_class):
+        """How many top-level windows of that class there are."""
+        code, out = self.wine(self.probe_exe, "count", window_class)
+        return int(out) if code == 0 else 0
+
+    def remove_icons(self, window_class):
+        """Removes the icons of the windows of that class from the
+        notification area, as a restarting shell loses them."""
+        return self.wine(self.probe_exe, "remove-icons", window_class)[0] == 0
+
+    def announce_taskbar(self, window_class):
+        """Tells every top-level window that the taskbar is there again, as
+        the restarted shell does (a window of that class must be there)."""
+        return self.wine(self.probe_exe, "taskbar-created", window_class)[0] == 0
+
     def window_texts(self, window_class):
         """The texts of the child windows of the top-level window of that class."""
         code, out = self.wine(self.probe_exe, "texts", window_class)

@@ -17,13 +17,16 @@ struct SpinEditTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(SpinEditTest, ShowsASetValueClampedButReadsTypedTextUnchanged) {
+TEST_F(SpinEditTest, ShowsASetValueClampedAndReadsTypedTextWithinTheRange) {
     spin.SetValue(0);
     EXPECT_EQ(spin.Text(), "1");
     spin.SetValue(99999);
     EXPECT_EQ(spin.Value(), 1440);
     spin.SetText("99999");
-    EXPECT_EQ(spin.Value(), 99999);
+    EXPECT_EQ(spin.Text(), "99999");
+    EXPECT_EQ(spin.Value(), 1440);
+    spin.SetText("-5");
+    EXPECT_EQ(spin.Value(), 1);
     spin.SetText("abc");
     EXPECT_EQ(spin.Value(), 1);
 }

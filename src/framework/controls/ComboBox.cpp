@@ -1,19 +1,15 @@
 #include "framework/controls/ComboBox.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "framework/system/Locale.h"
 #include "framework/system/Screen.h"
 
 namespace skl {
 
 namespace {
 
-bool SortsBefore(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
-}
+bool SortsBefore(const std::string& a, const std::string& b) { return CompareLocaleText(a, b) < 0; }
 
 }  // namespace
 

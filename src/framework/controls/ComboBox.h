@@ -1,6 +1,7 @@
 #pragma once
-// A drop-down list with no free text; a sorted one keeps its entries in
-// order, and an entry equal to one already there is added again.
+// A drop-down list with no free text; a sorted one keeps its entries in the
+// system's order (CompareLocaleText), and an entry equal to one already
+// there is added again, after it.
 #include <string>
 #include <vector>
 

@@ -14,7 +14,7 @@ TSpinEdit::TSpinEdit(TComponent* owner) : TWinControl(owner) {
 
 TSpinEdit::~TSpinEdit() = default;
 
-int TSpinEdit::Value() const { return StrToIntDef(Text(), MinValue); }
+int TSpinEdit::Value() const { return Clamped(StrToIntDef(Text(), MinValue)); }
 
 void TSpinEdit::SetValue(int value) { SetText(std::to_string(Clamped(value))); }
 

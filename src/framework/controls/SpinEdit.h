@@ -1,10 +1,11 @@
 #pragma once
 // A numeric edit with up and down buttons. Setting the value shows it
-// clamped to the range; reading it gives the typed integer unchanged, or the
-// minimum when the text is not an integer. Typed characters other than
-// digits, "+", "-" and the decimal separator are refused with a beep; the up
-// and down keys and buttons step the value within the range; leaving the
-// edit brings the value into the range.
+// clamped to the range; reading it gives the typed integer clamped to the
+// range too (the text may still show it as typed, as when Enter presses the
+// dialog's button), or the minimum when the text is not an integer. Typed
+// characters other than digits, "+", "-" and the decimal separator are
+// refused with a beep; the up and down keys and buttons step the value
+// within the range; leaving the edit brings the value into the range.
 #include <memory>
 #include <string>
 

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "framework/fake/Journal.h"
+#include "framework/system/Window.h"
 
 namespace skl::fake {
 
@@ -92,6 +93,11 @@ void ResetNotificationArea() {
     State().icons.clear();
 }
 
+void RestartTaskbar() {
+    ResetNotificationArea();
+    PostWindowMessage(EveryTopLevelWindow, TaskbarCreatedMessage());
+}
+
 }  // namespace skl::fake
 
 namespace skl {
@@ -117,5 +123,8 @@ bool ShellNotifyIcon(TNotifyIconMessage message, const TNotifyIconData& data) {
     shell.called.notify_all();
     return succeeded;
 }
+
+// A number from the range the system gives registered messages.
+unsigned TaskbarCreatedMessage() { return 0xC0DE; }
 
 }  // namespace skl

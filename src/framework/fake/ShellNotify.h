@@ -28,5 +28,8 @@ std::vector<TNotifyIconData> NotificationArea();
 void RefuseShellAdds(bool refuse);
 // Forgets every icon, as a restarted shell does.
 void ResetNotificationArea();
+// Forgets every icon and posts TaskbarCreatedMessage to every top-level
+// window, as a restarted shell does once its taskbar is there again.
+void RestartTaskbar();
 
 }  // namespace skl::fake

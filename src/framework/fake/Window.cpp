@@ -225,8 +225,14 @@ TRect WindowScreenRect(TWindowHandle window) {
 bool PostWindowMessage(TWindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
     TDesktop& desktop = Desktop();
     std::lock_guard guard(desktop.Lock);
-    if (!desktop.Windows.contains(window)) return false;
-    desktop.Queue.push_back({window, {msg, wParam, lParam, 0}});
+    if (window == EveryTopLevelWindow) {
+        for (auto& [handle, record] : desktop.Windows)
+            if (record.second.Parent == 0) desktop.Queue.push_back({handle, {msg, wParam, lParam, 0}});
+    } else if (desktop.Windows.contains(window)) {
+        desktop.Queue.push_back({window, {msg, wParam, lParam, 0}});
+    } else {
+        return false;
+    }
     desktop.Posted.notify_all();
     return true;
 }

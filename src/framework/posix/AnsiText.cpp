@@ -31,20 +31,6 @@ constexpr std::array<char16_t, 128> Upper = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
-// The character starting at `text[i]`, advancing `i`; U+FFFD for a broken one.
-char32_t NextCharacter(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<std::uint8_t>(text[i++]);
-    if (lead < 0x80) return lead;
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0) return 0xFFFD;
-    char32_t c = lead & (0x3F >> extra);
-    for (int n = 0; n < extra; ++n) {
-        if (i >= text.size() || !IsUtf8Continuation(text[i])) return 0xFFFD;
-        c = (c << 6) | (static_cast<std::uint8_t>(text[i++]) & 0x3F);
-    }
-    return c;
-}
-
 char ToAnsi(char32_t c) {
     if (c < 0x80) return static_cast<char>(c);
     const auto found = std::find(Upper.begin(), Upper.end(), c);
@@ -79,7 +65,7 @@ std::string AnsiToUtf8(std::string_view bytes) {
 std::string Utf8ToAnsi(std::string_view text) {
     std::string bytes;
     bytes.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) bytes += ToAnsi(NextCharacter(text, i));
+    for (std::size_t i = 0; i < text.size();) bytes += ToAnsi(NextUtf8Character(text, i));
     return bytes;
 }
 

@@ -20,4 +20,8 @@ bool WriteCodePageEntry(const std::string& path, const std::string& section, con
     return ReplaceFileBytes(path, Utf8ToAnsi(WithProfileValue(text, section, key, value)));
 }
 
+std::string CodePageText(std::string_view bytes) { return AnsiToUtf8(bytes); }
+
+bool FitsCodePage(std::string_view text) { return AnsiToUtf8(Utf8ToAnsi(text)) == text; }
+
 }  // namespace skl

@@ -16,6 +16,10 @@ std::optional<std::string> Utf8FileText(const std::string& path) {
     return bytes->substr(Utf8Mark.size());
 }
 
+bool WriteUtf8File(const std::string& path, const std::string& text) {
+    return ReplaceFileBytes(path, std::string(Utf8Mark) + text);
+}
+
 }  // namespace
 
 std::string ReadProfileEntry(const std::string& path, const std::string& section, const std::string& key,
@@ -27,9 +31,11 @@ std::string ReadProfileEntry(const std::string& path, const std::string& section
 
 bool WriteProfileEntry(const std::string& path, const std::string& section, const std::string& key,
                        const std::string& value) {
-    if (const auto text = Utf8FileText(path))
-        return ReplaceFileBytes(path, std::string(Utf8Mark) + WithProfileValue(*text, section, key, value));
-    return WriteCodePageEntry(path, section, key, value);
+    if (const auto text = Utf8FileText(path)) return WriteUtf8File(path, WithProfileValue(*text, section, key, value));
+    if (FitsCodePage(section + key + value)) return WriteCodePageEntry(path, section, key, value);
+    // The code page would lose the text; UTF-8 holds it and every other one.
+    const std::string text = CodePageText(ReadFileBytes(path).value_or(""));
+    return WriteUtf8File(path, WithProfileValue(text, section, key, value));
 }
 
 }  // namespace skl

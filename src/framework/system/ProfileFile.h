@@ -3,8 +3,10 @@
 // starts with the UTF-8 byte-order mark holds UTF-8 text, which the portable
 // part reads and writes itself; any other file holds text in the system's
 // 8-bit code page, which each backend handles: the system's profile functions
-// on Windows, our own reading of the same rules headless.
+// on Windows, our own reading of the same rules headless. A write of a text
+// that the code page lacks turns the file into UTF-8 with its mark.
 #include <string>
+#include <string_view>
 
 namespace skl {
 
@@ -23,5 +25,9 @@ std::string ReadCodePageEntry(const std::string& path, const std::string& sectio
                               const std::string& fallback);
 bool WriteCodePageEntry(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value);
+// The UTF-8 text of bytes in the code page.
+std::string CodePageText(std::string_view bytes);
+// Whether the code page holds every character of the UTF-8 text.
+bool FitsCodePage(std::string_view text);
 
 }  // namespace skl

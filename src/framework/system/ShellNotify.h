@@ -34,4 +34,9 @@ std::uint32_t NotifyIconDataV1Size();
 // True when the shell did what was asked.
 bool ShellNotifyIcon(TNotifyIconMessage message, const TNotifyIconData& data);
 
+// The message ("TaskbarCreated") that the shell posts to every top-level
+// window when it has made its taskbar anew, after a restart: the icons it
+// held are gone.
+unsigned TaskbarCreatedMessage();
+
 }  // namespace skl

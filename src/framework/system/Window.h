@@ -94,11 +94,16 @@ private:
     TWindow window_;
 };
 
+// Posted to, the message goes to every top-level window of the desktop (the
+// system's own number for that).
+inline constexpr TWindowHandle EveryTopLevelWindow = 0xFFFF;
+
 // Windows by handle, this program's or another's on the same desktop.
 TWindowHandle FindTopLevelWindow(const std::string& windowClass);
 std::string WindowText(TWindowHandle window);
 bool WindowVisible(TWindowHandle window);
-// The windows whose parent is this one, in the system's order.
+// The windows whose parent is this one, in the system's order; for 0 the
+// top-level windows of the desktop.
 std::vector<TWindowHandle> ChildWindows(TWindowHandle parent);
 std::string WindowClassName(TWindowHandle window);
 // The window's rectangle in screen coordinates, its frame included.

@@ -28,4 +28,9 @@ bool ShellNotifyIcon(TNotifyIconMessage message, const TNotifyIconData& data) {
     return Shell_NotifyIconW(static_cast<DWORD>(message), &record) != FALSE;
 }
 
+unsigned TaskbarCreatedMessage() {
+    static const unsigned message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
 }  // namespace skl

@@ -156,7 +156,8 @@ bool WindowVisible(TWindowHandle window) { return IsWindowVisible(ToHwnd(window)
 
 std::vector<TWindowHandle> ChildWindows(TWindowHandle parent) {
     std::vector<TWindowHandle> children;
-    for (HWND child = GetWindow(ToHwnd(parent), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    HWND first = parent ? GetWindow(ToHwnd(parent), GW_CHILD) : GetTopWindow(nullptr);
+    for (HWND child = first; child; child = GetWindow(child, GW_HWNDNEXT))
         children.push_back(FromHwnd(child));
     return children;
 }

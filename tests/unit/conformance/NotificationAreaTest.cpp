@@ -1,6 +1,10 @@
 // The shell's notification area as the tray icon relies on it: one icon per
-// window and identifier, changes only to an icon it holds.
+// window and identifier, changes only to an icon it holds, and the message of
+// a new taskbar, which reaches every top-level window.
+#include <algorithm>
+
 #include "Backend.h"
+#include "framework/application/Application.h"
 #include "framework/system/ShellNotify.h"
 #include "framework/system/Window.h"
 
@@ -37,4 +41,22 @@ TEST_F(NotificationAreaConformance, AnIconIsAddedOnceChangedWhileHeldAndRemovedO
 
 TEST_F(NotificationAreaConformance, TheRecordIsTheFirstVersionForThisBuild) {
     EXPECT_EQ(NotifyIconDataV1Size(), sizeof(void*) == 8 ? 168u : 152u);
+}
+
+TEST_F(NotificationAreaConformance, TheNewTaskbarsMessageReachesEveryTopLevelWindow) {
+    TApplication application;
+    int got = 0;
+    TWindow listener([&](TMessage& message) {
+        if (message.Msg == TaskbarCreatedMessage())
+            ++got;
+        else
+            listener.DefaultHandler(message);
+    });
+    listener.Create(UtilityWindow());
+    const auto topLevel = ChildWindows(0);
+    EXPECT_NE(std::find(topLevel.begin(), topLevel.end(), listener.Handle()), topLevel.end());
+    EXPECT_GE(TaskbarCreatedMessage(), 0xC000u) << "a registered message";
+    ASSERT_TRUE(PostWindowMessage(EveryTopLevelWindow, TaskbarCreatedMessage()));
+    application.ProcessMessages();
+    EXPECT_EQ(got, 1);
 }

@@ -1,6 +1,7 @@
 // Profile files as the settings rely on them. (How a write lays out the
-// other lines differs: Windows keeps them byte for byte, Wine writes them
-// anew; their values stay.)
+// other lines of a file in the code page differs: Windows keeps them byte
+// for byte, Wine writes them anew; their values stay.) A text the code page
+// lacks turns the file into UTF-8 with its mark, laid out alike everywhere.
 #include <filesystem>
 
 #include "../TempFolder.h"
@@ -48,4 +49,23 @@ TEST_F(ProfileFileConformance, AFolderInPlaceOfTheFileReadsAsMissingAndRefusesWr
     std::filesystem::create_directory(folder.Path("Skelvora.ini"));
     EXPECT_EQ(Read("Options", "Interval"), "<none>");
     EXPECT_FALSE(WriteProfileEntry(folder.Path("Skelvora.ini"), "Options", "Interval", "6"));
+}
+
+TEST_F(ProfileFileConformance, AValueTheCodePageLacksTurnsTheFileUtf8AndEveryValueStays) {
+    // No 8-bit code page holds these three scripts together.
+    const std::string language = "中文 Ελληνικά Українська";
+    folder.Write("Skelvora.ini", "[Options]\r\nImageN=3\r\n");
+    const std::string path = folder.Path("Skelvora.ini");
+    ASSERT_TRUE(WriteProfileEntry(path, "Options", "Lng", language));
+    EXPECT_EQ(folder.Read("Skelvora.ini"), "\xEF\xBB\xBF[Options]\r\nImageN=3\r\nLng=" + language + "\r\n");
+    EXPECT_EQ(Read("Options", "Lng"), language);
+    ASSERT_TRUE(WriteProfileEntry(path, "Options", "ImageN", "4"));
+    EXPECT_EQ(folder.Read("Skelvora.ini"), "\xEF\xBB\xBF[Options]\r\nImageN=4\r\nLng=" + language + "\r\n")
+        << "a UTF-8 file stays one";
+}
+
+TEST_F(ProfileFileConformance, AFileWhoseTextsFitTheCodePageStaysInIt) {
+    folder.Write("Skelvora.ini", "[Options]\r\nImageN=3\r\n");
+    ASSERT_TRUE(WriteProfileEntry(folder.Path("Skelvora.ini"), "Options", "Lng", "English"));
+    EXPECT_EQ(folder.Read("Skelvora.ini"), "[Options]\r\nImageN=3\r\nLng=English\r\n");
 }

@@ -31,6 +31,15 @@ TEST_F(Catalogue, ListsPicturesOfImagesThenOfEachSubfolderOneLevelDeep) {
     EXPECT_EQ(window.FolderList[3], "x");
 }
 
+TEST_F(Catalogue, AFolderNamedLikeAPictureIsNotListed) {
+    AddPicture("a.jpg");
+    AddPicture("x.jpg/b.jpg");
+    TFormSkelvora1& window = Start();
+    EXPECT_EQ(window.PictureCount, 2);
+    EXPECT_EQ(window.PictureList[1], "a.jpg");
+    EXPECT_EQ(window.PictureList[2], "x.jpg\\b.jpg") << "its pictures are, as a subfolder's";
+}
+
 TEST_F(Catalogue, RefreshKeepsTheNumberWhenItStillFitsAndReportsTheCount) {
     for (int i = 1; i <= 9; ++i) AddPicture(Numbered(i));
     WriteSettings("[Options]\nImageN=7\n");

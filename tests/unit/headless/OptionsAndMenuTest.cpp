@@ -62,6 +62,33 @@ TEST_F(OptionsAndMenu, LettersInTheIntervalSaveOneMinute) {
     EXPECT_NE(Settings().find("Interval=1\r\n"), std::string::npos);
 }
 
+TEST_F(OptionsAndMenu, EnterInTheIntervalSavesItWithinOneToADay) {
+    TFormSkelvora1& window = Start();
+    for (const auto& [typed, minutes] : {std::pair{U"0", 1}, {U"-5", 1}, {U"99999", 1440}}) {
+        window.Options1.Click();
+        FocusWindow(window.Layout.SpinEdit1.Handle());
+        fake::Type(window.Layout.SpinEdit1.Handle(), std::u32string(U"\b\b\b\b\b") + typed);
+        SendWindowMessage(window.Handle(), wm::Command, IdOk);  // Enter, the focus still in the edit
+        EXPECT_FALSE(Shown());
+        EXPECT_EQ(window.Timer1.Interval(), minutes * 60000u);
+        EXPECT_NE(Settings().find("Interval=" + std::to_string(minutes) + "\r\n"), std::string::npos) << Settings();
+    }
+}
+
+TEST_F(OptionsAndMenu, OkWithASettingsFileThatRefusesTheWriteReportsItAndSkipsAutostart) {
+    WriteSettings("[Options]\nInterval=5\n");
+    folder.MakeReadOnly("Skelvora.ini");
+    TFormSkelvora1& window = Start();
+    window.Options1.Click();
+    window.Layout.CheckBox1.SetChecked(true);
+    fake::Click(window.Layout.BitBtn3.Handle());
+    EXPECT_EQ(Reports(), std::vector<std::string>{"Unable to write to " + Folder() + "Skelvora.ini."});
+    EXPECT_EQ(Settings(), "[Options]\nInterval=5\n");
+    EXPECT_EQ(RegistryString(RunKey, "Skelvora"), "<none>");
+    EXPECT_EQ(window.Autostart, 0);
+    EXPECT_FALSE(Shown());
+}
+
 TEST_F(OptionsAndMenu, UntickingAutostartRemovesTheValueAndAgainIsHarmless) {
     skl::fake::PutRegistryValue(RunKey, "Skelvora", {TRegDataType::String, "x"});
     TFormSkelvora1& window = Start();
@@ -154,4 +181,18 @@ TEST_F(OptionsAndMenu, ExitWithAReadOnlySettingsFileReportsItAndStillEnds) {
     EXPECT_EQ(Reports(), std::vector<std::string>{"Unable to write to " + Folder() + "Skelvora.ini."});
     EXPECT_TRUE(application.Terminated());
     EXPECT_EQ(Settings(), "[Options]\nImageN=1\n");
+}
+
+TEST_F(OptionsAndMenu, AfterATaskbarRestartTheIconIsBackWithThePictureAndItsMenuOpens) {
+    TFormSkelvora1& window = Start();
+    application.Run();
+    ClickTrayIcon();
+    fake::RestartTaskbar();
+    application.ProcessMessages();
+    ASSERT_EQ(fake::NotificationArea().size(), 1u);
+    EXPECT_EQ(fake::NotificationArea()[0].szTip, "a.jpg (1/2)");
+    fake::SetMenuChooser([&](TPopupMenu&, TPoint) { return &window.Options1; });
+    RightClickTrayIcon();
+    application.ProcessMessages();
+    EXPECT_TRUE(Shown()) << "Options is reachable again";
 }

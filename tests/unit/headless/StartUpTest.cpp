@@ -70,13 +70,18 @@ TEST_F(StartUp, ASettingsFileWithOnlyThePictureNumberStillGivesFiveMinutes) {
     EXPECT_EQ(Start().Timer1.Interval(), 300000u);
 }
 
-TEST_F(StartUp, IntervalZeroMeansNoAutomaticChangeWhileTheEditShowsOne) {
+TEST_F(StartUp, AnIntervalOutsideOneToADayStartsAtTheNearestBound) {
     MakeImages();
-    WriteSettings("[Options]\nInterval=0\n");
-    TFormSkelvora1& window = Start();
-    EXPECT_EQ(window.Timer1.Interval(), 0u);
-    EXPECT_FALSE(window.Timer1.Running());
-    EXPECT_EQ(window.Layout.SpinEdit1.Text(), "1");
+    for (const auto& [written, minutes] : {std::pair{"0", 1}, {"-5", 1}, {"1441", 1440}, {"99999", 1440}}) {
+        WriteSettings(std::string("[Options]\nInterval=") + written + "\n");
+        TApplication run;
+        TFormSkelvora1& window = run.CreateForm<TFormSkelvora1>();
+        EXPECT_EQ(window.Interval, minutes) << written;
+        EXPECT_EQ(window.Timer1.Interval(), minutes * 60000u) << written;
+        EXPECT_TRUE(window.Timer1.Running()) << written;
+        window.Options1.Click();
+        EXPECT_EQ(window.Layout.SpinEdit1.Text(), std::to_string(minutes)) << written;
+    }
 }
 
 TEST_F(StartUp, LargeIntervalsNeverWrapTheTimerPeriod) {

@@ -168,6 +168,30 @@ TEST_F(TrayIconShell, AfterAShellRestartChangesFailSilentlyUntilActiveIsSwitched
     EXPECT_EQ(fake::NotificationArea().size(), 1u);
 }
 
+TEST_F(TrayIconShell, ANewTaskbarGetsTheIconBackWithItsPictureAndHint) {
+    TTrayIcon& tray = LoadedTray("a.jpg (1/3)");
+    const TNotifyIconData shown = fake::NotificationArea()[0];
+    tray.SetEnabled(false);  // as while a change runs: the icon's events wait, its place does not
+    fake::RestartTaskbar();
+    EXPECT_TRUE(fake::NotificationArea().empty());
+    fake::ClearShellCalls();
+    application->ProcessMessages();
+    EXPECT_EQ(ShellMessages(), (std::vector{nimDelete, nimAdd}));
+    EXPECT_EQ(fake::NotificationArea(), std::vector<TNotifyIconData>{shown});
+    EXPECT_TRUE(tray.IconAdded());
+    EXPECT_TRUE(Reported().empty());
+}
+
+TEST_F(TrayIconShell, ANewTaskbarGetsNoIconWhileInactive) {
+    TTrayIcon& tray = LoadedTray();
+    tray.SetActive(false);
+    fake::RestartTaskbar();
+    fake::ClearShellCalls();
+    application->ProcessMessages();
+    EXPECT_TRUE(fake::ShellCalls().empty());
+    EXPECT_TRUE(fake::NotificationArea().empty());
+}
+
 TEST_F(TrayIconShell, TwoTraysHaveTheirOwnWindowsAndBothUseIdentifierZero) {
     TTrayIcon& first = LoadedTray("first");
     TTrayIcon& second = LoadedTray("second");

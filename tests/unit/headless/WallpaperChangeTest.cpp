@@ -75,18 +75,47 @@ TEST_F(WallpaperChange, ARandomValueOtherThanOneNeverDrawsNorAdvances) {
     EXPECT_EQ(window.Caption(), "Skelvora - b.jpg (2/3)");
 }
 
-TEST_F(WallpaperChange, ACorruptPictureIsReportedEachTimeAndTheRotationStaysOnIt) {
+TEST_F(WallpaperChange, ABrokenPictureIsReportedByNameAndTheRotationMovesPastIt) {
     AddFile("Images/bad.jpg", "this is not a picture");
     AddPicture("good.jpg");
     TFormSkelvora1& window = Start();
     ClickTrayIcon();
-    ClickTrayIcon();
-    EXPECT_EQ(Reports(), (std::vector<std::string>{"JPEG error #52.", "JPEG error #52."}));
-    EXPECT_EQ(window.CurrentPicture, 1);
-    EXPECT_EQ(window.Caption(), "Skelvora - (1/2)");
+    EXPECT_EQ(Reports(), std::vector<std::string>{Folder() + "Images\\bad.jpg: JPEG error #52."});
+    EXPECT_EQ(window.Caption(), "Skelvora - (1/2)") << "caption and hint stay as they were";
+    EXPECT_EQ(window.TrayIcon1.Hint(), "Skelvora - (1/2)");
     EXPECT_FALSE(std::filesystem::exists(Folder() + "Skelvora.bmp"));
     EXPECT_TRUE(fake::ShellLog().WallpaperReloads.empty());
     EXPECT_EQ(window.Bitmap, nullptr) << "the picture objects are freed also on failure";
+    EXPECT_EQ(window.CurrentPicture, 2);
+    EXPECT_EQ(Settings(), "[Options]\r\nImageN=2\r\n") << "a restart does not return to it";
+
+    ClickTrayIcon();
+    EXPECT_EQ(window.Caption(), "Skelvora - good.jpg (2/2)");
+    EXPECT_EQ(Reports().size(), 1u);
+}
+
+TEST_F(WallpaperChange, AnEmptyPictureAndOneGoneSinceTheScanAreEachNamedOnce) {
+    AddFile("Images/empty.jpg", "");
+    AddPicture("gone.jpg");
+    AddPicture("good.jpg");
+    TFormSkelvora1& window = Start();
+    std::filesystem::remove(Folder() + "Images/gone.jpg");
+    ClickTrayIcon();
+    ClickTrayIcon();
+    ClickTrayIcon();
+    EXPECT_EQ(Reports(), (std::vector<std::string>{Folder() + "Images\\empty.jpg: JPEG error #41.",
+                                                   "Cannot open file " + Folder() + "Images\\gone.jpg."}));
+    EXPECT_EQ(window.Caption(), "Skelvora - good.jpg (3/3)");
+}
+
+TEST_F(WallpaperChange, InRandomOrderABrokenPictureIsReportedAndNothingIsWritten) {
+    AddFile("Images/bad.jpg", "");
+    WriteSettings("[Options]\nRandomize=1\n");
+    TFormSkelvora1& window = Start();
+    ClickTrayIcon();
+    EXPECT_EQ(Reports(), std::vector<std::string>{Folder() + "Images\\bad.jpg: JPEG error #41."});
+    EXPECT_EQ(window.CurrentPicture, 1);
+    EXPECT_EQ(Settings(), "[Options]\nRandomize=1\n");
 }
 
 TEST_F(WallpaperChange, AnEmptyCatalogueFailsToOpenSlotOne) {
