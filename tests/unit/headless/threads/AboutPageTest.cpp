@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "../ProgramFixture.h"
 #include "HeldSleeps.h"
 #include "framework/fake/Screen.h"
@@ -73,6 +71,7 @@ TEST_F(AboutPage, TheAboutCommandStartsTheAnimationAndTheWorkerPaintsItsFrames) 
     EXPECT_TRUE(animator.AsyncDrawing());
     EXPECT_EQ(animator.Image().FrameCount(), 19);
     EXPECT_FALSE(animator.Animate());
+    EXPECT_EQ(fake::RunningThreads(), 0) << "no worker before the page is shown";
 
     window.About1.Click();
     application.ProcessMessages();
@@ -83,10 +82,11 @@ TEST_F(AboutPage, TheAboutCommandStartsTheAnimationAndTheWorkerPaintsItsFrames) 
     held::Tick();
     EXPECT_EQ(Shown(window), Frame(window, 1)) << "drawn by the worker, with no message handled";
 
-    // Hidden, the animation rests; shown again, it goes on from there.
+    // Hidden, the animation rests and its worker ends; shown again, it goes
+    // on from there.
     window.Layout.BitBtn1.Click();
     fake::ReleaseSleeps(1);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
     EXPECT_EQ(fake::SleepRequests().size(), 2u);
     window.About1.Click();
     application.ProcessMessages();
