@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -109,6 +110,26 @@ inline void PrintRatio(const char* name, const Series& ours, const Series& peer,
     std::printf("  %-28s %10.3f %10.3f %10.3f   target (median) <= %.2f: %s\n", name, ratio,
                 ours.CpuMedian() / peer.CpuMedian(), ours.WallBest() / peer.WallBest(), target,
                 ratio <= target ? "met" : "MISSED");
+}
+
+// A photograph-like JPEG picture in the work folder, made as bench/convert
+// makes it (and shared with it in the same work folder); empty when
+// ImageMagick or cjpeg failed.
+inline std::filesystem::path Photograph(const std::filesystem::path& work, int width, int height,
+                                        bool progressive = false) {
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    const auto picture = work / ("photo-" + size + (progressive ? "-progressive" : "") + ".jpg");
+    if (std::filesystem::exists(picture) && std::filesystem::file_size(picture) > 0) return picture;
+    std::filesystem::create_directories(work);
+    const std::string make = "convert -seed 11 -size " + std::to_string(width / 4 + 1) + "x" +
+                             std::to_string(height / 4 + 1) + " plasma:fractal -resize " + size +
+                             "! -attenuate 0.3 +noise Gaussian ppm:- | cjpeg -quality 90 " +
+                             (progressive ? "-progressive " : "") + "-outfile '" + picture.string() + "'";
+    if (std::system(make.c_str()) != 0 || !std::filesystem::exists(picture)) {
+        std::filesystem::remove(picture);
+        return {};
+    }
+    return picture;
 }
 
 // The same, returning what the command wrote.

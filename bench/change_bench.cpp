@@ -1,8 +1,9 @@
 // change_bench [WORK-FOLDER] [RUNS] [JPG2BMP]: one wallpaper change of a
-// 24-megapixel picture (Change on the headless backend: load the JPEG,
-// decode it into the bitmap, write Skelvora.bmp, reload the wallpaper) beside
-// jpg2bmp converting the same file, in the same run. Prints medians and their
-// ratio; it measures and never fails.
+// 24-megapixel picture written full size (Change on the headless backend
+// with FullSizeWallpaper=1: load the JPEG, decode it into the bitmap, write
+// Skelvora.bmp, reload the wallpaper) beside jpg2bmp converting the same
+// file, in the same run. Prints medians and their ratio; it measures and
+// never fails. wallpaper_bench measures the change at the screen's size.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -19,21 +20,6 @@ constexpr int Width = 6000;
 constexpr int Height = 4000;
 constexpr double TargetRatio = 1.05;
 
-// A photograph-like picture, made as bench/convert makes it (and shared with
-// it when both use the same work folder).
-std::filesystem::path MakePicture(const std::filesystem::path& work) {
-    const auto picture = work / ("photo-" + std::to_string(Width) + "x" + std::to_string(Height) + ".jpg");
-    if (std::filesystem::exists(picture) && std::filesystem::file_size(picture) > 0) return picture;
-    std::filesystem::create_directories(work);
-    const std::string make = "convert -seed 11 -size " + std::to_string(Width / 4 + 1) + "x" +
-                             std::to_string(Height / 4 + 1) + " plasma:fractal -resize " + std::to_string(Width) +
-                             "x" + std::to_string(Height) +
-                             "! -attenuate 0.3 +noise Gaussian ppm:- | cjpeg -quality 90 -outfile '" +
-                             picture.string() + "'";
-    if (std::system(make.c_str()) != 0) std::filesystem::remove(picture);
-    return picture;
-}
-
 std::string Bytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::string bytes(std::filesystem::file_size(file), '\0');
@@ -47,9 +33,9 @@ int main(int argc, char** argv) {
     const auto work = std::filesystem::absolute(argc > 1 ? argv[1] : SKELVORA_BENCH_DIR);
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
     const std::string jpg2bmp = argc > 3 ? argv[3] : SKELVORA_JPG2BMP;
-    const auto picture = MakePicture(work);
-    if (!std::filesystem::exists(picture)) {
-        std::fprintf(stderr, "could not make %s (needs ImageMagick and cjpeg)\n", picture.c_str());
+    const auto picture = bench::Photograph(work, Width, Height);
+    if (picture.empty()) {
+        std::fprintf(stderr, "could not make a %d x %d picture (needs ImageMagick and cjpeg)\n", Width, Height);
         return 1;
     }
 
@@ -58,6 +44,7 @@ int main(int argc, char** argv) {
     std::filesystem::remove_all(program);
     std::filesystem::create_directories(program / "Images");
     std::filesystem::copy_file(picture, program / "Images" / "photo.jpg");
+    std::ofstream(program / "Skelvora.ini") << "[Options]\nFullSizeWallpaper=1\n";
     const std::string folder = program.string() + "/";
     const std::string peerOutput = (program / "peer.bmp").string();
 

@@ -114,11 +114,13 @@ void TFormSkelvora1::FormActivate(TComponent&) {
 void TFormSkelvora1::HideToTray() {
     Minimize();
     Hide();
+    Layout.DropAboutPictures();
 }
 
 void TFormSkelvora1::RestoreWindow() { Restore(); }
 
 void TFormSkelvora1::About1Click(TComponent&) {
+    Layout.LoadAboutPictures();
     Layout.GIFAnimator1.SetAnimate(true);
     RestoreWindow();
     Layout.PageControl1.SetActivePageIndex(1);

@@ -95,6 +95,7 @@ public:
     std::int32_t LanguageCounter = 0;
     std::int32_t ActiveDesktop = 0;
     std::int32_t ActiveDesktopShown = 0;
+    std::int32_t FullSizeWallpaper = 0;  // 1: the wallpaper file holds the whole picture
     std::int32_t SavedPicture = 0;
     std::int32_t FolderCounter = 0;
     std::int32_t Autostart = 0;

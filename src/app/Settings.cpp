@@ -51,6 +51,7 @@ void TFormSkelvora1::ReadSettings() {
     Lng = ini.ReadString(Options, "Lng", "Ukraine");
     ActiveDesktop = ActiveDesktopShown = ini.ReadInteger(Options, "ActiveDesktop", 0);
     if (ActiveDesktop == 1) Layout.CheckBox3.SetChecked(true);
+    FullSizeWallpaper = ini.ReadInteger(Options, "FullSizeWallpaper", 0);
 }
 
 void TFormSkelvora1::SaveOptions() {

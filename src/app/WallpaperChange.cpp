@@ -1,6 +1,7 @@
 // One change of the desktop wallpaper: pick the picture, write it as the
 // wallpaper file, have the shell reload it, show it, move on.
 #include "app/FormSkelvora1.h"
+#include "app/ScreenSizedWallpaper.h"
 #include "framework/system/Clock.h"
 
 namespace skl {
@@ -78,7 +79,10 @@ void TFormSkelvora1::LoadPicture() {
     const std::string file = Path + "Images\\" + PictureList[CurrentPicture];
     try {
         JPEGImage->LoadFromFile(file);
-        Bitmap->Assign(*JPEGImage);
+        if (FullSizeWallpaper == 1)
+            Bitmap->Assign(*JPEGImage);
+        else
+            DecodeForScreen(*JPEGImage, *Bitmap);
     } catch (const std::exception& failure) {
         const std::string message = failure.what();
         if (message.find(file) != std::string::npos) throw;

@@ -188,15 +188,16 @@ void TGIFAnimator::DoStop() {
 
 void TGIFAnimator::AdvanceFrame() {
     std::unique_lock control(ControlLock());
-    if (PaintCopy || image_->FrameCount() < 2) return;
     const TWindowHandle window = ParentWindow();
     if (!Visible() || !window || !WindowVisible(window)) {
         // Nobody can see the frames: the timer rests until the control is
-        // painted again, so that a hidden animation costs nothing.
+        // painted again, so that a hidden animation costs nothing, with its
+        // picture or without.
         resting_ = true;
         timer_.SetEnabled(false);
         return;
     }
+    if (PaintCopy || image_->FrameCount() < 2) return;
     frameIndex_ = frameIndex_ < image_->FrameCount() - 1 ? frameIndex_ + 1 : 0;
     std::exception_ptr failure;
     try {

@@ -1,6 +1,7 @@
 #include "imaging/JPEGDecoder.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace skl {
@@ -35,21 +36,66 @@ void ReadRows(j_decompress_ptr info, void* context) {
 
 // Four-component files store ink amounts, with Adobe's writers inverted
 // (255 = no ink). Each colour is what its ink and the black ink leave.
+void InksToColours(const JSAMPLE* in, std::uint8_t* out, JDIMENSION pixels, bool inverted) {
+    for (JDIMENSION x = 0; x < pixels; ++x, in += 4, out += 3) {
+        const unsigned k = inverted ? in[3] : 255 - in[3];
+        for (int c = 0; c < 3; ++c) {
+            const unsigned ink = inverted ? in[2 - c] : 255 - in[2 - c];
+            out[c] = static_cast<std::uint8_t>((ink * k + 127) / 255);
+        }
+    }
+}
+
 void ReadInkRows(j_decompress_ptr info, void* context) {
     const RowTarget& target = *static_cast<RowTarget*>(context);
-    const bool inverted = info->saw_Adobe_marker;
     while (info->output_scanline < info->output_height) {
         std::uint8_t* out = target.Row(info->output_scanline);
         JSAMPROW in = target.Samples;
         jpeg_read_scanlines(info, &in, 1);
-        for (JDIMENSION x = 0; x < info->output_width; ++x, in += 4, out += 3) {
-            const unsigned k = inverted ? in[3] : 255 - in[3];
-            for (int c = 0; c < 3; ++c) {
-                const unsigned ink = inverted ? in[2 - c] : 255 - in[2 - c];
-                out[c] = static_cast<std::uint8_t>((ink * k + 127) / 255);
-            }
-        }
+        InksToColours(in, out, info->output_width, info->saw_Adobe_marker);
     }
+}
+
+// Rows of a part of the picture: the library delivers each one, cut to
+// whole blocks around the part, into the target's samples.
+struct AreaRows {
+    RowTarget Target;
+    TRect Area;
+};
+
+void ReadAreaRows(j_decompress_ptr info, void* context) {
+    const AreaRows& rows = *static_cast<AreaRows*>(context);
+    const auto left = static_cast<JDIMENSION>(rows.Area.Left), right = static_cast<JDIMENSION>(rows.Area.Right);
+    // Upsampled colour blends each sample with its neighbours: columns beyond
+    // the part keep the library from taking the part's edges for the picture's.
+    const auto margin = static_cast<JDIMENSION>(info->max_h_samp_factor);
+    JDIMENSION first = left > margin ? left - margin : 0;
+    JDIMENSION width = std::min(right + margin, info->output_width) - first;
+    jpeg_crop_scanline(info, &first, &width);
+    jpeg_skip_scanlines(info, static_cast<JDIMENSION>(rows.Area.Top));
+    const auto pixels = static_cast<JDIMENSION>(rows.Area.Width());
+    const auto sampleSize = static_cast<JDIMENSION>(info->out_color_components);
+    const JSAMPLE* part = rows.Target.Samples + (left - first) * sampleSize;
+    for (JDIMENSION row = 0; row < static_cast<JDIMENSION>(rows.Area.Height()); ++row) {
+        JSAMPROW in = rows.Target.Samples;
+        jpeg_read_scanlines(info, &in, 1);
+        if (info->out_color_space == JCS_CMYK)
+            InksToColours(part, rows.Target.Row(row), pixels, info->saw_Adobe_marker);
+        else
+            std::memcpy(rows.Target.Row(row), part, std::size_t{pixels} * sampleSize);
+    }
+}
+
+// The part `area` of a decoded picture, with its colour table.
+void CopyArea(TBitmap& whole, const TRect& area, TBitmap& part) {
+    part.SetPixelFormat(whole.PixelFormat());
+    part.SetSize(area.Width(), area.Height());
+    if (const auto* colors = whole.Palette()) part.SetColors(colors->data(), static_cast<int>(colors->size()));
+    const auto pixelBytes = static_cast<std::size_t>(whole.PixelFormat()) / 8;
+    const std::size_t skipped = static_cast<std::size_t>(area.Left) * pixelBytes;
+    for (int row = 0; row < area.Height(); ++row)
+        std::memcpy(part.ScanLine(row), whole.ScanLine(area.Top + row) + skipped,
+                    static_cast<std::size_t>(area.Width()) * pixelBytes);
 }
 
 }  // namespace
@@ -63,7 +109,7 @@ TJPEGDecoder::TJPEGDecoder(const std::uint8_t* data, std::size_t size) {
 
 void TJPEGDecoder::SetParameters(const TJPEGOptions& options) {
     info_.scale_num = 1;
-    info_.scale_denom = 1u << static_cast<int>(options.Scale);
+    info_.scale_denom = static_cast<unsigned>(ScaleDenominator(options.Scale));
     // Colour comes in the bitmap's own sample order; for a colour space the
     // library cannot turn into that, it refuses at the start of decoding.
     if (options.Grayscale)
@@ -105,9 +151,13 @@ void TJPEGDecoder::CalculateOutputDimensions() {
     RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_calc_output_dimensions(info); });
 }
 
+void TJPEGDecoder::StartDecompress() {
+    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_start_decompress(info); });
+}
+
 void TJPEGDecoder::DecodeInto(TBitmap& bitmap, const std::function<void(int percentRead)>& scanShown) {
     bitmap.SetPixelFormat(QuantizedOutput() ? TPixelFormat::pf8bit : TPixelFormat::pf24bit);
-    RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_start_decompress(info); });
+    StartDecompress();
     bitmap.SetSize(static_cast<int>(info_.output_width), static_cast<int>(info_.output_height));
     if (info_.buffered_image) {
         while (!jpeg_input_complete(&info_)) {
@@ -119,6 +169,21 @@ void TJPEGDecoder::DecodeInto(TBitmap& bitmap, const std::function<void(int perc
         ReadPass(bitmap);
     }
     RunGuarded(info_, [](j_decompress_ptr info, void*) { jpeg_finish_decompress(info); });
+}
+
+// No row after the part is read: the instance ends unfinished.
+void TJPEGDecoder::DecodeAreaInto(TBitmap& bitmap, const TRect& area) {
+    if (QuantizedOutput() || info_.buffered_image) {
+        TBitmap whole;
+        DecodeInto(whole);
+        return CopyArea(whole, area, bitmap);
+    }
+    bitmap.SetPixelFormat(TPixelFormat::pf24bit);
+    StartDecompress();
+    bitmap.SetSize(area.Width(), area.Height());
+    std::vector<JSAMPLE> samples(std::size_t{info_.output_width} * static_cast<std::size_t>(info_.out_color_components));
+    AreaRows rows{{bitmap.ScanLine(0), -static_cast<std::ptrdiff_t>(bitmap.Pitch()), samples.data()}, area};
+    RunGuarded(info_, ReadAreaRows, &rows);
 }
 
 void TJPEGDecoder::ReadPass(TBitmap& bitmap) {

@@ -1,7 +1,7 @@
 #pragma once
 // One decoder instance of the library over JPEG bytes in memory, for one
-// operation: reading a header, a scaled size, or a whole picture. The
-// instance is destroyed with the object, also when a step failed.
+// operation: reading a header, a scaled size, a whole picture or a part of
+// it. The instance is destroyed with the object, also when a step failed.
 #include <cstdint>
 #include <functional>
 
@@ -28,6 +28,12 @@ public:
     // part of the file read so far, in per cent, after each; a last pass at
     // the settings asked for ends the decoding.
     void DecodeInto(TBitmap& bitmap, const std::function<void(int percentRead)>& scanShown = {});
+    // Decodes the part `area` of the output (which it must lie within) into
+    // `bitmap`, each pixel as the whole picture's decoding has it. Only that
+    // part goes through the inverse DCT and colour conversion, and rows below
+    // it are not read; output through a colour table, whose dither runs over
+    // the whole picture, and a progressive display are decoded whole.
+    void DecodeAreaInto(TBitmap& bitmap, const TRect& area);
 
 private:
     // What an output pass of a progressive display is made with.
@@ -48,6 +54,7 @@ private:
     void BufferedPass(TBitmap& bitmap, const PassSettings& settings);
     int PercentRead() const;
     void InstallPalette(TBitmap& bitmap) const;
+    void StartDecompress();
 
     // Destroyed also when the constructor fails after creating it. A zeroed
     // instance that creation never reached has nothing to give back.

@@ -7,6 +7,9 @@ enum class TJPEGPerformance { BestQuality, BestSpeed };
 enum class TJPEGPixelFormat { Bits24, Bits8 };
 enum class TJPEGScale { FullSize, Half, Quarter, Eighth };
 
+// Picture pixels across one decoded pixel at the scale: 1, 2, 4 or 8.
+constexpr int ScaleDenominator(TJPEGScale scale) { return 1 << static_cast<int>(scale); }
+
 struct TJPEGOptions {
     bool Grayscale = false;
     TJPEGPerformance Performance = TJPEGPerformance::BestQuality;

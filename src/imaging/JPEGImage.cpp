@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "imaging/AreaAverage.h"
 #include "imaging/JPEGDecoder.h"
 
 namespace skl {
@@ -9,6 +10,15 @@ namespace skl {
 namespace {
 
 constexpr const char* SChangeJPEGSize = "Cannot change the size of a JPEG image";
+
+// The smallest scale at which a decoding still has a pixel for each of
+// width x height.
+TJPEGScale CoveringScale(int pictureWidth, int pictureHeight, int width, int height) {
+    for (TJPEGScale scale : {TJPEGScale::Eighth, TJPEGScale::Quarter, TJPEGScale::Half})
+        if (pictureWidth >= width * ScaleDenominator(scale) && pictureHeight >= height * ScaleDenominator(scale))
+            return scale;
+    return TJPEGScale::FullSize;
+}
 
 }  // namespace
 
@@ -109,6 +119,24 @@ void TJPEGImage::Assign(TPersistent& source) {
 
 // An empty picture fails to decode, as it does when assigned.
 void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) { Bitmap().Draw(canvas, rect); }
+
+void TJPEGImage::DecodeArea(const TRect& area, TBitmap& target) {
+    TJPEGDecoder decoder(data_->Bytes(), data_->Size());
+    decoder.SetParameters(options_);
+    decoder.DecodeAreaInto(target, area);
+}
+
+void TJPEGImage::DecodeReduced(int width, int height, TBitmap& target) {
+    TJPEGOptions options = options_;
+    options.Scale = CoveringScale(data_->Width, data_->Height, width, height);
+    // A colour table would only add its dither to the average.
+    options.PixelFormat = TJPEGPixelFormat::Bits24;
+    TBitmap decoded;
+    TJPEGDecoder decoder(data_->Bytes(), data_->Size());
+    decoder.SetParameters(options);
+    decoder.DecodeInto(decoded);
+    AverageArea(decoded, {data_->Width, data_->Height, ScaleDenominator(options.Scale)}, width, height, target);
+}
 
 void TJPEGImage::AssignTo(TPersistent& target) {
     auto* bitmap = dynamic_cast<TBitmap*>(&target);

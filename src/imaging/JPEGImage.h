@@ -50,6 +50,16 @@ public:
     // The decoded picture scaled into the rectangle.
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
+    // Decode only what a smaller copy needs, into `target`, and keep nothing.
+    // The part `area` (which must lie within the picture) with the pixels
+    // that Bitmap() has there:
+    void DecodeArea(const TRect& area, TBitmap& target);
+    // The whole picture averaged down to width x height 24-bit pixels (no
+    // larger than the picture's own size), from a decoding at the smallest
+    // scale that still has a pixel for each of them, whatever the scale and
+    // pixel format options:
+    void DecodeReduced(int width, int height, TBitmap& target);
+
 protected:
     // To a TBitmap: the bitmap shares the decoded image.
     void AssignTo(TPersistent& target) override;

@@ -30,14 +30,6 @@ TLabel& FixedLabel(TWinControl& form, TWinControl& parent, const char* name, int
     return label;
 }
 
-TImage& Picture(TWinControl& form, TWinControl& parent) {
-    TImage& image = Place<TImage>(form, parent, "Image1", 192, 112, 96, 75);
-    auto picture = std::make_unique<TJPEGImage>();
-    picture->LoadFromMemory(assets::AboutPicture().data(), assets::AboutPicture().size());
-    image.SetPicture(std::move(picture));
-    return image;
-}
-
 TTabSheet& Page(TWinControl& form, TPageControl& pages, const char* name) {
     TTabSheet& page = form.Make<TTabSheet>();
     page.SetName(name);
@@ -80,7 +72,7 @@ TMainLayout::TMainLayout(TForm& form)
       Label6(Place<TLabel>(form, TabSheet2, "Label6", 8, 120, 94, 13, "Status: freeware")),
       Label7(Place<TLabel>(form, TabSheet2, "Label7", 8, 136, 107, 13, SAuthorMail)),
       Label8(Place<TLabel>(form, TabSheet2, "Label8", 8, 152, 131, 13, SWebAddress)),
-      Image1(Picture(form, TabSheet2)),
+      Image1(Place<TImage>(form, TabSheet2, "Image1", 192, 112, 96, 75)),
       Button2(Place<TButton>(form, TabSheet2, "Button2", 24, 171, 75, 25)),
       Label14(Place<TLabel>(form, TabSheet2, "Label14", 95, 208, 179, 13, "Windows 9x, Me, NT, 2000, XP")),
       BitBtn1(Place<TBitBtn>(form, TabSheet2, "BitBtn1", 147, 232, 75, 25, "OK")) {
@@ -99,9 +91,6 @@ TMainLayout::TMainLayout(TForm& form)
     BitBtn2.LoadGlyph(assets::GlyphCancel());
 
     GIFAnimator1.SetAsyncDrawing(true);
-    TGIFImage animation;
-    animation.LoadFromMemory(assets::AboutAnimation().data(), assets::AboutAnimation().size());
-    GIFAnimator1.SetImage(animation);
 
     TabSheet2.SetFont(Bold(TabSheet2.Font()));
     Label10.SetFont(TimesNewRoman(-27, fsBold | fsItalic | fsUnderline, clFuchsia));
@@ -113,6 +102,25 @@ TMainLayout::TMainLayout(TForm& form)
     Label6.SetFont({"MS Sans Serif", -11, clWindowText, fsBold});
     Label6.SetColor(clBtnFace);
     Label8.SetFont(Bold(Label8.Font()));
+}
+
+void TMainLayout::LoadAboutPictures() {
+    if (!GIFAnimator1.Image().Empty()) return;
+    TGIFImage animation;
+    animation.LoadFromMemory(assets::AboutAnimation().data(), assets::AboutAnimation().size());
+    GIFAnimator1.SetImage(animation);
+    GIFAnimator1.SetFrameIndex(aboutFrame_);
+    auto picture = std::make_unique<TJPEGImage>();
+    picture->LoadFromMemory(assets::AboutPicture().data(), assets::AboutPicture().size());
+    Image1.SetPicture(std::move(picture));
+}
+
+void TMainLayout::DropAboutPictures() {
+    if (GIFAnimator1.Image().Empty()) return;
+    aboutFrame_ = GIFAnimator1.FrameIndex();
+    TGIFImage none;
+    GIFAnimator1.SetImage(none);
+    Image1.SetPicture(nullptr);
 }
 
 }  // namespace skl

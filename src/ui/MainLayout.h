@@ -50,6 +50,14 @@ struct TMainLayout {
     TButton& Button2;  // licence
     TLabel& Label14;  // supported systems
     TBitBtn& BitBtn1;  // OK
+
+    // The About page's animation and picture take memory only while the
+    // window is shown; the animation goes on from the frame where it was.
+    void LoadAboutPictures();
+    void DropAboutPictures();
+
+private:
+    int aboutFrame_ = 0;
 };
 
 }  // namespace skl

@@ -32,7 +32,7 @@ from animation_cases import AnimationCases
 from fault_cases import FaultCases
 from stage import ELSEWHERE, FOLDER, SAVED, Stage
 from window_cases import WindowCases
-from winedesktop import WineDesktop, private_kib, stop_on_sigterm, wait_for
+from winedesktop import TASKBAR, WineDesktop, private_kib, stop_on_sigterm, wait_for
 
 MAIN_CLASS = "TFormSkelvora1"
 MENU_CLASS = "#32768"  # the system's popup menu windows
@@ -40,6 +40,7 @@ REPORT_CLASS = "#32770"  # the system's message boxes
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 FIRST_FOLDER = "First"  # a program folder without Images
+LARGE_FOLDER = "Large"  # a program folder with one picture larger than the screen
 N = len(testpictures.PICTURES)
 
 
@@ -407,6 +408,36 @@ class Cases(Stage, WindowCases, AnimationCases, FaultCases):
         finally:
             os.chmod(self.folder("Skelvora.ini"), 0o644)
 
+    def a_picture_larger_than_the_screen_shows_its_middle_as_windows_centres_it(self):
+        """The desktop's centre style shows the middle of a larger picture:
+        the file holds just that, so Wine, which shows a larger file from its
+        top-left corner, shows what Windows shows of the full-size file."""
+        self.clear_desktop()
+        exe = self.fresh_folder(LARGE_FOLDER)
+        folder = self.desktop.program_folder(LARGE_FOLDER)
+        jpeg = os.path.join(folder, "Images", "photo.jpg")
+        testpictures.make_photograph(jpeg, 1600, 1200)
+        self.icon = self.start(exe)
+        check(wait_for(lambda: not self.window()[1], timeout=10), "the main window is visible")
+        self.desktop.click(*self.icon)
+        self.desktop.move_mouse_away()
+        check(wait_for(lambda: self.window()[2] == "Skelvora - photo.jpg (1/1)", timeout=20),
+              f"caption {self.window()[2]!r}")
+        shot = self.shot("large.png")
+        wallpaper = os.path.join(folder, "Skelvora.bmp")
+        size = bmp_header(read_bytes(wallpaper))
+        check(size == (shot.width, shot.height, 24), f"Skelvora.bmp is {size}, not the screen's {shot.width}x{shot.height}")
+        middle = djpeg_decoding(jpeg, gray=False).crop((1600 - shot.width) // 2, (1200 - shot.height) // 2,
+                                                       shot.width, shot.height)
+        check(raster.load(wallpaper).rgb() == middle.rgb(), "Skelvora.bmp is not the middle of the whole decoding")
+        # The taskbar's rows show the taskbar, or the wallpaper until Wine redraws it.
+        above_taskbar = middle.crop(0, 0, shot.width, shot.height - TASKBAR).rgb()
+        shows_it = wait_for(lambda: self.shot("large.png").crop(0, 0, shot.width, shot.height - TASKBAR).rgb() ==
+                            above_taskbar, timeout=10, step=0.5)
+        check(shows_it, "the desktop does not show the middle of the picture (large.png)")
+        check(self.desktop.close_window(MAIN_CLASS), "could not post the close message")
+        self.ended("its main window was closed")
+
     def all(self):
         """Every case, in the order of a whole run."""
         return [self.the_first_start_makes_images_and_shows_the_options_page,
@@ -426,6 +457,7 @@ class Cases(Stage, WindowCases, AnimationCases, FaultCases):
                 self.closing_the_main_window_ends_the_program,
                 self.in_active_desktop_mode_a_click_writes_the_wallpaper_file_too,
                 self.exit_with_a_read_only_settings_file_reports_it_and_still_ends,
+                self.a_picture_larger_than_the_screen_shows_its_middle_as_windows_centres_it,
                 self.at_144_pixels_per_inch_the_layout_scales]
 
 

@@ -46,6 +46,15 @@ PICTURES = [
 ]
 
 
+def make_photograph(path, width, height):
+    """A photograph-like picture, a seeded fractal with grain, in which a
+    shift by one pixel shows."""
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    subprocess.run(["convert", "-seed", "3", "-size", f"{width // 4 + 1}x{height // 4 + 1}", "plasma:fractal",
+                    "-resize", f"{width}x{height}!", "-attenuate", "0.3", "+noise", "Gaussian",
+                    "-quality", "90", path], check=True, timeout=60)
+
+
 def make_all(images_folder):
     for picture in PICTURES:
         picture.make(images_folder)

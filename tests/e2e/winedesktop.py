@@ -268,21 +268,29 @@ class WineDesktop:
                 return parts[2] if len(parts) > 2 else ""
         return None
 
-    def cpu_ticks(self, name):
-        """The processor time (user and system, in clock ticks) that the running
-        program of that file name in this prefix has taken so far."""
+    def pid_of(self, name):
+        """The process id of the running program of that file name in this
+        prefix (the system keeps 15 characters of it), or None."""
         prefix = f"WINEPREFIX={os.path.abspath(self.prefix)}".encode()
         for pid in filter(str.isdigit, os.listdir("/proc")):
             try:
                 with open(f"/proc/{pid}/comm", "rb") as comm, open(f"/proc/{pid}/environ", "rb") as environ:
-                    if comm.read().strip() != name.encode() or prefix not in environ.read().split(b"\0"):
-                        continue
-                with open(f"/proc/{pid}/stat", "rb") as stat:
-                    fields = stat.read().rsplit(b")", 1)[1].split()
-                return int(fields[11]) + int(fields[12])
+                    if comm.read().strip() == name.encode()[:15] and prefix in environ.read().split(b"\0"):
+                        return int(pid)
             except OSError:
                 continue
-        raise RuntimeError(f"{name} does not run")
+        return None
+
+    def cpu_ticks(self, name):
+        """The processor time (user and system, in clock ticks) that the running
+        program of that file name in this prefix has taken so far."""
+        pid = self.pid_of(name)
+        try:
+            with open(f"/proc/{pid}/stat", "rb") as stat:
+                fields = stat.read().rsplit(b")", 1)[1].split()
+            return int(fields[11]) + int(fields[12])
+        except (OSError, TypeError):
+            raise RuntimeError(f"{name} does not run") from None
 
     def screenshot(self, path):
         subprocess.run(["import", "-display", self.display, "-window", "root", path], env=self.env,
@@ -348,17 +356,26 @@ class WineDesktop:
         subprocess.run(["xdotool", *args], env=self.env, check=True, timeout=30)
 
 
-def private_kib(pid):
-    """The memory a Wine process has written and holds alone (Private_Dirty),
-    in KiB. A clean page of the exe's file is not counted: the system can drop
-    it and read it again, and so can share it; an image that Wine cannot map
-    from its file but must copy counts whole. (Pages of a file written a
-    moment before are dirty in the page cache until they reach the disk.)"""
+def private_memory(pid):
+    """(Private_Dirty, Private_Clean + Private_Dirty) of a Wine process, in kB:
+    the memory it has written and holds alone, and that together with the
+    pages of files that only it has mapped, such as the code of its own exe
+    that it has run. An image that Wine cannot map from its file but must
+    copy is dirty whole. (Pages of a file written a moment before are dirty in
+    the page cache until they reach the disk.)"""
+    fields = {}
     with open(f"/proc/{pid}/smaps_rollup", encoding="ascii") as rollup:
         for line in rollup:
-            if line.startswith("Private_Dirty:"):
-                return int(line.split()[1])
-    return 0
+            parts = line.split()
+            if parts[0] in ("Private_Dirty:", "Private_Clean:"):
+                fields[parts[0]] = int(parts[1])
+    dirty = fields.get("Private_Dirty:", 0)
+    return dirty, dirty + fields.get("Private_Clean:", 0)
+
+
+def private_kib(pid):
+    """The memory a Wine process has written and holds alone (Private_Dirty), in kB."""
+    return private_memory(pid)[0]
 
 
 def wait_for(condition, timeout, step=0.25):

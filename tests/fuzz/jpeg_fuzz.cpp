@@ -1,5 +1,6 @@
 // libFuzzer target: any bytes, loaded as a JPEG picture and decoded into a
-// bitmap, must end in a picture or in one of the framework's failures.
+// bitmap, whole, in part and reduced, must end in a picture or in one of the
+// framework's failures.
 #include <cstddef>
 #include <cstdint>
 
@@ -33,6 +34,15 @@ void Decode(TJPEGImage& picture) {
     bitmap.Assign(picture);
 }
 
+// What a wallpaper at the screen's size takes: the middle, and a reduced copy.
+void DecodeSmaller(TJPEGImage& picture) {
+    const int width = picture.Width(), height = picture.Height();
+    if (std::int64_t{width} * height > MaxPixels || width < 2 || height < 2) return;
+    TBitmap bitmap;
+    picture.DecodeArea({width / 4, height / 3, width / 4 + width / 2, height / 3 + height / 2}, bitmap);
+    picture.DecodeReduced(width / 2, height / 2, bitmap);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -46,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (size > 0) {
             picture.SetOptions(OptionsFrom(data[size - 1]));
             Decode(picture);
+            DecodeSmaller(picture);
         }
     } catch (const Exception&) {
     }

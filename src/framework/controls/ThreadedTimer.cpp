@@ -9,7 +9,6 @@ namespace skl {
 TThreadedTimer::TThreadedTimer(TComponent* owner)
     : TComponent(owner), link_(std::make_shared<threadedtimer::TTimerLink>(this)) {
     MessageLoop().EnableSynchronize();
-    worker_ = TThread::Make<threadedtimer::TTimerThread>(true, link_).release();
 }
 
 TThreadedTimer::~TThreadedTimer() {
@@ -18,8 +17,7 @@ TThreadedTimer::~TThreadedTimer() {
     {
         std::lock_guard hold(link_->Mutex);
         link_->Owner = nullptr;
-        if (worker_->Suspended()) worker_->Resume();
-        worker_->Terminate();
+        RetireWorker();
     }
 }
 
@@ -83,21 +81,26 @@ void TThreadedTimer::EndTicks() {
     std::lock_guard tick(link_->TickMutex);
 }
 
-// The worker pauses, and only between ticks; on the worker itself (a tick
-// that changes the timer) it goes on with the tick.
-void TThreadedTimer::PauseWorker() {
-    if (!worker_->Suspended()) worker_->Suspend();
+// A thread costs the process its stacks (under Wine about a megabyte), so
+// the worker lives only while the timer ticks. A retired worker ticks no
+// more; it ends once its sleep is over, or, on the worker itself (a tick
+// that stops the timer), once that tick is done.
+void TThreadedTimer::RetireWorker() {
+    if (!worker_) return;
+    worker_->Terminate();
+    worker_ = nullptr;
 }
 
 void TThreadedTimer::Rearm() {
     std::lock_guard hold(link_->Mutex);
     if (link_->Ended) return;
     const bool ticking = interval_ != 0 && enabled_ && onTimer_;
-    PauseWorker();
+    if (!ticking || !threaded_) RetireWorker();
     if (!threaded_) return ArmWindowTimer(ticking);
     timerWindow_.reset();
-    worker_->SetInterval(interval_);
     if (!ticking) return;
+    if (!worker_) worker_ = TThread::Make<threadedtimer::TTimerThread>(true, link_).release();
+    worker_->SetInterval(interval_);
     worker_->SetPriority(priority_);
     worker_->Resume();
 }

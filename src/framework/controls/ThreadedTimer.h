@@ -1,9 +1,10 @@
 #pragma once
 // A timer that raises OnTimer every Interval milliseconds while it is
 // enabled, has a handler and a non-zero interval. Threaded, a worker thread of
-// its own sleeps for the interval and delivers each tick, on the
-// user-interface thread while the worker waits (SyncEvent) or on the worker
-// itself; otherwise a window timer of the user-interface thread ticks.
+// its own, there only while the timer ticks, sleeps for the interval and
+// delivers each tick, on the user-interface thread while the worker waits
+// (SyncEvent) or on the worker itself; otherwise a window timer of the
+// user-interface thread ticks.
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -60,7 +61,7 @@ private:
     friend class threadedtimer::TTimerThread;
 
     void Rearm();
-    void PauseWorker();
+    void RetireWorker();
     void ArmWindowTimer(bool ticking);
 
     std::atomic<bool> enabled_{true};
@@ -71,7 +72,7 @@ private:
     std::atomic<bool> threaded_{true};
     std::atomic<TThreadPriority> priority_{TThreadPriority::tpNormal};
     std::shared_ptr<threadedtimer::TTimerLink> link_;
-    threadedtimer::TTimerThread* worker_;
+    threadedtimer::TTimerThread* worker_ = nullptr;  // while the timer ticks
 };
 
 }  // namespace skl

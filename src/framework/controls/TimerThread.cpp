@@ -21,10 +21,9 @@ void TTimerThread::Execute() {
             interval = interval_;
         }
         SleepEx(interval);
-        // A pause asked for during the sleep holds before the tick. A failure
-        // is reported once the tick is over, so that the timer can end while
-        // its report is open.
-        if (Suspended()) continue;
+        // A worker retired during its sleep does not tick. A failure is
+        // reported once the tick is over, so that the timer can end while its
+        // report is open.
         if (const std::exception_ptr failure = Tick()) ReportTickError(failure);
     }
     // Nothing is left to tick for; the thread ends when its timer terminates it.

@@ -29,6 +29,11 @@ inline TRect Intersection(const TRect& a, const TRect& b) {
     return both;
 }
 
+// The least rectangle that holds both.
+inline TRect Union(const TRect& a, const TRect& b) {
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom)};
+}
+
 inline TRect Offset(const TRect& rect, TPoint by) {
     return {rect.Left + by.X, rect.Top + by.Y, rect.Right + by.X, rect.Bottom + by.Y};
 }

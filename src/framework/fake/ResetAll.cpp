@@ -36,6 +36,7 @@ void ResetAll() {
     ClearPriorities();
     SetUniversalTimeOfDay({});
     SetScreenBitsPerPixel(32);
+    SetMonitors();
     SetScreenCursor(TCursor::Default);
     SetProgramFolder("");
 }

@@ -7,6 +7,7 @@ namespace skl {
 namespace {
 int screenBits = 32;
 TCursor cursor = TCursor::Default;
+std::vector<TRect> monitors = {{0, 0, 1024, 768}};
 }  // namespace
 
 int ScreenBitsPerPixel() { return screenBits; }
@@ -24,7 +25,14 @@ void fake::SetScreenDpi(int dpi) {
     desktop.Dpi = dpi;
 }
 
-TRect DesktopRect() { return {0, 0, 1024, 768}; }
+TRect DesktopRect() {
+    TRect desktop = monitors.front();
+    for (const TRect& monitor : monitors) desktop = Union(desktop, monitor);
+    return desktop;
+}
+
+std::vector<TRect> MonitorRects() { return monitors; }
+void fake::SetMonitors(std::vector<TRect> rects) { monitors = std::move(rects); }
 
 TCursor ScreenCursor() { return cursor; }
 void SetScreenCursor(TCursor shape) { cursor = shape; }

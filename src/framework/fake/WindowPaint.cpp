@@ -40,11 +40,6 @@ private:
 
 TRect Bounds(TSurface& surface) { return {0, 0, surface.Pixels.Width(), surface.Pixels.Height()}; }
 
-TRect Union(const TRect& a, const TRect& b) {
-    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-            std::max(a.Bottom, b.Bottom)};
-}
-
 }  // namespace
 
 void fake::PaintDefault(TWindowHandle window) {

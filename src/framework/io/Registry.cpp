@@ -32,6 +32,12 @@ bool TRegistry::ValueExists(const std::string& name) const {
     return key_ != NoRegistryKey && QueryRegistryValue(key_, name).has_value();
 }
 
+TRegDataType TRegistry::GetDataType(const std::string& name) const {
+    if (key_ == NoRegistryKey) return TRegDataType::None;
+    const auto value = QueryRegistryValue(key_, name);
+    return value ? value->Type : TRegDataType::None;
+}
+
 std::string TRegistry::ReadString(const std::string& name) const {
     if (key_ == NoRegistryKey) return {};
     const auto value = QueryRegistryValue(key_, name);

@@ -32,6 +32,8 @@ public:
     const std::string& CurrentPath() const { return path_; }
 
     bool ValueExists(const std::string& name) const;
+    // TRegDataType::None when the value is missing.
+    TRegDataType GetDataType(const std::string& name) const;
     // Empty when the value is missing; ERegistryException "Invalid data type
     // for '<name>'" when it is neither a string nor an expandable string.
     std::string ReadString(const std::string& name) const;

@@ -1,5 +1,7 @@
 #pragma once
 // The screen as the program found it, and the application-wide cursor.
+#include <vector>
+
 #include "framework/core/Types.h"
 
 namespace skl {
@@ -10,6 +12,8 @@ int ScreenBitsPerPixel();
 int ScreenDpi();
 // The whole desktop, over every monitor, in screen coordinates.
 TRect DesktopRect();
+// Each monitor's rectangle in screen coordinates; at least one.
+std::vector<TRect> MonitorRects();
 
 // A length laid out for 96 pixels per inch, in pixels of this screen,
 // rounded half away from zero.

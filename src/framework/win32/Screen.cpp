@@ -14,6 +14,16 @@ int DeviceCaps(int index) {
 
 TCursor cursor = TCursor::Default;
 
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM monitors) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<std::vector<TRect>*>(monitors)->push_back({r.left, r.top, r.right, r.bottom});
+    }
+    return TRUE;
+}
+
 void Show(TCursor shape) { SetCursor(LoadCursorW(nullptr, shape == TCursor::HandPoint ? IDC_HAND : IDC_ARROW)); }
 
 }  // namespace
@@ -29,6 +39,13 @@ int ScreenDpi() {
 TRect DesktopRect() {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+std::vector<TRect> MonitorRects() {
+    std::vector<TRect> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) monitors.push_back(DesktopRect());
+    return monitors;
 }
 
 TCursor ScreenCursor() { return cursor; }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "../ProgramFixture.h"
 #include "HeldSleeps.h"
 #include "framework/fake/Screen.h"
@@ -71,11 +69,13 @@ TEST_F(AboutPage, TheAboutCommandStartsTheAnimationAndTheWorkerPaintsItsFrames) 
     EXPECT_EQ(animator.Parent(), &window.Layout.TabSheet2);
     EXPECT_EQ(animator.ScreenBounds(), (TRect{8, 8, 108, 108}));
     EXPECT_TRUE(animator.AsyncDrawing());
-    EXPECT_EQ(animator.Image().FrameCount(), 19);
     EXPECT_FALSE(animator.Animate());
+    EXPECT_EQ(animator.Image().FrameCount(), 0) << "no frames before the page is shown";
+    EXPECT_EQ(fake::RunningThreads(), 0) << "and no worker";
 
     window.About1.Click();
     application.ProcessMessages();
+    EXPECT_EQ(animator.Image().FrameCount(), 19);
     EXPECT_TRUE(animator.Animate());
     EXPECT_EQ(Shown(window), Frame(window, 0));
     held::AwaitSleep(1);
@@ -83,11 +83,13 @@ TEST_F(AboutPage, TheAboutCommandStartsTheAnimationAndTheWorkerPaintsItsFrames) 
     held::Tick();
     EXPECT_EQ(Shown(window), Frame(window, 1)) << "drawn by the worker, with no message handled";
 
-    // Hidden, the animation rests; shown again, it goes on from there.
+    // Hidden, the animation rests, its frames and its worker go; shown
+    // again, it goes on from there.
     window.Layout.BitBtn1.Click();
     fake::ReleaseSleeps(1);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
     EXPECT_EQ(fake::SleepRequests().size(), 2u);
+    EXPECT_EQ(animator.Image().FrameCount(), 0);
     window.About1.Click();
     application.ProcessMessages();
     held::AwaitSleep(3);

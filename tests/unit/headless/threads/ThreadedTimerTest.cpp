@@ -53,13 +53,13 @@ protected:
 
 }  // namespace
 
-TEST_F(ThreadedTimer, TheWorkerSleepsOnlyWhileEnabledWithAHandlerAndAnInterval) {
+TEST_F(ThreadedTimer, TheWorkerRunsOnlyWhileEnabledWithAHandlerAndAnInterval) {
     timer->SetSyncEvent(false);
     timer->SetEnabled(false);
     timer->SetOnTimer(Counter());
     timer->SetInterval(0);
     timer->SetEnabled(true);
-    // Had any of those started the worker, its first sleep would not be this one.
+    EXPECT_EQ(fake::RunningThreads(), 0);
     timer->SetInterval(300);
     AwaitSleep(1);
     EXPECT_EQ(fake::SleepRequests(), Sleeps{300});
@@ -82,20 +82,33 @@ TEST_F(ThreadedTimer, ANewIntervalOrHandlerTakesEffectAtTheNextTick) {
     EXPECT_EQ(fake::SleepRequests(), (Sleeps{1000, 40}));
 }
 
-TEST_F(ThreadedTimer, APauseAskedForDuringASleepHoldsTheWorkerBeforeItsTick) {
+TEST_F(ThreadedTimer, AWorkerStoppedDuringItsSleepEndsThereWithoutATickAndAnotherTakesOver) {
     timer->SetSyncEvent(false);
     timer->SetOnTimer(Counter());
     AwaitSleep(1);
     timer->SetEnabled(false);
     fake::ReleaseSleeps(1);
-    // A worker that ticked would count and sleep again.
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
     EXPECT_EQ(ticks, 0);
     EXPECT_EQ(fake::SleepRequests().size(), 1u);
     timer->SetEnabled(true);
     AwaitSleep(2);
+    EXPECT_EQ(fake::RunningThreads(), 1);
     Tick();
     EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(ThreadedTimer, AWorkerStoppedByItsOwnTickEndsWithThatTick) {
+    timer->SetSyncEvent(false);
+    timer->SetOnTimer([&](TComponent& sender) {
+        Count(sender);
+        timer->SetEnabled(false);
+    });
+    AwaitSleep(1);
+    fake::ReleaseSleeps(1);
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(fake::SleepRequests().size(), 1u);
 }
 
 TEST_F(ThreadedTimer, SyncEventRunsTheTickInTheMessageLoopWhileTheWorkerWaits) {
@@ -136,7 +149,7 @@ TEST_F(ThreadedTimer, AFailingTickIsReportedOnceAndTheTicksGoOn) {
                                                    {"Out of system resources.", "Skelvora", TMessageBoxIcon::Error}}));
 }
 
-TEST_F(ThreadedTimer, WindowTimerModeTicksInTheMessageLoopWithTheWorkerPaused) {
+TEST_F(ThreadedTimer, WindowTimerModeTicksInTheMessageLoopWithoutAWorker) {
     const std::size_t windowsBefore = fake::Windows().size();
     timer->SetThreaded(false);
     timer->SetThreadPriority(TThreadPriority::tpHighest);
@@ -149,6 +162,7 @@ TEST_F(ThreadedTimer, WindowTimerModeTicksInTheMessageLoopWithTheWorkerPaused) {
     application.ProcessMessages();
     EXPECT_EQ(ticks, 1);
     EXPECT_EQ(tickThread.load(), std::this_thread::get_id());
+    EXPECT_EQ(fake::RunningThreads(), 0);
     timer->SetEnabled(false);
     EXPECT_EQ(fake::TimerPeriod(window, 1), std::nullopt);
     EXPECT_TRUE(fake::WindowState(window)) << "the window stays while the timer is disabled";
@@ -175,10 +189,15 @@ TEST_F(ThreadedTimer, AWindowTimerTheSystemCannotGiveFailsAndTheTimerStaysUsable
         EXPECT_EQ(error.Message(), "Not enough timers available");
     }
     fake::RefuseTimers(false);
+    // The switch stopped the worker: it ends after its sleep, without a tick.
+    fake::ReleaseSleeps(1);
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
     timer->SetInterval(70);
     timer->SetThreaded(true);
+    AwaitSleep(2);
     Tick();
-    EXPECT_EQ(fake::SleepRequests(), (Sleeps{1000, 70}));
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(fake::SleepRequests(), (Sleeps{1000, 70, 70}));
 }
 
 TEST_F(ThreadedTimer, DestroyedWhileTheWorkerSleepsItTicksNoMore) {
