@@ -7,7 +7,6 @@
 #include "framework/system/InputState.h"
 #include "framework/core/Messages.h"
 #include "ui/ShortHint.h"
-#include "ui/TrayIconThread.h"
 
 namespace skl {
 
@@ -15,6 +14,9 @@ namespace {
 
 // hIcon when there is no current icon object.
 constexpr TIconHandle NoIcon{~std::uintptr_t{0}};
+
+// A timer with no interval does not tick: no pause is the shortest one.
+std::uint32_t TimerInterval(std::uint16_t interval) { return std::max<std::uint32_t>(interval, 1); }
 
 unsigned Bit(TMouseButton button) { return 1u << button; }
 
@@ -29,7 +31,7 @@ TShiftState KeyboardShift() {
 }  // namespace
 
 TTrayIcon::TTrayIcon(TComponent* owner)
-    : TComponent(owner), lock_(std::make_shared<std::recursive_mutex>()) {
+    : TComponent(owner) {
     // Made in two steps: the procedure hands the creation messages to the window's default handling.
     window_ = std::make_unique<TWindow>(
         [this](TMessage& message) { message.Result = NotifyWndProc(message.Msg, message.WParam, message.LParam); });
@@ -41,7 +43,9 @@ TTrayIcon::TTrayIcon(TComponent* owner)
 }
 
 TTrayIcon::~TTrayIcon() {
-    std::lock_guard hold(*lock_);
+    // A tick under way takes the lock: it ends before the lock is held here.
+    if (animationTimer_) animationTimer_->EndTicks();
+    std::lock_guard hold(lock_);
     BeginDestruction();
     enabled_ = false;
     icon_->OnChange = nullptr;
@@ -54,7 +58,7 @@ TTrayIcon::~TTrayIcon() {
 }
 
 void TTrayIcon::SetActive(bool value) {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     if (value == active_) return;
     active_ = value;
     if (Designing()) return;
@@ -65,59 +69,62 @@ void TTrayIcon::SetActive(bool value) {
 }
 
 void TTrayIcon::SetHint(const std::string& value) {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     if (value == hint_) return;
     hint_ = value;
     UpdateIcon();
 }
 
 void TTrayIcon::SetIcon(const TIcon& icon) {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     icon_->Assign(const_cast<TIcon&>(icon));
 }
 
 void TTrayIcon::SetIcons(const TIconList& icons) {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     icons_->Assign(const_cast<TIconList&>(icons));
 }
 
 bool TTrayIcon::Animated() const {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     return animated_;
 }
 
 void TTrayIcon::SetAnimated(bool value) {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     value = value && icons_->Count() > 0;
     if (value == animated_) return;
-    if (value) {
-        // The thread frees itself once StopAnimation has terminated it.
-        animationThread_ = TThread::Make<shellicon::TTimerThread>(!iconAdded_, *this, lock_).release();
-        animated_ = true;
-    } else {
+    if (value && !animationTimer_) {
+        animationTimer_ = std::make_unique<TThreadedTimer>(nullptr);
+        animationTimer_->SetEnabled(false);
+        animationTimer_->SetSyncEvent(false);
+        animationTimer_->SetInterval(TimerInterval(interval_));
+        animationTimer_->SetOnTimer([this](TComponent&) { NextFrame(); });
+    }
+    animated_ = value;
+    try {
+        RunAnimationWhileShown();
+    } catch (...) {
         animated_ = false;
-        StopAnimation();
+        throw;
     }
     frameIndex_ = 0;
     UpdateIcon();
 }
 
-void TTrayIcon::StopAnimation() {
-    // Under the lock: once Tray is cleared the thread never touches this component again.
-    animationThread_->ClearTray();
-    while (animationThread_->Suspended()) animationThread_->Resume();
-    animationThread_->Terminate();
-    animationThread_ = nullptr;
+void TTrayIcon::RunAnimationWhileShown() {
+    if (animationTimer_) animationTimer_->SetEnabled(animated_ && iconAdded_);
 }
 
 std::uint16_t TTrayIcon::Interval() const {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     return interval_;
 }
 
 void TTrayIcon::SetInterval(std::uint16_t value) {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     interval_ = value;
+    if (animationTimer_) animationTimer_->SetInterval(TimerInterval(value));
 }
 
 void TTrayIcon::SetPopupMenu(TPopupMenu* menu) {
@@ -126,7 +133,7 @@ void TTrayIcon::SetPopupMenu(TPopupMenu* menu) {
 }
 
 bool TTrayIcon::IconAdded() const {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     return iconAdded_;
 }
 
@@ -136,7 +143,7 @@ void TTrayIcon::Loaded() {
 }
 
 void TTrayIcon::ShowWhenActive() {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     if (active_ && !Designing()) ShowIcon();
 }
 
@@ -152,7 +159,7 @@ TIcon* TTrayIcon::CurrentIcon() const {
 }
 
 void TTrayIcon::FillNotifyData() {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     NotifyData.cbSize = NotifyIconDataV1Size();
     NotifyData.hWnd = window_->Handle();
     NotifyData.uID = 0;
@@ -172,19 +179,18 @@ void TTrayIcon::ShowIcon() {
     iconAdded_ = ShellNotifyIcon(TNotifyIconMessage::nimAdd, NotifyData);
     // An empty tip is taken only by a modify.
     if (iconAdded_ && ShortHint(hint_).empty()) ShellNotifyIcon(TNotifyIconMessage::nimModify, NotifyData);
-    if (animated_)
-        while (animationThread_->Suspended()) animationThread_->Resume();
+    RunAnimationWhileShown();
 }
 
 void TTrayIcon::HideIcon() {
     ShellNotifyIcon(TNotifyIconMessage::nimDelete, NotifyData);
     iconAdded_ = false;
     pressedButtons_ = 0;
-    if (animated_ && !animationThread_->Suspended()) animationThread_->Suspend();
+    RunAnimationWhileShown();
 }
 
 void TTrayIcon::UpdateIcon() {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     if (icons_->Count() == 0) SetAnimated(false);
     if (iconAdded_) {
         TIcon* icon = CurrentIcon();
@@ -200,7 +206,7 @@ void TTrayIcon::UpdateIcon() {
 }
 
 void TTrayIcon::NextFrame() {
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     if (Destroying() || !animated_) return;
     ++frameIndex_;
     if (frameIndex_ >= icons_->Count()) frameIndex_ = 0;
@@ -250,14 +256,14 @@ void TTrayIcon::HandleNotification(unsigned mouseMessage) {
 
 void TTrayIcon::ButtonDown(TMouseButton button, TShiftState shift, TPoint at) {
     RaiseMouseDown(button, shift, at.X, at.Y);
-    std::lock_guard hold(*lock_);
+    std::lock_guard hold(lock_);
     pressedButtons_ |= Bit(button);
 }
 
 void TTrayIcon::ButtonUp(TMouseButton button, TShiftState shift, TPoint at) {
     bool pressed;
     {
-        std::lock_guard hold(*lock_);
+        std::lock_guard hold(lock_);
         pressed = pressedButtons_ & Bit(button);
         pressedButtons_ &= ~Bit(button);
     }

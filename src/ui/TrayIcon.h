@@ -13,15 +13,12 @@
 #include "framework/controls/Events.h"
 #include "framework/graphics/Icon.h"
 #include "framework/controls/Menus.h"
+#include "framework/controls/ThreadedTimer.h"
 #include "framework/system/ShellNotify.h"
 #include "framework/system/Window.h"
 #include "ui/IconList.h"
 
 namespace skl {
-
-namespace shellicon {
-class TTimerThread;
-}
 
 // The message the shell sends to the hidden window about the icon.
 inline constexpr unsigned TrayNotifyMessage = 0xB054;  // 45140
@@ -47,11 +44,12 @@ public:
     // The animation's pictures; setting them takes copies.
     const TIconList& Icons() const { return *icons_; }
     void SetIcons(const TIconList& icons);
-    // Cycles through Icons on a thread of its own; stays false with no Icons.
-    // EThread "Thread creation error: %s" when the thread cannot be made.
+    // Cycles through Icons on a timer's thread while the icon is shown; stays
+    // false with no Icons. EThread "Thread creation error: %s" when the
+    // thread cannot be made.
     bool Animated() const;
     void SetAnimated(bool value);
-    // Milliseconds between animation frames.
+    // Milliseconds between animation frames; 0 is the shortest pause.
     std::uint16_t Interval() const;
     void SetInterval(std::uint16_t value);
     TPopupMenu* PopupMenu() const { return popupMenu_; }
@@ -69,8 +67,8 @@ public:
     TWindowHandle WindowHandle() const { return window_->Handle(); }
     // The last add succeeded and nothing was removed since.
     bool IconAdded() const;
-    // The animation thread while Animated; for observation only.
-    const shellicon::TTimerThread* AnimationThread() const { return animationThread_; }
+    // The timer that moves the animation, once it was first animated; for observation only.
+    const TThreadedTimer* AnimationTimer() const { return animationTimer_.get(); }
 
 protected:
     void Notification(TComponent& component, TOperation operation) override;
@@ -90,8 +88,6 @@ protected:
     TNotifyIconData NotifyData;
 
 private:
-    friend class shellicon::TTimerThread;
-
     std::intptr_t NotifyWndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
     void HandleNotification(unsigned mouseMessage);
     void ButtonDown(TMouseButton button, TShiftState shift, TPoint at);
@@ -102,13 +98,14 @@ private:
     void UpdateIcon();
     void NextFrame();
     TIcon* CurrentIcon() const;
-    void StopAnimation();
+    // The animation ticks while it is on and the icon is shown.
+    void RunAnimationWhileShown();
     void CancelFormModes();
     void BringWindowForward();
 
-    // Taken by every change of the state that the animation thread shares
-    // (and by the thread around each frame); the thread keeps it alive.
-    std::shared_ptr<std::recursive_mutex> lock_;
+    // Taken by every change of the state that the animation's ticks share,
+    // and by each tick.
+    mutable std::recursive_mutex lock_;
     std::unique_ptr<TWindow> window_;
     std::unique_ptr<TIcon> icon_;
     std::unique_ptr<TIconList> icons_;
@@ -121,7 +118,7 @@ private:
     int frameIndex_ = -1;
     unsigned pressedButtons_ = 0;  // bit per TMouseButton
     TPopupMenu* popupMenu_ = nullptr;
-    shellicon::TTimerThread* animationThread_ = nullptr;  // frees itself
+    std::unique_ptr<TThreadedTimer> animationTimer_;
 };
 
 }  // namespace skl

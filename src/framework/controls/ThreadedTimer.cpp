@@ -21,20 +21,25 @@ TThreadedTimer::~TThreadedTimer() {
     }
 }
 
-void TThreadedTimer::SetEnabled(bool enabled) {
-    if (enabled_.exchange(enabled) == enabled) return;
-    Rearm();
+// A worker that cannot be made leaves the setting as it was, so that setting
+// it again tries again.
+template <typename Value>
+void TThreadedTimer::Change(std::atomic<Value>& setting, Value value) {
+    const Value before = setting.exchange(value);
+    if (before == value) return;
+    try {
+        Rearm();
+    } catch (...) {
+        setting = before;
+        throw;
+    }
 }
 
-void TThreadedTimer::SetInterval(std::uint32_t interval) {
-    if (interval_.exchange(interval) == interval) return;
-    Rearm();
-}
+void TThreadedTimer::SetEnabled(bool enabled) { Change(enabled_, enabled); }
 
-void TThreadedTimer::SetThreaded(bool threaded) {
-    if (threaded_.exchange(threaded) == threaded) return;
-    Rearm();
-}
+void TThreadedTimer::SetInterval(std::uint32_t interval) { Change(interval_, interval); }
+
+void TThreadedTimer::SetThreaded(bool threaded) { Change(threaded_, threaded); }
 
 void TThreadedTimer::SetThreadPriority(TThreadPriority priority) {
     if (priority_.exchange(priority) == priority) return;

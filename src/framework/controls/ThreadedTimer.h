@@ -60,6 +60,8 @@ protected:
 private:
     friend class threadedtimer::TTimerThread;
 
+    template <typename Value>
+    void Change(std::atomic<Value>& setting, Value value);
     void Rearm();
     void RetireWorker();
     void ArmWindowTimer(bool ticking);

@@ -1,8 +1,6 @@
-// The tray icon's animation thread. The thread's pauses are held, so each
-// frame comes only when the test lets one pause pass.
+// The tray icon's animation, moved by a threaded timer. The timer's pauses
+// are held, so each frame comes only when the test lets one pause pass.
 #include "../TrayFixture.h"
-
-#include "ui/TrayIconThread.h"
 
 namespace skl::test {
 
@@ -45,7 +43,7 @@ TEST_F(TrayIconAnimation, WithNoIconsItStaysOffAndMakesNoThread) {
     fake::ClearShellCalls();
     tray.SetAnimated(true);
     EXPECT_FALSE(tray.Animated());
-    EXPECT_EQ(tray.AnimationThread(), nullptr);
+    EXPECT_EQ(tray.AnimationTimer(), nullptr);
     EXPECT_EQ(fake::RunningThreads(), 0);
     EXPECT_TRUE(fake::ShellCalls().empty());
 }
@@ -57,8 +55,7 @@ TEST_F(TrayIconAnimation, ThePictureCyclesThroughTheListFromItsFirstEntry) {
     fake::ClearShellCalls();
     tray.SetAnimated(true);
     EXPECT_TRUE(tray.Animated());
-    ASSERT_NE(tray.AnimationThread(), nullptr);
-    EXPECT_FALSE(tray.AnimationThread()->Suspended());
+    EXPECT_EQ(fake::RunningThreads(), 1);
     ASSERT_EQ(ShellMessages(), (std::vector{nimModify}));
     EXPECT_EQ(FrameOf(tray, fake::ShellCalls()[0]), 0);
 
@@ -74,7 +71,7 @@ TEST_F(TrayIconAnimation, ThePictureCyclesThroughTheListFromItsFirstEntry) {
 
     fake::ClearShellCalls();
     tray.SetAnimated(false);
-    EXPECT_EQ(tray.AnimationThread(), nullptr);
+    EXPECT_FALSE(tray.AnimationTimer()->Enabled());
     ASSERT_EQ(ShellMessages(), (std::vector{nimModify}));
     EXPECT_EQ(FrameOf(tray, fake::ShellCalls()[0]), -1);  // the own icon again
     fake::HoldSleeps(false);
@@ -82,32 +79,39 @@ TEST_F(TrayIconAnimation, ThePictureCyclesThroughTheListFromItsFirstEntry) {
     EXPECT_EQ(fake::ShellCalls().size(), 1u);
 }
 
-TEST_F(TrayIconAnimation, AnIntervalOfZeroAsksForNoPause) {
+// No pause at all would be a loop that keeps a core busy.
+TEST_F(TrayIconAnimation, AnIntervalOfZeroIsTheShortestPause) {
     TTrayIcon& tray = LoadedTray();
+    tray.SetInterval(0);
     tray.SetIcons(frames);
     tray.SetAnimated(true);
+    EXPECT_EQ(FrameOf(tray, NextFrame()), 1);
+    EXPECT_EQ(fake::SleepRequests().front(), 1u);
+    tray.SetInterval(40);
     NextFrame();
-    EXPECT_EQ(fake::SleepRequests().front(), 0u);
+    EXPECT_EQ(fake::SleepRequests().back(), 40u);
 }
 
-TEST_F(TrayIconAnimation, TheThreadWaitsSuspendedWhileTheIconIsNotShown) {
+TEST_F(TrayIconAnimation, NoThreadTicksWhileTheIconIsNotShown) {
     TTrayIcon& tray = LoadedTray();
     tray.SetActive(false);
     tray.SetIcons(frames);
     tray.SetAnimated(true);
-    ASSERT_NE(tray.AnimationThread(), nullptr);
-    EXPECT_TRUE(tray.AnimationThread()->Suspended());
-    EXPECT_EQ(fake::RunningThreads(), 1);
+    EXPECT_TRUE(tray.Animated());
+    EXPECT_EQ(fake::RunningThreads(), 0);
 
     fake::ClearShellCalls();
     tray.SetActive(true);
-    EXPECT_FALSE(tray.AnimationThread()->Suspended());
     ASSERT_EQ(ShellMessages(), (std::vector{nimDelete, nimAdd}));
     EXPECT_EQ(FrameOf(tray, fake::ShellCalls()[1]), 0);
     EXPECT_EQ(FrameOf(tray, NextFrame()), 1);
 
     tray.SetActive(false);
-    EXPECT_TRUE(tray.AnimationThread()->Suspended());
+    EXPECT_FALSE(tray.AnimationTimer()->Enabled());
+    const auto calls = fake::ShellCalls().size();
+    fake::HoldSleeps(false);
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
+    EXPECT_EQ(fake::ShellCalls().size(), calls);
 }
 
 TEST_F(TrayIconAnimation, AnEmptyEntryRemovesTheIconAndHoldsTheAnimation) {
@@ -119,7 +123,12 @@ TEST_F(TrayIconAnimation, AnEmptyEntryRemovesTheIconAndHoldsTheAnimation) {
     EXPECT_EQ(removal.Message, nimDelete);
     EXPECT_TRUE(fake::NotificationArea().empty());
     EXPECT_FALSE(tray.IconAdded());
-    EXPECT_TRUE(tray.AnimationThread()->Suspended());
+    EXPECT_TRUE(tray.Animated());
+    EXPECT_FALSE(tray.AnimationTimer()->Enabled());
+    const auto calls = fake::ShellCalls().size();
+    fake::HoldSleeps(false);
+    EXPECT_TRUE(fake::WaitForThreadsToEnd());
+    EXPECT_EQ(fake::ShellCalls().size(), calls);
 }
 
 TEST_F(TrayIconAnimation, EmptyingTheListStopsTheAnimation) {
@@ -130,7 +139,7 @@ TEST_F(TrayIconAnimation, EmptyingTheListStopsTheAnimation) {
     fake::ClearShellCalls();
     tray.SetIcons(TIconList());
     EXPECT_FALSE(tray.Animated());
-    EXPECT_EQ(tray.AnimationThread(), nullptr);
+    EXPECT_FALSE(tray.AnimationTimer()->Enabled());
     EXPECT_EQ(FrameOf(tray, fake::ShellCalls().back()), -1);
     fake::HoldSleeps(false);
     EXPECT_TRUE(fake::WaitForThreadsToEnd());
@@ -148,11 +157,12 @@ TEST_F(TrayIconAnimation, AThreadThatCannotBeMadeLeavesTheAnimationOff) {
         EXPECT_EQ(error.Message(), "Thread creation error: Resource temporarily unavailable");
     }
     EXPECT_FALSE(tray.Animated());
-    EXPECT_EQ(tray.AnimationThread(), nullptr);
+    EXPECT_EQ(fake::RunningThreads(), 0);
     EXPECT_TRUE(fake::ShellCalls().empty());
     fake::RefuseThreadCreation(false);
     tray.SetAnimated(true);
     EXPECT_TRUE(tray.Animated());
+    EXPECT_EQ(FrameOf(tray, NextFrame()), 1);
 }
 
 TEST_F(TrayIconAnimation, DestructionStopsTheThreadWithoutWaitingAndNoFrameFollows) {
