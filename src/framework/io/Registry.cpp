@@ -14,33 +14,31 @@ std::string JoinedPath(const std::string& base, const std::string& key) {
 
 bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
     std::string path = JoinedPath(path_, key);
-    const RegistryKey opened = OpenRegistryKey(path, canCreate);
-    if (opened == NoRegistryKey) return false;
-    CloseKey();
-    key_ = opened;
+    TOwnedRegistryKey opened(OpenRegistryKey(path, canCreate));
+    if (!opened) return false;
+    key_ = std::move(opened);
     path_ = std::move(path);
     return true;
 }
 
 void TRegistry::CloseKey() {
-    if (key_ != NoRegistryKey) CloseRegistryKey(key_);
-    key_ = NoRegistryKey;
+    key_.Reset();
     path_.clear();
 }
 
 bool TRegistry::ValueExists(const std::string& name) const {
-    return key_ != NoRegistryKey && QueryRegistryValue(key_, name).has_value();
+    return key_ && QueryRegistryValue(key_.Get(), name).has_value();
 }
 
 TRegDataType TRegistry::GetDataType(const std::string& name) const {
-    if (key_ == NoRegistryKey) return TRegDataType::None;
-    const auto value = QueryRegistryValue(key_, name);
+    if (!key_) return TRegDataType::None;
+    const auto value = QueryRegistryValue(key_.Get(), name);
     return value ? value->Type : TRegDataType::None;
 }
 
 std::string TRegistry::ReadString(const std::string& name) const {
-    if (key_ == NoRegistryKey) return {};
-    const auto value = QueryRegistryValue(key_, name);
+    if (!key_) return {};
+    const auto value = QueryRegistryValue(key_.Get(), name);
     if (!value) return {};
     if (value->Type != TRegDataType::String && value->Type != TRegDataType::ExpandString)
         throw ERegistryException(Format(SInvalidRegType, name.c_str()));
@@ -48,12 +46,12 @@ std::string TRegistry::ReadString(const std::string& name) const {
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
-    if (key_ == NoRegistryKey || !SetRegistryString(key_, name, value))
+    if (!key_ || !SetRegistryString(key_.Get(), name, value))
         throw ERegistryException(Format(SRegSetDataFailed, name.c_str()));
 }
 
 bool TRegistry::DeleteValue(const std::string& name) {
-    return key_ != NoRegistryKey && DeleteRegistryValue(key_, name);
+    return key_ && DeleteRegistryValue(key_.Get(), name);
 }
 
 }  // namespace skl

@@ -19,7 +19,7 @@ inline constexpr const char* SRegSetDataFailed = "Failed to set data for '%s'";
 class TRegistry {
 public:
     TRegistry() = default;
-    ~TRegistry() { CloseKey(); }
+    ~TRegistry() = default;
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
@@ -44,7 +44,7 @@ public:
     bool DeleteValue(const std::string& name);
 
 private:
-    RegistryKey key_ = NoRegistryKey;
+    TOwnedRegistryKey key_;
     std::string path_;
 };
 

@@ -97,29 +97,26 @@ TFileStream::TFileStream(const std::string& path, TFileMode mode) : TFileStream(
 TFileStream::TFileStream(const std::string& openPath, TFileMode mode, const std::string& reportedPath)
     : path_(openPath) {
     if (mode == TFileMode::Create) {
-        handle_ = CreateExclusive(openPath);
-        if (handle_ == InvalidFile) throw EFCreateError(Format(SFCreateError, reportedPath.c_str()));
+        handle_.Reset(CreateExclusive(openPath));
+        if (!handle_) throw EFCreateError(Format(SFCreateError, reportedPath.c_str()));
     } else {
-        handle_ = OpenForReading(openPath);
-        if (handle_ == InvalidFile) throw EFOpenError(Format(SFOpenError, reportedPath.c_str()));
+        handle_.Reset(OpenForReading(openPath));
+        if (!handle_) throw EFOpenError(Format(SFOpenError, reportedPath.c_str()));
     }
 }
 
-TFileStream::~TFileStream() { Close(); }
+TFileStream::~TFileStream() = default;
 
-void TFileStream::Close() {
-    if (handle_ != InvalidFile) FileClose(handle_);
-    handle_ = InvalidFile;
-}
+void TFileStream::Close() { handle_.Reset(); }
 
-std::int64_t TFileStream::Read(void* buffer, std::int64_t count) { return FileRead(handle_, buffer, count); }
+std::int64_t TFileStream::Read(void* buffer, std::int64_t count) { return FileRead(handle_.Get(), buffer, count); }
 
 std::int64_t TFileStream::Write(const void* buffer, std::int64_t count) {
-    return FileWrite(handle_, buffer, count);
+    return FileWrite(handle_.Get(), buffer, count);
 }
 
 std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {
-    return FileSeek(handle_, offset, static_cast<int>(origin));
+    return FileSeek(handle_.Get(), offset, static_cast<int>(origin));
 }
 
 // ---- TReplacingFileStream ----

@@ -76,7 +76,7 @@ protected:
 
 private:
     std::string path_;
-    FileHandle handle_ = InvalidFile;
+    TOwnedFile handle_;
 };
 
 // A file that replaces `path` only when complete: the bytes go to a file

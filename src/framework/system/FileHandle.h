@@ -31,6 +31,7 @@ std::int64_t FileReadSome(FileHandle file, void* buffer, std::int64_t count);
 std::int64_t FileWriteSome(FileHandle file, const void* buffer, std::int64_t count);
 std::int64_t FileSeek(FileHandle file, std::int64_t offset, int origin);
 void FileClose(FileHandle file);
+using TOwnedFile = TOwnedHandle<FileHandle, FileClose>;
 
 // Puts `source` in the place of `target`, replacing it in one step.
 bool MoveFileOver(const std::string& source, const std::string& target);

@@ -35,6 +35,7 @@ struct TRegistryValue {
 // NoRegistryKey when the key is missing (and not to be created) or refused.
 RegistryKey OpenRegistryKey(const std::string& path, bool canCreate);
 void CloseRegistryKey(RegistryKey key);
+using TOwnedRegistryKey = TOwnedHandle<RegistryKey, CloseRegistryKey>;
 
 std::optional<TRegistryValue> QueryRegistryValue(RegistryKey key, const std::string& name);
 bool SetRegistryString(RegistryKey key, const std::string& name, const std::string& value);
