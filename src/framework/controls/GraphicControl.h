@@ -7,7 +7,6 @@
 #include "framework/controls/Control.h"
 #include "framework/controls/ControlCanvas.h"
 #include "framework/core/Messages.h"
-#include "framework/graphics/BitmapDC.h"
 
 namespace skl {
 
