@@ -120,7 +120,7 @@ void TGIFAnimator::SetFrameIndex(int index) {
     ImageUpdated();
 }
 
-void TGIFAnimator::SetImage(TGIFImage& image) {
+void TGIFAnimator::SetImage(const TGIFImage& image) {
     std::lock_guard hold(ControlLock());
     image_->Assign(image);
 }

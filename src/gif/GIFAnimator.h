@@ -38,7 +38,7 @@ public:
     // The picture shown, for reading; it changes through SetImage only.
     TGIFImage& Image() { return *image_; }
     // Copies the picture into the control's own.
-    void SetImage(TGIFImage& image);
+    void SetImage(const TGIFImage& image);
     // False: one pass, then the animation stops on frame 0.
     bool Loop() const { return loop_; }
     void SetLoop(bool loop) { loop_ = loop; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 #include "GifBuilder.h"
 #include "GifTestSupport.h"
@@ -127,6 +128,25 @@ TEST(GIFFrameBitmap, IsCachedAndRebuiltWhenFoundEmpty) {
     EXPECT_EQ(Indices(rebuilt), frame.pixels);
     EXPECT_EQ(read.FrameWidth(), 9);
     EXPECT_EQ(read.FrameHeight(), 4);
+}
+
+TEST(GIFFrameBitmap, AConstFrameDecodesOnFirstNeedKeepsItAndFindsItsDamage) {
+    const Frame frame = PatternFrame(64, 64, 256, 7, 8);
+    std::vector<std::uint8_t> codes = gifbuild::LzwCodes(frame.pixels, frame.lzw);
+    codes.resize(codes.size() / 2);
+    GifBuilder gif;
+    gif.Screen(64, 64, 8).Descriptor(0, 0, 64, 64, 0).Byte(8).Raw(gifbuild::SubBlocks(codes)).Trailer();
+    TGIFImage image;
+    Parse(image, gif.Bytes());
+    const TGIFFrame& read = std::as_const(image).FrameAt(0);
+    EXPECT_FALSE(read.Damaged);
+    const TBitmap& first = read.FrameBitmap();
+    EXPECT_EQ(first.Width(), 64);
+    EXPECT_TRUE(read.Damaged);
+    EXPECT_EQ(&read.FrameBitmap(), &first);
+    TBitmap copy;
+    copy.Assign(read);
+    EXPECT_EQ(copy.Image(), first.Image()) << "a copy shares the bitmap the frame keeps";
 }
 
 TEST(GIFFrameBitmap, AFrameWithoutSizeGivesAnEmptyBitmap) {
