@@ -34,6 +34,17 @@ std::string RawCodesGif(int width, int height, int bits, int codeSize, const std
     return gif.Bytes();
 }
 
+// A 64 x 64 frame of 256 colours, and a picture of it whose pixel data stops halfway.
+Frame CutShortFrame() { return PatternFrame(64, 64, 256, 7, 8); }
+std::string CutShortGif() {
+    const Frame frame = CutShortFrame();
+    std::vector<std::uint8_t> codes = gifbuild::LzwCodes(frame.pixels, frame.lzw);
+    codes.resize(codes.size() / 2);
+    GifBuilder gif;
+    gif.Screen(64, 64, 8).Descriptor(0, 0, 64, 64, 0).Byte(8).Raw(gifbuild::SubBlocks(codes)).Trailer();
+    return gif.Bytes();
+}
+
 struct Decoded {
     std::vector<std::uint8_t> pixels;
     bool damaged;
@@ -131,13 +142,8 @@ TEST(GIFFrameBitmap, IsCachedAndRebuiltWhenFoundEmpty) {
 }
 
 TEST(GIFFrameBitmap, AConstFrameDecodesOnFirstNeedKeepsItAndFindsItsDamage) {
-    const Frame frame = PatternFrame(64, 64, 256, 7, 8);
-    std::vector<std::uint8_t> codes = gifbuild::LzwCodes(frame.pixels, frame.lzw);
-    codes.resize(codes.size() / 2);
-    GifBuilder gif;
-    gif.Screen(64, 64, 8).Descriptor(0, 0, 64, 64, 0).Byte(8).Raw(gifbuild::SubBlocks(codes)).Trailer();
     TGIFImage image;
-    Parse(image, gif.Bytes());
+    Parse(image, CutShortGif());
     const TGIFFrame& read = std::as_const(image).FrameAt(0);
     EXPECT_FALSE(read.Damaged);
     const TBitmap& first = read.FrameBitmap();
@@ -267,12 +273,8 @@ TEST(GIFDecoder, AnEndCodeBeforeTheLastRowLeavesTheRestZero) {
 }
 
 TEST(GIFDecoder, DataCutShortKeepsTheRowsDecodedSoFar) {
-    const Frame frame = PatternFrame(64, 64, 256, 7, 8);
-    std::vector<std::uint8_t> codes = gifbuild::LzwCodes(frame.pixels, frame.lzw);
-    codes.resize(codes.size() / 2);
-    GifBuilder gif;
-    gif.Screen(64, 64, 8).Descriptor(0, 0, 64, 64, 0).Byte(8).Raw(gifbuild::SubBlocks(codes)).Trailer();
-    const Decoded decoded = Decode(gif.Bytes());
+    const Frame frame = CutShortFrame();
+    const Decoded decoded = Decode(CutShortGif());
     EXPECT_TRUE(decoded.damaged);
     const auto firstDifference = std::mismatch(decoded.pixels.begin(), decoded.pixels.end(), frame.pixels.begin());
     const auto decodedCount = firstDifference.first - decoded.pixels.begin();
@@ -282,7 +284,7 @@ TEST(GIFDecoder, DataCutShortKeepsTheRowsDecodedSoFar) {
 
     TGIFImage image;
     image.TolerateDamage = false;
-    Parse(image, gif.Bytes());
+    Parse(image, CutShortGif());
     try {
         image.FrameAt(0).FrameBitmap();
         FAIL() << "no exception";
