@@ -26,7 +26,7 @@ public:
     ~TGIFAnimator() override;
     const char* ClassName() const override { return "TGIFAnimator"; }
 
-    bool AsyncDrawing();
+    bool AsyncDrawing() const;
     void SetAsyncDrawing(bool async);
     bool Animate() const { return animate_; }
     void SetAnimate(bool animate);
@@ -60,7 +60,7 @@ public:
     // see-through colour. The control keeps the bitmap.
     TBitmap& ComposeFrame(int k, TColor& key);
 
-    const std::vector<TRGBQuad>* Palette() override;
+    const std::vector<TRGBQuad>* Palette() const override;
     void AdjustSize() override;
 
 protected:
