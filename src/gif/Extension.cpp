@@ -2,8 +2,8 @@
 
 namespace skl {
 
-void TExtension::Assign(TPersistent& source) {
-    auto* extension = dynamic_cast<TExtension*>(&source);
+void TExtension::Assign(const TPersistent& source) {
+    const auto* extension = dynamic_cast<const TExtension*>(&source);
     if (!extension) return TPersistent::Assign(source);
     if (extension != this) *this = *extension;
 }

@@ -24,7 +24,7 @@ public:
     // One string per non-empty data sub-block, in order.
     std::vector<std::string> SubBlocks;
 
-    void Assign(TPersistent& source) override;
+    void Assign(const TPersistent& source) override;
 };
 
 }  // namespace skl

@@ -2,6 +2,7 @@
 // (headers, palette, bottom-up rows), which the frame's TBitmap then loads.
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "framework/graphics/BitmapFileHeaders.h"
 #include "framework/core/Exceptions.h"
@@ -41,7 +42,7 @@ void PutPalette(std::uint8_t* out, const TGIFPaletteTable& table, int depth) {
 
 }  // namespace
 
-void TGIFFrame::BuildBitmapImage(TMemoryStream& target) {
+void TGIFFrame::BuildBitmapImage(TMemoryStream& target) const {
     const TGIFItem& item = *item_;
     if (!item.CodeData) throw EReadError(SReadError);
     const int depth = DepthForBits(item.ColorBits);
@@ -74,13 +75,18 @@ void TGIFFrame::BuildBitmapImage(TMemoryStream& target) {
     target.SetPosition(0);
 }
 
-TBitmap& TGIFFrame::FrameBitmap() {
+const TBitmap& TGIFFrame::FrameBitmap() const {
     if (bitmap_ && !bitmap_->Empty()) return *bitmap_;
     bitmap_ = std::make_unique<TBitmap>();
     if (!item_->CodeData) return *bitmap_;
     TMemoryStream image;
     BuildBitmapImage(image);
     bitmap_->LoadFromStream(image);
+    return *bitmap_;
+}
+
+TBitmap& TGIFFrame::FrameBitmap() {
+    std::as_const(*this).FrameBitmap();
     return *bitmap_;
 }
 

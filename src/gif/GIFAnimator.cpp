@@ -41,7 +41,7 @@ TGIFAnimator::~TGIFAnimator() {
     image_.reset();
 }
 
-bool TGIFAnimator::AsyncDrawing() {
+bool TGIFAnimator::AsyncDrawing() const {
     std::lock_guard hold(ControlLock());
     return async_;
 }
@@ -120,7 +120,7 @@ void TGIFAnimator::SetFrameIndex(int index) {
     ImageUpdated();
 }
 
-void TGIFAnimator::SetImage(TGIFImage& image) {
+void TGIFAnimator::SetImage(const TGIFImage& image) {
     std::lock_guard hold(ControlLock());
     image_->Assign(image);
 }
@@ -150,7 +150,7 @@ std::uint32_t TGIFAnimator::FrameDelay() const {
     return std::clamp<std::uint32_t>(image_->FrameAt(frameIndex_).DelayMs, ShortestDelay, LongestDelay);
 }
 
-const std::vector<TRGBQuad>* TGIFAnimator::Palette() {
+const std::vector<TRGBQuad>* TGIFAnimator::Palette() const {
     std::lock_guard hold(ControlLock());
     return image_->Empty() ? nullptr : image_->Palette();
 }

@@ -26,7 +26,7 @@ public:
     ~TGIFAnimator() override;
     const char* ClassName() const override { return "TGIFAnimator"; }
 
-    bool AsyncDrawing();
+    bool AsyncDrawing() const;
     void SetAsyncDrawing(bool async);
     bool Animate() const { return animate_; }
     void SetAnimate(bool animate);
@@ -38,7 +38,7 @@ public:
     // The picture shown, for reading; it changes through SetImage only.
     TGIFImage& Image() { return *image_; }
     // Copies the picture into the control's own.
-    void SetImage(TGIFImage& image);
+    void SetImage(const TGIFImage& image);
     // False: one pass, then the animation stops on frame 0.
     bool Loop() const { return loop_; }
     void SetLoop(bool loop) { loop_ = loop; }
@@ -60,7 +60,7 @@ public:
     // see-through colour. The control keeps the bitmap.
     TBitmap& ComposeFrame(int k, TColor& key);
 
-    const std::vector<TRGBQuad>* Palette() override;
+    const std::vector<TRGBQuad>* Palette() const override;
     void AdjustSize() override;
 
 protected:

@@ -20,28 +20,33 @@ void TGIFFrame::DrawFrame(TCanvas& canvas, const TRect& rect, bool transparent) 
         canvas.StretchDraw(rect, bitmap);
 }
 
-int TGIFFrame::FrameWidth() { return bitmap_ || item_->CodeData ? FrameBitmap().Width() : 0; }
+int TGIFFrame::FrameWidth() const { return bitmap_ || item_->CodeData ? FrameBitmap().Width() : 0; }
 
-int TGIFFrame::FrameHeight() { return bitmap_ || item_->CodeData ? FrameBitmap().Height() : 0; }
+int TGIFFrame::FrameHeight() const { return bitmap_ || item_->CodeData ? FrameBitmap().Height() : 0; }
 
-TExtension* TGIFFrame::LastComment() {
-    for (auto extension = ExtensionList.rbegin(); extension != ExtensionList.rend(); ++extension)
-        if (extension->Kind == TExtensionKind::ekComment) return &*extension;
-    return nullptr;
+namespace {
+
+bool IsComment(const TExtension& extension) { return extension.Kind == TExtensionKind::ekComment; }
+
+}  // namespace
+
+const TExtension* TGIFFrame::LastComment() const {
+    const auto comment = std::find_if(ExtensionList.rbegin(), ExtensionList.rend(), IsComment);
+    return comment == ExtensionList.rend() ? nullptr : &*comment;
 }
 
 std::vector<std::string>& TGIFFrame::FrameComment() {
-    if (!LastComment()) {
-        TExtension comment;
-        comment.Kind = TExtensionKind::ekComment;
-        ExtensionList.push_back(std::move(comment));
-    }
-    return LastComment()->SubBlocks;
+    const auto comment = std::find_if(ExtensionList.rbegin(), ExtensionList.rend(), IsComment);
+    if (comment != ExtensionList.rend()) return comment->SubBlocks;
+    TExtension added;
+    added.Kind = TExtensionKind::ekComment;
+    ExtensionList.push_back(std::move(added));
+    return ExtensionList.back().SubBlocks;
 }
 
 void TGIFFrame::SetFrameComment(const std::vector<std::string>& lines) { FrameComment() = lines; }
 
-void TGIFFrame::CopyFrom(TGIFFrame& source) {
+void TGIFFrame::CopyFrom(const TGIFFrame& source) {
     item_ = source.item_;
     FramePos = source.FramePos;
     IsInterlaced = source.IsInterlaced;
@@ -59,14 +64,14 @@ void TGIFFrame::CopyFrom(TGIFFrame& source) {
     if (comment && !comment->SubBlocks.empty()) SetFrameComment(comment->SubBlocks);
 }
 
-void TGIFFrame::Assign(TPersistent& source) {
-    if (auto* frame = dynamic_cast<TGIFFrame*>(&source)) {
+void TGIFFrame::Assign(const TPersistent& source) {
+    if (const auto* frame = dynamic_cast<const TGIFFrame*>(&source)) {
         if (frame == this) return;
         const bool sameOwner = frame->owner_ == owner_;
         CopyFrom(*frame);
         OwnColors = sameOwner ? frame->OwnColors : true;
         UpdateOwnerSize();
-    } else if (auto* image = dynamic_cast<TGIFImage*>(&source)) {
+    } else if (const auto* image = dynamic_cast<const TGIFImage*>(&source)) {
         const int index = std::max(image->ActiveFrame(), 0);
         if (index >= image->FrameCount()) return Clear();
         Assign(image->FrameAt(index));
@@ -81,7 +86,7 @@ void TGIFFrame::Clear() {
     UpdateOwnerSize();
 }
 
-void TGIFFrame::AssignTo(TPersistent& target) {
+void TGIFFrame::AssignTo(TPersistent& target) const {
     if (dynamic_cast<TGIFFrame*>(&target) || dynamic_cast<TGIFImage*>(&target)) return target.Assign(*this);
     auto* graphic = dynamic_cast<TGraphic*>(&target);
     if (!graphic) return TPersistent::AssignTo(target);

@@ -1,6 +1,7 @@
 #include "gif/GIFImage.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/core/Exceptions.h"
@@ -74,7 +75,7 @@ void TGIFImage::WriteData(TStream& stream) {
     stream.WriteBuffer(data.Memory(), data.Length());
 }
 
-int TGIFImage::AddFrame(TPersistent& source) {
+int TGIFImage::AddFrame(const TPersistent& source) {
     // In the list first, so that the picture's new size takes it in.
     frames_.push_back(std::make_unique<TGIFFrame>(this));
     try {
@@ -89,21 +90,23 @@ int TGIFImage::AddFrame(TPersistent& source) {
     return activeFrame_;
 }
 
-int TGIFImage::LogicalWidth() { return Empty() ? 0 : screen_.LogicalWidth; }
+int TGIFImage::LogicalWidth() const { return Empty() ? 0 : screen_.LogicalWidth; }
 
-int TGIFImage::LogicalHeight() { return Empty() ? 0 : screen_.LogicalHeight; }
+int TGIFImage::LogicalHeight() const { return Empty() ? 0 : screen_.LogicalHeight; }
 
-TGIFFrame* TGIFImage::CurrentFrame() {
+const TGIFFrame* TGIFImage::CurrentFrame() const {
     return activeFrame_ >= 0 && activeFrame_ < FrameCount() ? &FrameAt(activeFrame_) : nullptr;
 }
 
-int TGIFImage::Width() {
-    TGIFFrame* frame = CurrentFrame();
+TGIFFrame* TGIFImage::CurrentFrame() { return std::as_const(*this).CurrentFrame() ? &FrameAt(activeFrame_) : nullptr; }
+
+int TGIFImage::Width() const {
+    const TGIFFrame* frame = CurrentFrame();
     return frame && !Empty() ? frame->FrameBitmap().Width() : 0;
 }
 
-int TGIFImage::Height() {
-    TGIFFrame* frame = CurrentFrame();
+int TGIFImage::Height() const {
+    const TGIFFrame* frame = CurrentFrame();
     return frame && !Empty() ? frame->FrameBitmap().Height() : 0;
 }
 
@@ -111,7 +114,7 @@ void TGIFImage::SetWidth(int) { throw EInvalidGraphicOperation(SGIFSizeFixed); }
 
 void TGIFImage::SetHeight(int) { throw EInvalidGraphicOperation(SGIFSizeFixed); }
 
-bool TGIFImage::Empty() {
+bool TGIFImage::Empty() const {
     const int index = std::max(activeFrame_, 0);
     if (index >= FrameCount()) return true;
     const TGIFFrame& frame = FrameAt(index);
@@ -120,12 +123,12 @@ bool TGIFImage::Empty() {
     return !codeData || codeData->Length() == 0;
 }
 
-const std::vector<TRGBQuad>* TGIFImage::Palette() {
-    TGIFFrame* frame = CurrentFrame();
+const std::vector<TRGBQuad>* TGIFImage::Palette() const {
+    const TGIFFrame* frame = CurrentFrame();
     return frame ? frame->FrameBitmap().Palette() : nullptr;
 }
 
-bool TGIFImage::Transparent() {
+bool TGIFImage::Transparent() const {
     return TGraphic::Transparent() &&
            std::any_of(frames_.begin(), frames_.end(), [](const auto& frame) { return frame->TransparentKey != clNone; });
 }
@@ -139,8 +142,8 @@ void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
     if (TGIFFrame* frame = CurrentFrame()) frame->DrawFrame(canvas, rect, Transparent());
 }
 
-void TGIFImage::Assign(TPersistent& source) {
-    if (auto* image = dynamic_cast<TGIFImage*>(&source)) {
+void TGIFImage::Assign(const TPersistent& source) {
+    if (const auto* image = dynamic_cast<const TGIFImage*>(&source)) {
         if (image == this) return;
         header_ = image->header_;
         screen_ = image->screen_;
@@ -152,7 +155,7 @@ void TGIFImage::Assign(TPersistent& source) {
             frames_.push_back(std::move(frame));
         }
         activeFrame_ = image->activeFrame_;
-    } else if (auto* frame = dynamic_cast<TGIFFrame*>(&source)) {
+    } else if (const auto* frame = dynamic_cast<const TGIFFrame*>(&source)) {
         // The frame may belong to this picture: copy it before the reset.
         auto copy = std::make_unique<TGIFFrame>(this);
         copy->CopyFrom(*frame);
@@ -178,7 +181,7 @@ void TGIFImage::Clear() {
     Changed();
 }
 
-void TGIFImage::AssignTo(TPersistent& target) {
+void TGIFImage::AssignTo(TPersistent& target) const {
     if (dynamic_cast<TGIFImage*>(&target)) return target.Assign(*this);
     auto* graphic = dynamic_cast<TGraphic*>(&target);
     if (!graphic) return TGraphic::AssignTo(target);
@@ -186,8 +189,8 @@ void TGIFImage::AssignTo(TPersistent& target) {
         TBitmap nothing;
         graphic->Assign(nothing);
     } else if (activeFrame_ < 0) {
-        graphic->Assign(frames_.front()->FrameBitmap());
-    } else if (TGIFFrame* frame = CurrentFrame()) {
+        graphic->Assign(FrameAt(0).FrameBitmap());
+    } else if (const TGIFFrame* frame = CurrentFrame()) {
         frame->AssignTo(*graphic);
     }
 }

@@ -44,11 +44,11 @@ public:
     const TGIFFrame& FrameAt(int index) const { return *frames_.at(static_cast<std::size_t>(index)); }
     // Appends a frame copied from a GIF picture or frame and makes it the
     // active frame; returns its index.
-    int AddFrame(TPersistent& source);
+    int AddFrame(const TPersistent& source);
 
     // The logical screen; 0 while the picture is empty.
-    int LogicalWidth();
-    int LogicalHeight();
+    int LogicalWidth() const;
+    int LogicalHeight() const;
     TColor BackdropColor() const { return screen_.BackdropColor; }
     bool LoopPresent() const { return screen_.LoopPresent; }
     std::uint16_t LoopCount() const { return screen_.LoopCount; }
@@ -59,28 +59,28 @@ public:
     const TGIFData& Header() const { return *header_; }
 
     // The size of the active frame's bitmap.
-    int Width() override;
-    int Height() override;
+    int Width() const override;
+    int Height() const override;
     // A GIF picture keeps the size of its frames: EInvalidGraphicOperation.
     void SetWidth(int width) override;
     void SetHeight(int height) override;
-    bool Empty() override;
+    bool Empty() const override;
     // The palette of the active frame's bitmap; none without frames.
-    const std::vector<TRGBQuad>* Palette() override;
+    const std::vector<TRGBQuad>* Palette() const override;
     // The transparent switch is on and some frame has a transparent colour.
-    bool Transparent() override;
+    bool Transparent() const override;
     // The other picture shares this picture's header record.
     bool Equals(TGraphic& other) const;
     // Draws the active frame.
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
     // Copies a GIF picture (sharing its records) or a single frame.
-    void Assign(TPersistent& source) override;
+    void Assign(const TPersistent& source) override;
     // The copy from nothing: an empty picture.
     void Clear();
 
 protected:
-    void AssignTo(TPersistent& target) override;
+    void AssignTo(TPersistent& target) const override;
 
 private:
     friend class TGIFFrame;
@@ -88,6 +88,8 @@ private:
     void Reset();
     void Adopt(TGIFContents contents);
     void UpdateLogicalSize();
+    // The active frame; none when there is none.
+    const TGIFFrame* CurrentFrame() const;
     TGIFFrame* CurrentFrame();
 
     TSharedRef<TGIFData> header_;

@@ -38,25 +38,7 @@ void TImageControl::WndProc(TMessage& message) {
     // takes them in, so that a paint here and a tick there never wait on
     // each other crosswise.
     std::lock_guard control(lock_);
-    if (bufferedPaint_) return TGraphicControl::WndProc(message);
-    if (!message.WParam) return;
-    auto& target = *reinterpret_cast<TDeviceContext*>(message.WParam);
-    std::lock_guard<TCanvas> canvas(Canvas());
-    TBitmap offscreen;
-    offscreen.SetSize(ClientWidth(), ClientHeight());
-    TBitmapDC memory(offscreen);
-    bufferedPaint_ = true;
-    message.WParam = reinterpret_cast<std::uintptr_t>(&memory);
-    try {
-        WndProc(message);
-    } catch (...) {
-        message.WParam = 0;
-        bufferedPaint_ = false;
-        throw;
-    }
-    message.WParam = 0;
-    bufferedPaint_ = false;
-    PutBitmap(target, 0, 0, offscreen);
+    TGraphicControl::WndProc(message);
 }
 
 void TImageControl::PaintNow() {

@@ -1,8 +1,8 @@
 #pragma once
 // The base of picture controls that a worker thread may paint: a lock by
 // which the worker and the user-interface thread share the control's state,
-// painting through an off-screen bitmap so that a new picture replaces the
-// old one in one block, and painting at once from any thread.
+// taken before the canvas's in every paint, and painting at once from any
+// thread.
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -48,7 +48,6 @@ protected:
 
 private:
     std::atomic<std::thread::id> painter_{};
-    bool bufferedPaint_ = false;
     mutable std::recursive_mutex lock_;
 };
 

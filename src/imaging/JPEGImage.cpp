@@ -24,7 +24,7 @@ TJPEGScale CoveringScale(int pictureWidth, int pictureHeight, int width, int hei
 
 TJPEGImage::TJPEGImage() : data_(MakeShared<TJPEGData>()), options_(JPEGDefaults()) {}
 
-TJPEGImage::Dimensions TJPEGImage::Size() {
+TJPEGImage::Dimensions TJPEGImage::Size() const {
     if (bitmap_) return {bitmap_->Width(), bitmap_->Height()};
     if (options_.Scale == TJPEGScale::FullSize || data_->Size() == 0) return {data_->Width, data_->Height};
     TJPEGDecoder decoder(data_->Bytes(), data_->Size());
@@ -33,13 +33,13 @@ TJPEGImage::Dimensions TJPEGImage::Size() {
     return {static_cast<int>(decoder.Info().output_width), static_cast<int>(decoder.Info().output_height)};
 }
 
-int TJPEGImage::Width() { return Size().Width; }
-int TJPEGImage::Height() { return Size().Height; }
+int TJPEGImage::Width() const { return Size().Width; }
+int TJPEGImage::Height() const { return Size().Height; }
 
 void TJPEGImage::SetWidth(int) { throw EInvalidGraphicOperation(SChangeJPEGSize); }
 void TJPEGImage::SetHeight(int) { throw EInvalidGraphicOperation(SChangeJPEGSize); }
 
-bool TJPEGImage::Empty() { return data_->Size() == 0 && !bitmap_; }
+bool TJPEGImage::Empty() const { return data_->Size() == 0 && !bitmap_; }
 
 void TJPEGImage::SetOptions(const TJPEGOptions& options) {
     if (options == options_) return;
@@ -78,6 +78,11 @@ void TJPEGImage::WriteData(TStream& stream) {
     SaveToStream(stream);
 }
 
+const TBitmap& TJPEGImage::Bitmap() const {
+    if (!bitmap_) Decode();
+    return *bitmap_;
+}
+
 TBitmap& TJPEGImage::Bitmap() {
     if (!bitmap_) Decode();
     return *bitmap_;
@@ -86,26 +91,30 @@ TBitmap& TJPEGImage::Bitmap() {
 // The bitmap is held from the start, so that an observer of a progressive
 // display draws what the scans so far show. A failed decode keeps none, so
 // asking again fails again rather than handing out an empty picture.
-void TJPEGImage::Decode() {
+void TJPEGImage::Decode() const {
+    // Observers are told of the decoding as the picture they watch, also
+    // when it decodes while read as a const source.
+    TJPEGImage& observed = const_cast<TJPEGImage&>(*this);
     bitmap_ = std::make_unique<TBitmap>();
     try {
-        Progress(TProgressStage::psStarting, 0);
+        observed.Progress(TProgressStage::psStarting, 0);
         TJPEGDecoder decoder(data_->Bytes(), data_->Size());
         decoder.SetParameters(options_);
-        decoder.DecodeInto(*bitmap_, [this](int percentRead) { Progress(TProgressStage::psRunning, percentRead); });
+        decoder.DecodeInto(*bitmap_,
+                           [&observed](int percentRead) { observed.Progress(TProgressStage::psRunning, percentRead); });
     } catch (const EAbort&) {
         // An observer ended the decoding: the picture stays as last shown.
     } catch (const std::exception& failure) {
         bitmap_.reset();
-        Progress(TProgressStage::psEnding, 0, failure.what());
+        observed.Progress(TProgressStage::psEnding, 0, failure.what());
         throw;
     }
-    Progress(TProgressStage::psEnding, 100);
-    if (bitmap_->PixelFormat() == TPixelFormat::pf8bit) Changed();
+    observed.Progress(TProgressStage::psEnding, 100);
+    if (bitmap_->PixelFormat() == TPixelFormat::pf8bit) observed.Changed();
 }
 
-void TJPEGImage::Assign(TPersistent& source) {
-    auto* picture = dynamic_cast<TJPEGImage*>(&source);
+void TJPEGImage::Assign(const TPersistent& source) {
+    const auto* picture = dynamic_cast<const TJPEGImage*>(&source);
     if (!picture) return TGraphic::Assign(source);
     data_ = picture->data_;
     options_ = picture->options_;
@@ -138,7 +147,7 @@ void TJPEGImage::DecodeReduced(int width, int height, TBitmap& target) {
     AverageArea(decoded, {data_->Width, data_->Height, ScaleDenominator(options.Scale)}, width, height, target);
 }
 
-void TJPEGImage::AssignTo(TPersistent& target) {
+void TJPEGImage::AssignTo(TPersistent& target) const {
     auto* bitmap = dynamic_cast<TBitmap*>(&target);
     if (!bitmap) return TGraphic::AssignTo(target);
     bitmap->Assign(Bitmap());

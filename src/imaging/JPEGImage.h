@@ -22,18 +22,18 @@ public:
     TJPEGImage();
     const char* ClassName() const override { return "TJPEGImage"; }
 
-    int Width() override;
-    int Height() override;
+    int Width() const override;
+    int Height() const override;
     // Refused: EInvalidGraphicOperation.
     void SetWidth(int width) override;
     void SetHeight(int height) override;
-    bool Empty() override;
+    bool Empty() const override;
 
     void LoadFromStream(TStream& stream) override;
     // Writes the held bytes unchanged.
     void SaveToStream(TStream& stream) override;
     // From another JPEG picture: shares its bytes.
-    void Assign(TPersistent& source) override;
+    void Assign(const TPersistent& source) override;
 
     // The stored form: a 32-bit little-endian count, then the JPEG file.
     void ReadData(TStream& stream);
@@ -43,9 +43,11 @@ public:
     void SetOptions(const TJPEGOptions& options);
     bool Grayscale() const { return data_->Grayscale; }
 
-    // The decoded picture; decodes on first need. Decoding reports its start
-    // and end to OnProgress and, with progressive display, each scan shown
-    // (the picture then shows it); an observer's EAbort ends it quietly.
+    // The decoded picture; decodes on first need, also when the picture is
+    // read as a const source. Decoding reports its start and end to
+    // OnProgress and, with progressive display, each scan shown (the picture
+    // then shows it); an observer's EAbort ends it quietly.
+    const TBitmap& Bitmap() const;
     TBitmap& Bitmap();
     // The decoded picture scaled into the rectangle.
     void Draw(TCanvas& canvas, const TRect& rect) override;
@@ -62,18 +64,19 @@ public:
 
 protected:
     // To a TBitmap: the bitmap shares the decoded image.
-    void AssignTo(TPersistent& target) override;
+    void AssignTo(TPersistent& target) const override;
 
 private:
     void ReadStream(TStream& stream, std::int64_t count);
-    void Decode();
+    void Decode() const;
     struct Dimensions {
         int Width = 0, Height = 0;
     };
-    Dimensions Size();
+    Dimensions Size() const;
 
     TSharedRef<TJPEGData> data_;
-    std::unique_ptr<TBitmap> bitmap_;
+    // Decoded on first need: a cache of the held bytes.
+    mutable std::unique_ptr<TBitmap> bitmap_;
     TJPEGOptions options_;
 };
 

@@ -36,7 +36,7 @@ void TIconList::CheckIndex(int index) const {
 std::unique_ptr<TIcon> TIconList::Copy(const TIcon* icon) {
     if (!icon) return nullptr;
     auto copy = std::make_unique<TIcon>();
-    copy->Assign(const_cast<TIcon&>(*icon));
+    copy->Assign(*icon);
     copy->OnChange = [this](TGraphic&) { Changed(); };
     return copy;
 }
@@ -96,8 +96,8 @@ int TIconList::IndexOf(const TIcon* icon) const {
     return found == icons_.end() ? -1 : static_cast<int>(found - icons_.begin());
 }
 
-void TIconList::Assign(TPersistent& source) {
-    if (auto* list = dynamic_cast<TIconList*>(&source)) {
+void TIconList::Assign(const TPersistent& source) {
+    if (const auto* list = dynamic_cast<const TIconList*>(&source)) {
         if (list == this) return;
         BeginUpdate();
         Clear();
@@ -105,7 +105,7 @@ void TIconList::Assign(TPersistent& source) {
         EndUpdate();
         return;
     }
-    if (auto* icon = dynamic_cast<TIcon*>(&source)) {
+    if (const auto* icon = dynamic_cast<const TIcon*>(&source)) {
         BeginUpdate();
         Clear();
         Add(icon);

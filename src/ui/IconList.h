@@ -40,7 +40,7 @@ public:
 
     // From another list (one copy per entry), from a single icon (one copy),
     // or, with AssignNothing, empty.
-    void Assign(TPersistent& source) override;
+    void Assign(const TPersistent& source) override;
     void AssignNothing();
 
     void BeginUpdate() { ++updates_; }

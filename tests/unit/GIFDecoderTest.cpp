@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 #include "GifBuilder.h"
 #include "GifTestSupport.h"
@@ -30,6 +31,17 @@ std::string RawCodesGif(int width, int height, int bits, int codeSize, const std
     GifBuilder gif;
     gif.Screen(width, height, bits).Descriptor(0, 0, width, height, 0).Byte(codeSize);
     gif.Raw(gifbuild::SubBlocks(codes)).Trailer();
+    return gif.Bytes();
+}
+
+// A 64 x 64 frame of 256 colours, and a picture of it whose pixel data stops halfway.
+Frame CutShortFrame() { return PatternFrame(64, 64, 256, 7, 8); }
+std::string CutShortGif() {
+    const Frame frame = CutShortFrame();
+    std::vector<std::uint8_t> codes = gifbuild::LzwCodes(frame.pixels, frame.lzw);
+    codes.resize(codes.size() / 2);
+    GifBuilder gif;
+    gif.Screen(64, 64, 8).Descriptor(0, 0, 64, 64, 0).Byte(8).Raw(gifbuild::SubBlocks(codes)).Trailer();
     return gif.Bytes();
 }
 
@@ -127,6 +139,20 @@ TEST(GIFFrameBitmap, IsCachedAndRebuiltWhenFoundEmpty) {
     EXPECT_EQ(Indices(rebuilt), frame.pixels);
     EXPECT_EQ(read.FrameWidth(), 9);
     EXPECT_EQ(read.FrameHeight(), 4);
+}
+
+TEST(GIFFrameBitmap, AConstFrameDecodesOnFirstNeedKeepsItAndFindsItsDamage) {
+    TGIFImage image;
+    Parse(image, CutShortGif());
+    const TGIFFrame& read = std::as_const(image).FrameAt(0);
+    EXPECT_FALSE(read.Damaged);
+    const TBitmap& first = read.FrameBitmap();
+    EXPECT_EQ(first.Width(), 64);
+    EXPECT_TRUE(read.Damaged);
+    EXPECT_EQ(&read.FrameBitmap(), &first);
+    TBitmap copy;
+    copy.Assign(read);
+    EXPECT_EQ(copy.Image(), first.Image()) << "a copy shares the bitmap the frame keeps";
 }
 
 TEST(GIFFrameBitmap, AFrameWithoutSizeGivesAnEmptyBitmap) {
@@ -247,12 +273,8 @@ TEST(GIFDecoder, AnEndCodeBeforeTheLastRowLeavesTheRestZero) {
 }
 
 TEST(GIFDecoder, DataCutShortKeepsTheRowsDecodedSoFar) {
-    const Frame frame = PatternFrame(64, 64, 256, 7, 8);
-    std::vector<std::uint8_t> codes = gifbuild::LzwCodes(frame.pixels, frame.lzw);
-    codes.resize(codes.size() / 2);
-    GifBuilder gif;
-    gif.Screen(64, 64, 8).Descriptor(0, 0, 64, 64, 0).Byte(8).Raw(gifbuild::SubBlocks(codes)).Trailer();
-    const Decoded decoded = Decode(gif.Bytes());
+    const Frame frame = CutShortFrame();
+    const Decoded decoded = Decode(CutShortGif());
     EXPECT_TRUE(decoded.damaged);
     const auto firstDifference = std::mismatch(decoded.pixels.begin(), decoded.pixels.end(), frame.pixels.begin());
     const auto decodedCount = firstDifference.first - decoded.pixels.begin();
@@ -262,7 +284,7 @@ TEST(GIFDecoder, DataCutShortKeepsTheRowsDecodedSoFar) {
 
     TGIFImage image;
     image.TolerateDamage = false;
-    Parse(image, gif.Bytes());
+    Parse(image, CutShortGif());
     try {
         image.FrameAt(0).FrameBitmap();
         FAIL() << "no exception";

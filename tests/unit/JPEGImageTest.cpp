@@ -309,6 +309,24 @@ TEST(JPEGPicture, TheBitmapSharesTheDecodedImageAndKeepsIt) {
     ExpectPixel(bitmap.Image()->Bits() + 12, 0, 255, 0, 0);
 }
 
+TEST(JPEGPicture, AConstSourceDecodesOnceAndTellsItsObserversWithItselfAsSender) {
+    TJPEGImage picture;
+    picture.LoadFromFile(SamplePath("colour-3x2.jpg"));
+    std::vector<TProgressStage> stages;
+    picture.OnProgress = [&](TGraphic& sender, TProgressStage stage, int, const std::string&) {
+        EXPECT_EQ(&sender, &picture);
+        stages.push_back(stage);
+    };
+    const TJPEGImage& source = picture;
+    TBitmap first;
+    TBitmap second;
+    first.Assign(source);
+    second.Assign(source);
+    EXPECT_EQ(stages, (std::vector<TProgressStage>{TProgressStage::psStarting, TProgressStage::psEnding}));
+    EXPECT_EQ(first.Image(), second.Image());
+    EXPECT_EQ(first.Image(), source.Bitmap().Image());
+}
+
 TEST(JPEGPicture, DrawingDecodesOnFirstNeedAndStretchesIntoTheRectangle) {
     TJPEGImage picture;
     picture.LoadFromFile(SamplePath("colour-3x2.jpg"));

@@ -5,17 +5,24 @@
 namespace skl {
 
 void TControlCanvas::Take(TDeviceContext& dc) {
-    dc_ = &dc;
-    if (auto* memory = dynamic_cast<TBitmapDC*>(&dc)) return SetSurface(&memory->Target(), dc.Origin(), dc.DeviceClip());
-    buffer_ = std::make_unique<TBitmap>();
-    const TRect place = control_.ScreenBounds();
-    buffer_->SetSize(place.Width(), place.Height());
-    SetSurface(buffer_.get(), {}, Offset(dc.DeviceClip(), {-dc.Origin().X, -dc.Origin().Y}));
+    auto* memory = dynamic_cast<TBitmapDC*>(&dc);
+    if (!memory) {
+        const TRect place = control_.ScreenBounds();
+        offscreen_ = std::make_unique<TOffscreen>(dc, place.Width(), place.Height());
+        memory = &offscreen_->DC();
+    }
+    dc_ = memory;
+    SetSurface(&memory->Target(), memory->Origin(), memory->DeviceClip());
 }
 
 void TControlCanvas::Release() {
-    if (buffer_) PutBitmap(*dc_, 0, 0, *buffer_);
-    buffer_.reset();
+    const std::unique_ptr<TOffscreen> drawn = std::move(offscreen_);
+    Abandon();
+    if (drawn) drawn->Show();
+}
+
+void TControlCanvas::Abandon() {
+    offscreen_.reset();
     dc_ = nullptr;
     SetSurface(nullptr);
 }

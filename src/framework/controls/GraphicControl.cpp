@@ -25,7 +25,7 @@ void TGraphicControl::WndProc(TMessage& message) {
     try {
         PaintCanvas();
     } catch (...) {
-        canvas_.Release();
+        canvas_.Abandon();
         throw;
     }
     canvas_.Release();

@@ -7,7 +7,6 @@
 #include "framework/controls/Control.h"
 #include "framework/controls/ControlCanvas.h"
 #include "framework/core/Messages.h"
-#include "framework/graphics/BitmapDC.h"
 
 namespace skl {
 
@@ -44,7 +43,7 @@ public:
 
     // The colours the control's picture needs shown; none for a control
     // whose picture does not care.
-    virtual const std::vector<TRGBQuad>* Palette() { return nullptr; }
+    virtual const std::vector<TRGBQuad>* Palette() const { return nullptr; }
 
 protected:
     virtual void WndProc(TMessage& message);

@@ -2,9 +2,8 @@
 
 #include <utility>
 
-#include "framework/graphics/Bitmap.h"
-#include "framework/graphics/BitmapDC.h"
 #include "framework/graphics/Colors.h"
+#include "framework/graphics/Offscreen.h"
 #include "framework/system/WindowPaint.h"
 
 namespace skl {
@@ -32,16 +31,17 @@ void TImage::WndProc(TMessage& message) {
     TWinControl::WndProc(message);
 }
 
-// Drawn whole in memory first, then put on the window in one go.
 void TImage::PaintPicture() {
+    const auto dc = WindowDC(Handle());
+    if (!dc) return;
     const TRect bounds = ScreenBounds();
-    TBitmap buffer;
-    buffer.SetSize(bounds.Width(), bounds.Height());
+    TOffscreen offscreen(*dc, bounds.Width(), bounds.Height());
+    TCanvas& canvas = offscreen.Bitmap().Canvas();
     const TRect area{0, 0, bounds.Width(), bounds.Height()};
-    buffer.Canvas().Brush.Color = PaintedRGB(Color());
-    buffer.Canvas().FillRect(area);
-    if (picture_ && !picture_->Empty()) buffer.Canvas().StretchDraw(area, *picture_);
-    if (auto dc = WindowDC(Handle())) PutBitmap(*dc, 0, 0, buffer);
+    canvas.Brush.Color = PaintedRGB(Color());
+    canvas.FillRect(area);
+    if (picture_ && !picture_->Empty()) canvas.StretchDraw(area, *picture_);
+    offscreen.Show();
 }
 
 }  // namespace skl

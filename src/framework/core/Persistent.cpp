@@ -4,9 +4,9 @@
 
 namespace skl {
 
-void TPersistent::Assign(TPersistent& source) { source.AssignTo(*this); }
+void TPersistent::Assign(const TPersistent& source) { source.AssignTo(*this); }
 
-void TPersistent::AssignTo(TPersistent& target) {
+void TPersistent::AssignTo(TPersistent& target) const {
     throw EConvertError(Format(SAssignError, ClassName(), target.ClassName()));
 }
 

@@ -42,13 +42,13 @@ TBitmapImage::TBitmapImage(const TBitmapImage& other)
 
 TBitmap::TBitmap() = default;
 
-int TBitmap::Width() { return image_ ? image_->Header.biWidth : 0; }
-int TBitmap::Height() { return image_ ? image_->Header.biHeight : 0; }
+int TBitmap::Width() const { return image_ ? image_->Header.biWidth : 0; }
+int TBitmap::Height() const { return image_ ? image_->Header.biHeight : 0; }
 void TBitmap::SetWidth(int width) { SetSize(width, Height()); }
 void TBitmap::SetHeight(int height) { SetSize(Width(), height); }
-bool TBitmap::Empty() { return !image_ || Width() == 0 || Height() == 0; }
+bool TBitmap::Empty() const { return !image_ || Width() == 0 || Height() == 0; }
 
-const std::vector<TRGBQuad>* TBitmap::Palette() {
+const std::vector<TRGBQuad>* TBitmap::Palette() const {
     return image_ && !image_->ColorTable.empty() ? &image_->ColorTable : nullptr;
 }
 
@@ -99,8 +99,8 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& rect) {
     canvas.CopyBitmap(rect, *this, {0, 0, Width(), Height()}, Transparent() ? transparentColor_ : clNone);
 }
 
-void TBitmap::Assign(TPersistent& source) {
-    auto* bitmap = dynamic_cast<TBitmap*>(&source);
+void TBitmap::Assign(const TPersistent& source) {
+    const auto* bitmap = dynamic_cast<const TBitmap*>(&source);
     if (!bitmap) return TGraphic::Assign(source);
     image_ = bitmap->image_;
     format_ = bitmap->format_;

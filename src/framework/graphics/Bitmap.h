@@ -63,14 +63,14 @@ public:
     TBitmap();
     const char* ClassName() const override { return "TBitmap"; }
 
-    int Width() override;
-    int Height() override;
+    int Width() const override;
+    int Height() const override;
     void SetWidth(int width) override;
     void SetHeight(int height) override;
     void SetSize(int width, int height);
-    bool Empty() override;
+    bool Empty() const override;
     // The colour table of a palette format; none for 24 bits.
-    const std::vector<TRGBQuad>* Palette() override;
+    const std::vector<TRGBQuad>* Palette() const override;
 
     TPixelFormat PixelFormat() const { return format_; }
     void SetPixelFormat(TPixelFormat format);
@@ -96,7 +96,7 @@ public:
     // thread draws on the image while it is read.
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
-    void Assign(TPersistent& source) override;
+    void Assign(const TPersistent& source) override;
     void LoadFromStream(TStream& stream) override;
     // Writes the image as a BMP file from the stream's position.
     void SaveToStream(TStream& stream) override;

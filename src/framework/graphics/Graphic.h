@@ -20,16 +20,16 @@ public:
     using TProgressEvent =
         std::function<void(TGraphic& sender, TProgressStage stage, int percentDone, const std::string& message)>;
 
-    virtual int Width() = 0;
-    virtual int Height() = 0;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
     virtual void SetWidth(int width) = 0;
     virtual void SetHeight(int height) = 0;
-    virtual bool Empty() = 0;
+    virtual bool Empty() const = 0;
     // The colours the picture needs a palette screen to show; none for a
     // picture that needs none.
-    virtual const std::vector<TRGBQuad>* Palette() { return nullptr; }
+    virtual const std::vector<TRGBQuad>* Palette() const { return nullptr; }
     // Whether the picture leaves some of its pixels see-through when drawn.
-    virtual bool Transparent() { return transparent_; }
+    virtual bool Transparent() const { return transparent_; }
     virtual void SetTransparent(bool transparent);
 
     // Draws the picture scaled into the rectangle of the canvas. A picture

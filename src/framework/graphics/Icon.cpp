@@ -47,8 +47,8 @@ TIconHandle TIconImage::Handle() const {
     return handle_.Get();
 }
 
-int TIcon::Width() { return image_ ? FirstPictureSide(image_->Data(), 0) : 0; }
-int TIcon::Height() { return image_ ? FirstPictureSide(image_->Data(), 1) : 0; }
+int TIcon::Width() const { return image_ ? FirstPictureSide(image_->Data(), 0) : 0; }
+int TIcon::Height() const { return image_ ? FirstPictureSide(image_->Data(), 1) : 0; }
 
 void TIcon::SetWidth(int) { throw EInvalidGraphicOperation(SChangeIconSize); }
 void TIcon::SetHeight(int) { throw EInvalidGraphicOperation(SChangeIconSize); }
@@ -58,8 +58,8 @@ const std::vector<std::uint8_t>& TIcon::Data() const {
     return image_ ? image_->Data() : none;
 }
 
-void TIcon::Assign(TPersistent& source) {
-    if (auto* icon = dynamic_cast<TIcon*>(&source)) {
+void TIcon::Assign(const TPersistent& source) {
+    if (const auto* icon = dynamic_cast<const TIcon*>(&source)) {
         image_ = icon->image_;
         Changed();
         return;

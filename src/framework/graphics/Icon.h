@@ -31,19 +31,19 @@ public:
     const char* ClassName() const override { return "TIcon"; }
 
     // Size of the icon file's first picture.
-    int Width() override;
-    int Height() override;
+    int Width() const override;
+    int Height() const override;
     // EInvalidGraphicOperation: an icon's size is that of its picture.
     void SetWidth(int width) override;
     void SetHeight(int height) override;
-    bool Empty() override { return !image_; }
+    bool Empty() const override { return !image_; }
 
     // None for an empty icon or a picture the system cannot use.
     TIconHandle Handle() const { return image_ ? image_->Handle() : TIconHandle(); }
     // The stored icon file; empty for an empty icon.
     const std::vector<std::uint8_t>& Data() const;
 
-    void Assign(TPersistent& source) override;
+    void Assign(const TPersistent& source) override;
     // Reads an icon file from the stream's position to its end.
     // EInvalidGraphic "Icon image is not valid" when it is not one.
     void LoadFromStream(TStream& stream) override;

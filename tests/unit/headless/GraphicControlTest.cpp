@@ -2,6 +2,7 @@
 
 #include "PaintFixture.h"
 #include "framework/controls/GraphicControl.h"
+#include "framework/core/Exceptions.h"
 
 using namespace skl;
 
@@ -19,12 +20,14 @@ public:
     }
     TColor Shade;
     int Paints = 0;
+    bool Fails = false;
 
 protected:
     void PaintCanvas() override {
         ++Paints;
         Canvas().Brush.Color = Shade;
         Canvas().FillRect({-5, -5, Width() + 5, Height() + 5});
+        if (Fails) throw EInvalidGraphic("the picture failed");
     }
 };
 
@@ -65,4 +68,18 @@ TEST_F(GraphicControls, InvalidateWaitsForTheLoopAndRepaintPaintsAtOnce) {
     application.ProcessMessages();
     EXPECT_EQ(swatch.Paints, paints) << "a hidden control is not painted";
     EXPECT_EQ(Pixel(1, 1), Face) << "what lay beneath shows again";
+}
+
+TEST_F(GraphicControls, APaintThatFailsShowsNoneOfItsPicture) {
+    TSwatch swatch(nullptr, form, {0, 0, 4, 4}, Red);
+    swatch.ControlStyle |= csOpaque;
+    PaintAll();
+    swatch.Shade = Blue;
+    swatch.Fails = true;
+    EXPECT_THROW(swatch.Repaint(), EInvalidGraphic);
+    EXPECT_EQ(Row(1, 0, 5), (std::vector<TColor>{Red, Red, Red, Red, Face}));
+
+    swatch.Fails = false;
+    swatch.Repaint();
+    EXPECT_EQ(Pixel(1, 1), Blue) << "the next paint shows";
 }

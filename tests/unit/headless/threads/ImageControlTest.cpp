@@ -122,7 +122,7 @@ TEST_F(ImageControls, ANewPaletteIsShownByTheActiveFormOnly) {
     struct TPaletteOf : TPictureControl {
         using TPictureControl::TPictureControl;
         TGraphic* Source = nullptr;
-        const std::vector<TRGBQuad>* Palette() override { return Source ? Source->Palette() : nullptr; }
+        const std::vector<TRGBQuad>* Palette() const override { return Source ? Source->Palette() : nullptr; }
     } paletted(form, {0, 0, 4, 4});
     paletted.Picture = paletted.Source = &colours;
 
