@@ -77,12 +77,12 @@ void TTrayIcon::SetHint(const std::string& value) {
 
 void TTrayIcon::SetIcon(const TIcon& icon) {
     std::lock_guard hold(lock_);
-    icon_->Assign(const_cast<TIcon&>(icon));
+    icon_->Assign(icon);
 }
 
 void TTrayIcon::SetIcons(const TIconList& icons) {
     std::lock_guard hold(lock_);
-    icons_->Assign(const_cast<TIconList&>(icons));
+    icons_->Assign(icons);
 }
 
 bool TTrayIcon::Animated() const {
