@@ -19,6 +19,7 @@ public:
 
     // The control lock: re-entrant, taken before the canvas's lock.
     std::recursive_mutex& ControlLock() const { return lock_; }
+    std::recursive_mutex* PaintLock() const override { return &lock_; }
 
     void SetBounds(int left, int top, int width, int height) override;
 

@@ -43,6 +43,19 @@ void TForm::Minimize() {
     if (HandleAllocated() && WindowVisible(Handle())) Window()->Show(TShowCommand::Minimize);
 }
 
+void TForm::SetVisible(bool visible) {
+    TWinControl::SetVisible(visible);
+    if (!visible && HandleAllocated()) PostWindowMessage(Handle(), wm::ReleaseWindows);
+}
+
+// The window the user left may still be on the stack: its controls go
+// from the message loop.
+void TForm::ReleaseControlWindows() {
+    if (Visible()) return;
+    DestroyChildHandles();
+    ReleaseControlLibrary();
+}
+
 void TForm::ShowActivated() {
     TControl::SetVisible(true);
     Activate();
@@ -118,6 +131,9 @@ void TForm::WndProc(TMessage& message) {
                 return;
             }
             break;
+        case wm::ReleaseWindows:
+            ReleaseControlWindows();
+            return;
         case wm::GetDefId:
             if (TButton* button = ButtonFor(IdOk))
                 message.Result = static_cast<std::intptr_t>((HasDefId << 16) | button->Id());

@@ -44,6 +44,11 @@ public:
     // form takes no input meanwhile.
     void ShowModal();
 
+    // Hidden, the form keeps its own window, by which other programs find
+    // it; the windows of its controls and the library behind them go once
+    // the messages waiting are handled, unless it is shown again by then.
+    void SetVisible(bool visible) override;
+
     // The client area for 96 pixels per inch; the window adds its frame.
     void SetClientSize(int width, int height);
     int ClientWidth() const { return clientWidth_; }
@@ -69,6 +74,7 @@ private:
     // The button that the dialog keyboard interface names by number.
     TButton* ButtonFor(unsigned id) const;
     void FocusActiveControl();
+    void ReleaseControlWindows();
 
     int clientWidth_ = 0, clientHeight_ = 0;
 };

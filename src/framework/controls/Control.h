@@ -6,6 +6,7 @@
 // screen's resolution.
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 #include "framework/controls/Component.h"
@@ -79,6 +80,9 @@ public:
     // A windowless control draws itself on its parent's window here, when the
     // parent repaints; the others draw themselves.
     virtual void Paint() {}
+    // The lock under which other threads paint the control on its parent's
+    // window, or none: the window is destroyed only while it is held.
+    virtual std::recursive_mutex* PaintLock() const { return nullptr; }
     // Has the control drawn again soon.
     virtual void Invalidate();
 

@@ -76,6 +76,8 @@ void TSpinEdit::WindowCreated() {
     PlaceWindows();
 }
 
+void TSpinEdit::WindowDestroying() { upDown_.reset(); }
+
 void TSpinEdit::WndProc(TMessage& message) {
     if (message.Msg == wm::Char && !IsValidChar(static_cast<char32_t>(message.WParam))) {
         Beep();

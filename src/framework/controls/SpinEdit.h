@@ -44,6 +44,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void WindowCreated() override;
+    void WindowDestroying() override;
     void WndProc(TMessage& message) override;
     void CommandNotified(int code) override;
     std::intptr_t Notified(const TNotification& notification) override;

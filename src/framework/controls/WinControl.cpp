@@ -51,8 +51,11 @@ void TWinControl::HandleNeeded() {
     if (HandleAllocated()) return;
     TCreateParams params;
     CreateParams(params);
-    window_ = std::make_unique<TWindow>([this](TMessage& message) { WndProc(message); });
-    window_->Create(params);
+    {
+        const auto painters = HoldPainters();
+        window_ = std::make_unique<TWindow>([this](TMessage& message) { WndProc(message); });
+        window_->Create(params);
+    }
     SetWindowFont(window_->Handle(), ScreenFont(Font()));
     WindowCreated();
     if (Visible()) window_->Show(TShowCommand::Show);
@@ -64,6 +67,27 @@ void TWinControl::HandleNeeded() {
 void TWinControl::ChildHandlesNeeded() {
     for (TControl* control : controls_)
         if (auto* child = dynamic_cast<TWinControl*>(control)) child->HandleNeeded();
+}
+
+void TWinControl::DestroyHandle() {
+    if (!HandleAllocated()) return;
+    DestroyChildHandles();
+    WindowDestroying();
+    const auto painters = HoldPainters();
+    window_.reset();
+}
+
+// Other threads that paint on the window find it made or gone, never half-way.
+std::vector<std::unique_lock<std::recursive_mutex>> TWinControl::HoldPainters() const {
+    std::vector<std::unique_lock<std::recursive_mutex>> painters;
+    for (TControl* control : controls_)
+        if (std::recursive_mutex* lock = control->PaintLock()) painters.emplace_back(*lock);
+    return painters;
+}
+
+void TWinControl::DestroyChildHandles() {
+    for (TControl* control : controls_)
+        if (auto* child = dynamic_cast<TWinControl*>(control)) child->DestroyHandle();
 }
 
 bool TWinControl::HasWindow(TWindowHandle window) const { return HandleAllocated() && window_->Handle() == window; }

@@ -7,6 +7,7 @@
 // state before the control's events are raised.
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ public:
     // Makes the window (after its parent's) and those of the controls it
     // holds; a hidden top-level window makes theirs when it is shown.
     void HandleNeeded();
+    // Destroys the windows of the controls it holds, at any depth, then its
+    // own; the next use makes them again from the controls' state.
+    void DestroyHandle();
     // Whether the window is this control's own (a control may have more than one).
     virtual bool HasWindow(TWindowHandle window) const;
 
@@ -59,6 +63,8 @@ protected:
     virtual void CreateParams(TCreateParams& params);
     // The window has just been made: it takes the rest of the control's state.
     virtual void WindowCreated() {}
+    // The window is about to be destroyed: a control's other windows go first.
+    virtual void WindowDestroying() {}
     // Every message of the window; what a class does not handle goes on to
     // the inherited WndProc and at last to DefaultHandler.
     virtual void WndProc(TMessage& message);
@@ -72,6 +78,7 @@ protected:
     void Changed() override;
     TWinControl& TopLevel() const;
     void ChildHandlesNeeded();
+    void DestroyChildHandles();
     // Every windowed control within this one, at any depth, in order.
     std::vector<TWinControl*> Descendants() const;
 
@@ -82,6 +89,7 @@ private:
     TWinControl* ChildWithWindow(TWindowHandle window) const;
     bool ChildMessage(TMessage& message);
     void PaintControls();
+    std::vector<std::unique_lock<std::recursive_mutex>> HoldPainters() const;
 
     std::unique_ptr<TWindow> window_;
     std::vector<TControl*> controls_;

@@ -56,6 +56,8 @@ inline constexpr unsigned User = 0x0400;
 inline constexpr unsigned App = 0x8000;
 // A dialog's question for its default button (the dialog keyboard interface asks it on Enter).
 inline constexpr unsigned GetDefId = User;
+// A form's note to itself, posted when it hides: what only the shown window needs may go.
+inline constexpr unsigned ReleaseWindows = App;
 }  // namespace wm
 
 // What a wm::Command or wm::Notify from a standard control reports.

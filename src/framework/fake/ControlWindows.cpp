@@ -1,5 +1,8 @@
 #include "framework/system/ControlWindows.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "framework/fake/DesktopState.h"
 #include "framework/fake/Foreground.h"
 #include "framework/fake/StandardHandling.h"
@@ -72,6 +75,25 @@ void SetButtonDefaultLook(TWindowHandle button, bool isDefault) {
 void SetButtonGlyph(TWindowHandle button, const TPixelImage& glyph) {
     const int width = glyph.Rows.Width();
     Update(button, [&](TWindowState& state) { state.GlyphWidth = width; });
+}
+
+bool ReleaseControlLibrary() {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    const bool controlLeft = std::ranges::any_of(desktop.Windows, [](const auto& window) {
+        const std::string& windowClass = window.second.second.WindowClass;
+        return std::ranges::any_of(std::initializer_list<const char*>{ButtonClass, EditClass, ComboBoxClass,
+                                                                      StaticClass, TabControlClass, UpDownClass},
+                                   [&](const char* control) { return windowClass == control; });
+    });
+    if (!controlLeft) ++desktop.ControlLibraryReleases;
+    return !controlLeft;
+}
+
+int fake::ControlLibraryReleases() {
+    TDesktop& desktop = Desktop();
+    std::lock_guard guard(desktop.Lock);
+    return desktop.ControlLibraryReleases;
 }
 
 void InsertListEntry(TWindowHandle list, int index, const std::string& text) {

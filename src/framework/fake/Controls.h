@@ -3,9 +3,10 @@
 // window records (Desktop.h); here a test acts as the user, who clicks,
 // types, chooses and moves the mouse, and the control reports it to the
 // program as the system's controls do. Beside that: the fonts made, the
-// colours a parent gives a control, the beeps, and the screen resolution and
-// decimal separator a test sets. ResetDesktop puts them back: no beeps or
-// fonts, 96 pixels per inch, ".".
+// colours a parent gives a control, the beeps, the releases of the controls'
+// library, and the screen resolution and decimal separator a test sets.
+// ResetDesktop puts them back: no beeps, fonts or releases, 96 pixels per
+// inch, ".".
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -45,6 +46,8 @@ TFontMade FontMade(TFontHandle font);
 std::pair<TColor, TColor> ColorsFor(TWindowHandle parent, TWindowHandle child);
 
 int Beeps();
+// How often the standard controls' library was given back.
+int ControlLibraryReleases();
 void SetDecimalSeparator(char32_t separator);
 
 }  // namespace skl::fake

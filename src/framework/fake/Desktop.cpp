@@ -27,6 +27,7 @@ void ResetDesktop() {
     desktop.Focused = {};
     desktop.Fonts.clear();
     desktop.Beeps = 0;
+    desktop.ControlLibraryReleases = 0;
     desktop.Dpi = 96;
     desktop.DecimalSeparator = U'.';
 }

@@ -49,6 +49,7 @@ struct TDesktop {
     TWindowHandle Focused;
     std::vector<TFontMade> Fonts;
     int Beeps = 0;
+    int ControlLibraryReleases = 0;
     int Dpi = 96;
     char32_t DecimalSeparator = U'.';
 };

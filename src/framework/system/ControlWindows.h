@@ -51,6 +51,12 @@ int TabCount(TWindowHandle tabs);
 // The part of the client area below the tabs, where a page goes.
 TRect TabDisplayArea(TWindowHandle tabs);
 
+// The library of the tab strip, the up-down buttons and the buttons' glyphs
+// is loaded with the first window or glyph that needs it. Once no window of
+// the standard controls is left, this unloads it and its memory goes with
+// it; false while one is left.
+bool ReleaseControlLibrary();
+
 // Up-down buttons that belong to an edit; they only report steps (cn::UpDownDeltaPos).
 void SetUpDownBuddy(TWindowHandle upDown, TWindowHandle buddy);
 

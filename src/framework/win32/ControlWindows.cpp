@@ -47,6 +47,61 @@ HIMAGELIST GlyphList(const TPixelImage& glyph) {
     return list;
 }
 
+// One list per button, kept while the button shows it.
+class TGlyphLists {
+public:
+    // The lists of buttons that are gone go with the next.
+    void Keep(TWindowHandle button, HIMAGELIST list) {
+        std::lock_guard hold(mutex_);
+        std::erase_if(lists_, [&](const auto& kept) {
+            const bool replaced = kept.first == button || !IsWindow(ToHwnd(kept.first));
+            if (replaced) DestroyImageList(kept.second);
+            return replaced;
+        });
+        if (list) lists_[button] = list;
+    }
+
+    void DestroyAll() {
+        std::lock_guard hold(mutex_);
+        for (const auto& [button, list] : lists_) DestroyImageList(list);
+        lists_.clear();
+    }
+
+private:
+    std::mutex mutex_;
+    std::map<TWindowHandle, HIMAGELIST> lists_;
+};
+
+TGlyphLists& GlyphLists() {
+    static TGlyphLists lists;
+    return lists;
+}
+
+BOOL CALLBACK FindControlWindow(HWND window, LPARAM found) {
+    wchar_t name[64];
+    const int length = GetClassNameW(window, name, 64);
+    if (!IsCommonControlClass(std::wstring(name, static_cast<std::size_t>(std::max(length, 0))))) return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+BOOL CALLBACK FindControlWindowOfProcess(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId()) return TRUE;
+    FindControlWindow(window, found);
+    EnumChildWindows(window, FindControlWindow, found);
+    return *reinterpret_cast<bool*>(found) ? FALSE : TRUE;
+}
+
+// A window of the library's classes anywhere in the process, a message box's
+// buttons included.
+bool ProcessHasControlWindows() {
+    bool found = false;
+    EnumWindows(FindControlWindowOfProcess, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 }  // namespace
 
 void FocusWindow(TWindowHandle window) { SetFocus(ToHwnd(window)); }
@@ -67,15 +122,16 @@ void SetButtonDefaultLook(TWindowHandle button, bool isDefault) {
 }
 
 void SetButtonGlyph(TWindowHandle button, const TPixelImage& glyph) {
-    // One list per button, kept while the button shows it.
-    static std::mutex mutex;
-    static std::map<TWindowHandle, HIMAGELIST> lists;
     BUTTON_IMAGELIST settings{GlyphList(glyph), {0, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
     Send(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&settings));
-    std::lock_guard hold(mutex);
-    HIMAGELIST& kept = lists[button];
-    if (kept) DestroyImageList(kept);
-    kept = settings.himl;
+    GlyphLists().Keep(button, settings.himl);
+}
+
+bool ReleaseControlLibrary() {
+    if (ProcessHasControlWindows()) return false;
+    GlyphLists().DestroyAll();
+    ReleaseCommonControls();
+    return true;
 }
 
 void InsertListEntry(TWindowHandle list, int index, const std::string& text) {

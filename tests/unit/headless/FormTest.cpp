@@ -4,6 +4,7 @@
 #include "framework/application/Form.h"
 #include "framework/controls/StandardControls.h"
 #include "framework/core/Exceptions.h"
+#include "framework/fake/Controls.h"
 #include "framework/fake/Desktop.h"
 #include "FreshFakes.h"
 
@@ -129,6 +130,47 @@ TEST_F(Forms, CaptionVisibilityAndPlaceReachTheWindow) {
     EXPECT_EQ(WindowState(form.Handle())->Width, 399);
     form.Hide();
     EXPECT_FALSE(WindowVisible(form.Handle()));
+}
+
+TEST_F(Forms, HiddenAFormGivesBackItsControlsWindowsAndTheirLibraryOnceNoneIsLeftAnywhere) {
+    auto& first = application.CreateForm<TTestForm>();
+    auto& second = application.CreateForm<TOtherForm>();
+    TButton button(nullptr);
+    button.SetParent(&first);
+    button.SetCaption("OK");
+    TCheckBox box(nullptr);
+    box.SetParent(&second);
+    first.Show();
+    second.Show();
+
+    first.Hide();
+    EXPECT_EQ(ChildWindows(first.Handle()).size(), 1u) << "the button clicked may still be on the stack";
+    application.ProcessMessages();
+    EXPECT_TRUE(ChildWindows(first.Handle()).empty());
+    EXPECT_EQ(FindTopLevelWindow("TTestForm"), first.Handle()) << "other programs still find the form";
+    EXPECT_EQ(fake::ControlLibraryReleases(), 0) << "the other form's check box is left";
+
+    second.Hide();
+    application.ProcessMessages();
+    EXPECT_EQ(fake::ControlLibraryReleases(), 1);
+
+    first.Show();
+    ASSERT_EQ(ChildWindows(first.Handle()).size(), 1u);
+    EXPECT_EQ(WindowText(button.Handle()), "OK");
+    EXPECT_TRUE(WindowVisible(button.Handle()));
+}
+
+TEST_F(Forms, AFormShownAgainBeforeItsMessagesAreHandledKeepsItsControlsWindows) {
+    auto& form = application.CreateForm<TTestForm>();
+    TButton button(nullptr);
+    button.SetParent(&form);
+    form.Show();
+    const TWindowHandle shown = button.Handle();
+    form.Hide();
+    form.Show();
+    application.ProcessMessages();
+    EXPECT_EQ(ChildWindows(form.Handle()), std::vector<TWindowHandle>{shown});
+    EXPECT_EQ(fake::ControlLibraryReleases(), 0);
 }
 
 TEST_F(Forms, AFormIsAFramedTopLevelWindow) {

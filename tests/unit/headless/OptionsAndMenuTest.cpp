@@ -1,3 +1,8 @@
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "framework/fake/Controls.h"
 #include "framework/fake/MenuPopup.h"
 #include "framework/system/Screen.h"
@@ -18,7 +23,53 @@ protected:
     bool Shown() { return fake::WindowState(form->Handle())->Visible; }
 };
 
+// The form's control windows as the user meets them, oldest first; a window
+// is named by its place in the list, since handles are new each time.
+std::vector<std::string> ControlWindows(TWindowHandle form) {
+    std::vector<std::string> shown;
+    std::map<TWindowHandle, std::size_t> place{{form, 0}};
+    auto named = [&](TWindowHandle window) { return place.contains(window) ? place[window] : 99; };
+    for (const fake::TWindowState& window : fake::Windows()) {
+        if (!place.contains(window.Parent)) continue;
+        place[window.Handle] = shown.size() + 1;
+        const fake::TFontMade font = fake::FontMade(window.Font);
+        std::ostringstream text;
+        text << window.WindowClass << " '" << window.Caption << "' in " << named(window.Parent) << " at "
+             << window.X << "," << window.Y << " " << window.Width << "x" << window.Height << " style "
+             << window.Style << " visible " << window.Visible << " checked " << window.Checked << " default "
+             << window.DefaultLook << " glyph " << window.GlyphWidth << " font " << font.Face << " "
+             << font.Height << " selection " << window.Selection << " field " << window.FieldHeight
+             << " buddy " << (window.Buddy ? named(window.Buddy) : 0) << " entries";
+        for (const std::string& entry : window.Entries) text << " '" << entry << "'";
+        shown.push_back(text.str());
+    }
+    return shown;
+}
+
 }  // namespace
+
+TEST_F(OptionsAndMenu, HiddenTheWindowGivesBackItsControlsAndShowsThemAgainAsTheyWere) {
+    TFormSkelvora1& window = Start();
+    window.RandomOrderShown = window.Autostart = 1;  // boxes ticked
+    for (auto [page, leave] : {std::pair{&window.Options1, &window.Layout.BitBtn2},
+                               std::pair{&window.About1, &window.Layout.BitBtn1}}) {
+        page->Click();
+        const std::vector<std::string> before = ControlWindows(window.Handle());
+        ASSERT_GT(before.size(), 5u);
+        leave->Click();
+        application.ProcessMessages();
+        EXPECT_TRUE(ChildWindows(window.Handle()).empty());
+        const int releases = fake::ControlLibraryReleases();
+        EXPECT_GE(releases, 1);
+
+        page->Click();
+        EXPECT_EQ(ControlWindows(window.Handle()), before);
+        EXPECT_EQ(FocusedWindow(), window.ActiveControl()->Handle());
+        leave->Click();
+        application.ProcessMessages();
+        EXPECT_EQ(fake::ControlLibraryReleases(), releases + 1);
+    }
+}
 
 TEST_F(OptionsAndMenu, OkSavesEveryOptionAndTheTimerTakesTheNewInterval) {
     TFormSkelvora1& window = Start();

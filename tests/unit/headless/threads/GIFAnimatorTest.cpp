@@ -239,6 +239,7 @@ TEST_F(GIFAnimator, WhileNobodyCanSeeItTheAnimationRestsUntilItIsPaintedAgain) {
     for (TControl* hidden : {static_cast<TControl*>(&form), static_cast<TControl*>(animator.get())}) {
         const int frame = animator->FrameIndex();
         hidden->Hide();
+        application.ProcessMessages();  // what the hiding itself posts
         fake::ReleaseSleeps(1);
         ASSERT_TRUE(fake::WaitForPendingMessages());
         application.ProcessMessages();
@@ -393,4 +394,31 @@ TEST_F(GIFAnimator, AnEventOfTheTickMayFreeTheAnimator) {
             fake::HoldSleeps(true);
         }
     }
+}
+
+TEST_F(GIFAnimator, ItsParentsWindowGoesAndComesBackWhileTheWorkerTicks) {
+    TWinControl page(nullptr);
+    page.SetParent(&form);
+    page.SetBounds(0, 0, 60, 40);
+    animator->SetParent(&page);
+    Load(SolidAnimation(20, 10, {{1}, {2}, {3}}));
+    animator->SetAsyncDrawing(true);  // the worker ticks and paints
+    PaintAll();
+    animator->SetAnimate(true);
+    std::size_t slept = 1;
+    held::AwaitSleep(slept);
+    for (int round = 0; round < 3; ++round) {
+        form.Hide();
+        fake::ReleaseSleeps(1);  // the tick runs while the page's window goes
+        application.ProcessMessages();
+        ASSERT_TRUE(fake::WaitForThreadsToEnd()) << "nobody can see the frames: the worker rests";
+        EXPECT_TRUE(ChildWindows(form.Handle()).empty());
+        form.Show();
+        application.ProcessMessages();
+        held::AwaitSleep(++slept);
+        EXPECT_EQ(ChildWindows(form.Handle()).size(), 1u);
+    }
+    held::Tick();
+    EXPECT_EQ(fake::WindowPixel(page.Handle(), 10, 10), ColorOf(animator->FrameIndex() + 1))
+        << "the animation goes on";
 }

@@ -89,6 +89,7 @@ TEST_F(TrayIconAnimation, AnIntervalOfZeroIsTheShortestPause) {
     EXPECT_EQ(fake::SleepRequests().front(), 1u);
     tray.SetInterval(40);
     NextFrame();
+    ASSERT_TRUE(fake::WaitForWaitingSleeps(1));  // the sleep after that frame
     EXPECT_EQ(fake::SleepRequests().back(), 40u);
 }
 
