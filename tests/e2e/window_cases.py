@@ -140,10 +140,23 @@ class WindowCases:
 
     # -- the cases -----------------------------------------------------------
 
+    def window_pixels(self, name):
+        left, top, width, height = self.desktop.window_place(MAIN_CLASS)[0]
+        return self.shot(name).crop(left, top, width, height)
+
     def options_shows_its_page_with_every_control_in_place(self):
         self.set_up()
         page = self.open_page("options", layout.OPTIONS, "options.png")
         self.check_layout(page, layout.OPTIONS, layout.texts("Ukraine"))
+        self.focus_is("OK")
+        # Hidden, the window gives its controls back; shown again, they are as they were.
+        first = self.window_pixels("options.png")
+        self.desktop.keys("Escape")
+        self.hides("Esc")
+        page = self.open_page("options", layout.OPTIONS, "options-again.png")
+        self.check_layout(page, layout.OPTIONS, layout.texts("Ukraine"))
+        check(self.window_pixels("options-again.png").data == first.data,
+              "shown again, the page differs from its first showing (options.png, options-again.png)")
         self.focus_is("OK")
         # Tab goes on in the order of the controls, and round to the first.
         self.desktop.keys("Tab")

@@ -25,6 +25,8 @@ void TLabel::CreateParams(TCreateParams& params) {
     if (BiDiMode != TBiDiMode::bdLeftToRight && RightToLeftReadingSupported()) params.ExStyle |= wsex::RtlReading;
 }
 
+void TLabel::WindowCreated() { AdjustSize(); }
+
 void TLabel::CommandNotified(int code) {
     if (code == cn::StaticClicked) Click();
 }
@@ -35,9 +37,11 @@ void TLabel::Changed() {
 }
 
 // The window takes the text's size in this screen's pixels; the state keeps
-// it for 96 pixels per inch.
+// it for 96 pixels per inch. Measuring loads the font's face, which waits
+// for the window: a program that stays in the notification area never pays
+// for it.
 void TLabel::AdjustSize() {
-    if (!AutoSize()) return;
+    if (!AutoSize() || !HandleAllocated()) return;
     const TPoint extent = TextExtent(ScreenFont(Font()), Caption());
     TControl::SetBounds(Left(), Top(), DesignPixels(extent.X), DesignPixels(extent.Y));
     if (HandleAllocated()) {

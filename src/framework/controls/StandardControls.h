@@ -17,9 +17,9 @@ enum class TBiDiMode { bdLeftToRight, bdRightToLeftNoAlign };
 // it has a handler for either as its window is made.
 class TLabel : public TWinControl {
 public:
-    // With AutoSize, on at first, the label takes the size of its text
-    // whenever text or font change (its left edge stays); without, it keeps
-    // the size it is given.
+    // With AutoSize, on at first, the label takes the size of its text as its
+    // window is made and whenever text or font change (its left edge stays);
+    // without, it keeps the size it is given.
     explicit TLabel(TComponent* owner);
     const char* ClassName() const override { return "TLabel"; }
 
@@ -33,6 +33,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void WindowCreated() override;
     void CommandNotified(int code) override;
     void Changed() override;
 };
