@@ -10,7 +10,9 @@ Skelvora is measured idle after its start, while its About page is shown and
 after it was closed, twice, and then around a showing of its Options page:
 the second showing of the About page tells what coming back costs
 (processor time from the click that opens the icon's menu until the page is
-there, and memory).
+there, and memory). The least tray program is measured once more after it
+showed a window of controls and ran a thread, both gone again: what the
+system itself keeps of them.
 Start-up is timed from inside the desktop (tray-stopwatch.c) from the start
 of the process until its icon appears. Prints medians and differences; it
 measures and never fails.
@@ -85,9 +87,12 @@ def end(desktop, window_class, name):
     wait_for(lambda: not desktop.find_tray_icon(desktop.screenshot(shot)), timeout=10, step=0.5)
 
 
-def run_peer(desktop, stopwatch, idle):
+def run_peer(desktop, stopwatch, idle, window=False):
+    """The least tray program; with `window`, after it showed a window and
+    ran a thread, both gone again when it is measured."""
     exe = desktop.windows_path(FOLDER, "minimal-tray.exe")
-    started = start_timed(desktop, stopwatch, f"{exe} {desktop.windows_path(FOLDER, 'tray-icon.ico')}")
+    options = "/window " if window else ""
+    started = start_timed(desktop, stopwatch, f"{exe} {options}{desktop.windows_path(FOLDER, 'tray-icon.ico')}")
     memory = settled_memory(desktop.pid_of("minimal-tray.exe"), idle)
     end(desktop, PEER_CLASS, "minimal-tray.exe")
     return {"start": started, "idle": memory}
@@ -136,9 +141,10 @@ def verdict(met):
     return "met" if met else "MISSED"
 
 
-def report(peer, skelvora):
+def report(peer, floor, skelvora):
     print(f"\nprivate memory, kB (median of {len(skelvora)} starts)      dirty       all")
-    rows = [("minimal tray program, idle", peer, "idle"), ("Skelvora, idle", skelvora, "idle"),
+    rows = [("minimal tray program, idle", peer, "idle"),
+            ("minimal tray, window and thread gone", floor, "idle"), ("Skelvora, idle", skelvora, "idle"),
             ("Skelvora, About shown", skelvora, "first shown"), ("Skelvora, About closed", skelvora, "after first"),
             ("Skelvora, About shown again", skelvora, "second shown"),
             ("Skelvora, About closed again", skelvora, "after second"),
@@ -156,6 +162,9 @@ def report(peer, skelvora):
           f"{median(skelvora, 'after first', 0) - median(skelvora, 'idle', 0):+.0f} kB, all "
           f"{median(skelvora, 'after first', 1) - median(skelvora, 'idle', 1):+.0f} kB "
           f"(goal within {GOAL_AFTER_WINDOW}: {verdict(after <= GOAL_AFTER_WINDOW)})")
+    print(f"what the system keeps of a window and a thread that are gone, in the least tray program: dirty "
+          f"{median(floor, 'idle', 0) - median(peer, 'idle', 0):+.0f} kB, all "
+          f"{median(floor, 'idle', 1) - median(peer, 'idle', 1):+.0f} kB")
     print(f"showing the About page: first {median(skelvora, 'first cost'):.0f} ms of processor time, "
           f"second {median(skelvora, 'second cost'):.0f} ms; then the Options page "
           f"{median(skelvora, 'options cost'):.0f} ms (clock ticks of {TICK_MS:.0f} ms)")
@@ -199,7 +208,7 @@ def main():
         shutil.rmtree(folder, ignore_errors=True)
         testpictures.make_all(os.path.join(folder, "Images"))
         shutil.copy(args.exe, os.path.join(folder, "Skelvora.exe"))
-        for exe in (build(work, "minimal-tray.c", "windows", "-lshell32"),
+        for exe in (build(work, "minimal-tray.c", "windows", "-lshell32", "-lgdi32"),
                     build(work, "tray-stopwatch.c", "console", "-lgdi32")):
             shutil.copy(exe, folder)
         shutil.copy(os.path.join(ASSETS, "tray-icon.ico"), folder)
@@ -207,12 +216,13 @@ def main():
         # count as the process's own until they reach the disk.
         os.sync()
         stopwatch = desktop.windows_path(FOLDER, "tray-stopwatch.exe")
-        peer, skelvora = [], []
+        peer, floor, skelvora = [], [], []
         # The programs take turns, so that a busy moment of the machine hits both.
         for _ in range(args.starts):
             peer.append(run_peer(desktop, stopwatch, args.idle))
+            floor.append(run_peer(desktop, stopwatch, args.idle, window=True))
             skelvora.append(run_skelvora(desktop, stopwatch, args.idle))
-    report(peer, skelvora)
+    report(peer, floor, skelvora)
     return 0
 
 
