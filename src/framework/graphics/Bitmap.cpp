@@ -29,7 +29,8 @@ TBitmapImage::TBitmapImage(int width, int height, TPixelFormat format) {
     if (bits <= 8) ColorTable.resize(std::size_t{1} << bits);
     // Zeroed memory: large blocks come zeroed from the system at no cost,
     // and the pad bytes at the row ends stay 0.
-    bits_.reset(static_cast<std::uint8_t*>(std::calloc(size > 0 ? static_cast<std::size_t>(size) : 1, 1)));
+    const auto bytes = static_cast<std::size_t>(size);
+    bits_ = {AllocatePixels(bytes), TFreePixels{bytes}};
     if (!bits_) throw EOutOfResources(SOutOfResources);
 }
 

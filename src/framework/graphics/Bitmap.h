@@ -4,13 +4,13 @@
 // for the palette formats. Copies share one reference-counted image.
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "framework/core/PixelRows.h"
 #include "framework/graphics/Graphic.h"
 #include "framework/graphics/SharedImage.h"
+#include "framework/system/PixelMemory.h"
 
 namespace skl {
 
@@ -52,10 +52,7 @@ public:
     TPixelImage Pixels() const { return {Rows(), ColorTable.data(), ColorTable.size()}; }
 
 private:
-    struct FreeMemory {
-        void operator()(std::uint8_t* memory) const { std::free(memory); }
-    };
-    std::unique_ptr<std::uint8_t[], FreeMemory> bits_;
+    TPixelMemory bits_;
 };
 
 class TBitmap : public TGraphic {
