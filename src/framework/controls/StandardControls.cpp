@@ -44,10 +44,8 @@ void TLabel::AdjustSize() {
     if (!AutoSize() || !HandleAllocated()) return;
     const TPoint extent = TextExtent(ScreenFont(Font()), Caption());
     TControl::SetBounds(Left(), Top(), DesignPixels(extent.X), DesignPixels(extent.Y));
-    if (HandleAllocated()) {
-        const TRect bounds = ScreenBounds();
-        Window()->SetBounds(bounds.Left, bounds.Top, extent.X, extent.Y);
-    }
+    const TRect bounds = ScreenBounds();
+    Window()->SetBounds(bounds.Left, bounds.Top, extent.X, extent.Y);
 }
 
 TButton::TButton(TComponent* owner) : TWinControl(owner) { TabStop = true; }

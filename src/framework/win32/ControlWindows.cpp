@@ -88,9 +88,8 @@ BOOL CALLBACK FindControlWindow(HWND window, LPARAM found) {
 BOOL CALLBACK FindControlWindowOfProcess(HWND window, LPARAM found) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId()) return TRUE;
-    FindControlWindow(window, found);
-    EnumChildWindows(window, FindControlWindow, found);
+    if (process == GetCurrentProcessId() && FindControlWindow(window, found))
+        EnumChildWindows(window, FindControlWindow, found);
     return *reinterpret_cast<bool*>(found) ? FALSE : TRUE;
 }
 
