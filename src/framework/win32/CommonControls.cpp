@@ -68,6 +68,12 @@ void PrepareCommonControls() {
     Loaded(library);
 }
 
+bool CommonControlsLoaded() {
+    TLibrary& library = Library();
+    std::lock_guard hold(library.Mutex);
+    return library.Module != nullptr;
+}
+
 void ReleaseCommonControls() {
     TLibrary& library = Library();
     std::lock_guard hold(library.Mutex);

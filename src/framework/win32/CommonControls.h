@@ -17,6 +17,7 @@ namespace skl {
 bool IsCommonControlClass(const std::wstring& name);
 // Loads the library and registers its classes, once until it is released.
 void PrepareCommonControls();
+bool CommonControlsLoaded();
 // Unloads the library; no window of its classes and none of its image lists
 // may be left.
 void ReleaseCommonControls();

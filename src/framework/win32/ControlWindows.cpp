@@ -127,6 +127,8 @@ void SetButtonGlyph(TWindowHandle button, const TPixelImage& glyph) {
 }
 
 bool ReleaseControlLibrary() {
+    // A program that never showed a control looks for none.
+    if (!CommonControlsLoaded()) return true;
     if (ProcessHasControlWindows()) return false;
     GlyphLists().DestroyAll();
     ReleaseCommonControls();
